@@ -1,0 +1,80 @@
+#include "filefinder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "errorbox.h"
+#include "masks.h"
+#include "text.h"
+#include "uicontext.h"
+
+namespace fs = std::filesystem;
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+std::string finderLabel(const std::string& name, const std::string& prefix,
+                        const std::string& suffix) {
+    std::string label = suffix.empty() ? name : replaceAll(name, suffix, "");
+    size_t at = prefix.empty() ? 0 : label.find(prefix);
+    if (at != std::string::npos)
+        label = label.substr(at + prefix.size());
+    else
+        label = prefix.size() < label.size() ? label.substr(prefix.size()) : std::string();
+    size_t b = label.find_first_not_of(" _");
+    size_t e = label.find_last_not_of(" _");
+    label = b == std::string::npos ? std::string() : label.substr(b, e - b + 1);
+    return fixedWidth(label, FinderLabelWidth);
+}
+
+static bool matchesIgnoringCase(const std::string& name, const std::string& prefix,
+                                const std::string& suffix) {
+    if (name.size() < prefix.size() + suffix.size()) return false;
+    return lowerCase(name.substr(0, prefix.size())) == lowerCase(prefix) &&
+           lowerCase(name.substr(name.size() - suffix.size())) == lowerCase(suffix);
+}
+
+std::vector<FoundFile> myFindFiles(const std::string& folder, const std::string& pattern,
+                                   int32_t& maxEntries) {
+    // The pattern's fields split at every separator and "*": the next-to-last
+    // is the name prefix, the last the suffix.
+    std::vector<std::string> fields{""};
+    for (char c : pattern) {
+        if (c == '\\' || c == '/' || c == '*')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    const std::string suffix = fields.back();
+    const std::string prefix = fields.size() >= 2 ? fields[fields.size() - 2] : std::string();
+
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) continue;
+        std::string name = it->path().filename().string();
+        if (matchesIgnoringCase(name, prefix, suffix)) names.push_back(name);
+    }
+    // The desktop lists a folder in name order; do the same here so that the
+    // files listed, and the one refused when there are too many, do not
+    // depend on the file system.
+    std::sort(names.begin(), names.end());
+
+    std::vector<FoundFile> found;
+    for (const std::string& name : names) {
+        if (static_cast<int64_t>(found.size()) >= maxEntries) {
+            myErrorBox(fillMask(inLanguage("myFindFiles, number of files exceeds & (&)",
+                                           "myFindFiles, nombre de fichiers excede & (&)"),
+                                {std::to_string(maxEntries), name}));
+            break;
+        }
+        found.push_back({finderLabel(name, prefix, suffix), joinPath(folder, name)});
+    }
+    return found;
+}

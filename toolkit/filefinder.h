@@ -1,0 +1,44 @@
+// Lists the input files of a program (question banks, diagram files) and
+// derives from each file name the label it is listed under.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr size_t FinderLabelWidth = 32;
+
+struct FoundFile {
+    std::string Label;     // fixed width 32, padded with spaces
+    std::string FullPath;  // folder + "/" + name, never cut
+};
+
+// pattern: a leading separator ("\" or "/") then a name holding one "*",
+// as "\Questions_*.txt". Files are listed in name order; name matching
+// ignores case as the desktop's file system does, label making does not.
+// More files than maxEntries: reports "myFindFiles, number of files exceeds
+// & (&)" through the error box and returns the entries already found.
+std::vector<FoundFile> myFindFiles(const std::string& folder, const std::string& pattern,
+                                   int32_t& maxEntries);
+
+// Fills the first two fields (Label, FullPath) of a program's own entry
+// type; returns the number of entries filled.
+template <class Entry>
+int myFindFiles(const std::string& folder, const std::string& pattern, std::vector<Entry>& table,
+                int32_t& maxEntries) {
+    std::vector<FoundFile> found = myFindFiles(folder, pattern, maxEntries);
+    if (table.size() < found.size()) table.resize(found.size());
+    for (size_t i = 0; i < found.size(); ++i) {
+        table[i].Label = found[i].Label;
+        table[i].FullPath = found[i].FullPath;
+    }
+    return static_cast<int>(found.size());
+}
+
+// The label rule alone: suffix removed everywhere (case-sensitive), the text
+// after the first prefix kept, spaces and underscores trimmed, cut to 32.
+std::string finderLabel(const std::string& name, const std::string& prefix,
+                        const std::string& suffix);
+
+// Joins a folder and a file name with "/".
+std::string joinPath(const std::string& folder, const std::string& name);

@@ -1,0 +1,95 @@
+#include "filefinder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "errorrecorder.h"
+#include "tempfolder.h"
+#include "text.h"
+
+struct LabelCase {
+    const char* file;
+    const char* label;
+};
+
+class FinderLabels : public ::testing::TestWithParam<LabelCase> {};
+
+TEST_P(FinderLabels, ListsEachFileUnderItsLabel) {
+    TempFolder dir;
+    dir.write(GetParam().file, "x");
+    ErrorRecorder rec;
+    int32_t max = 8;
+    std::vector<FoundFile> found = myFindFiles(dir.path(), "\\Questions_*.txt", max);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(trimSpaces(found[0].Label), GetParam().label);
+    EXPECT_EQ(found[0].Label.size(), 32u);
+    EXPECT_EQ(found[0].FullPath, dir.file(GetParam().file));
+    EXPECT_TRUE(rec.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, FinderLabels,
+    ::testing::Values(LabelCase{"Questions_Study.txt", "Study"},
+                      LabelCase{"Questions_ Advanced _.txt", "Advanced"},
+                      LabelCase{"Questions_Review.TXT", "Review.TXT"},
+                      LabelCase{"Questions_Basic_EN.txt", "Basic_EN"},
+                      LabelCase{"Questions_.txt", ""},
+                      LabelCase{"Questions_ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.txt",
+                                "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"}));
+
+TEST(FinderLabel, PrefixNotFoundSkipsAsManyCharacters) {
+    EXPECT_EQ(trimSpaces(finderLabel("DIAGRAMSmain.txt", "Diagrams", ".txt")), "main");
+    EXPECT_EQ(trimSpaces(finderLabel("Diagrams.txt", "Diagrams", ".txt")), "");
+}
+
+TEST(FindFiles, EmptyFolderAndOtherFilesGiveNothingSilently) {
+    TempFolder dir;
+    dir.write("Notes.txt", "x");
+    dir.write("Questions_x.doc", "x");
+    std::filesystem::create_directory(dir.file("Questions_folder.txt"));
+    ErrorRecorder rec;
+    int32_t max = 8;
+    EXPECT_TRUE(myFindFiles(dir.path(), "\\Questions_*.txt", max).empty());
+    EXPECT_TRUE(rec.boxes.empty());
+}
+
+TEST(FindFiles, MissingFolderGivesNothing) {
+    ErrorRecorder rec;
+    int32_t max = 4;
+    EXPECT_TRUE(myFindFiles("/nonexistent/folder/ulv", "/Diagrams*.txt", max).empty());
+    EXPECT_TRUE(rec.boxes.empty());
+}
+
+TEST(FindFiles, MoreFilesThanTheMaximumNamesTheFirstThatDidNotFit) {
+    TempFolder dir;
+    for (int i = 1; i <= 9; ++i) dir.write("Questions_" + std::to_string(i) + ".txt", "x");
+    for (int language : {0, 1}) {
+        ErrorRecorder rec(language);
+        int32_t max = 8;
+        std::vector<FoundFile> found = myFindFiles(dir.path(), "\\Questions_*.txt", max);
+        ASSERT_EQ(found.size(), 8u);
+        EXPECT_EQ(trimSpaces(found[7].Label), "8");
+        ASSERT_EQ(rec.boxes.size(), 1u);
+        EXPECT_EQ(rec.boxes[0].text, language == 0
+                                         ? "myFindFiles, number of files exceeds 8 (Questions_9.txt)"
+                                         : "myFindFiles, nombre de fichiers excede 8 (Questions_9.txt)");
+    }
+}
+
+TEST(FindFiles, FillsTheFirstTwoFieldsOfAProgramsEntries) {
+    struct DiagramFileEntry {
+        std::string Label;
+        std::string FullPath;
+        int DiagramCount = -1;
+    };
+    TempFolder dir;
+    dir.write("Diagrams_b.txt", "x");
+    dir.write("Diagrams_a.txt", "x");
+    std::vector<DiagramFileEntry> table(4);
+    int32_t max = 4;
+    ASSERT_EQ(myFindFiles(dir.path(), "\\Diagrams*.txt", table, max), 2);
+    EXPECT_EQ(trimSpaces(table[0].Label), "a");
+    EXPECT_EQ(table[1].FullPath, dir.file("Diagrams_b.txt"));
+    EXPECT_EQ(table[0].DiagramCount, -1);
+}

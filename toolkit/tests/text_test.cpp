@@ -1,0 +1,155 @@
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+#include "tempfolder.h"
+
+TEST(LineReader, SplitsOnLfAndCrLfKeepingEveryOtherByte) {
+    TempFolder dir;
+    std::string bytes = std::string("one\r\ntwo\nthree\rstill\r\n\r\nnul\0here\nlast", 37);
+    std::string path = dir.write("f.txt", bytes);
+    std::vector<std::string> lines;
+    int err = -1;
+    ASSERT_TRUE(readAllLines(path, lines, err));
+    EXPECT_EQ(err, 0);
+    std::vector<std::string> expected{"one", "two", "three\rstill", "", std::string("nul\0here", 8),
+                                      "last"};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(LineReader, EmptyFileAndTrailingLineEnd) {
+    TempFolder dir;
+    std::vector<std::string> lines;
+    int err;
+    ASSERT_TRUE(readAllLines(dir.write("e.txt", ""), lines, err));
+    EXPECT_TRUE(lines.empty());
+    ASSERT_TRUE(readAllLines(dir.write("t.txt", "a\r\nb\r\n"), lines, err));
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(LineReader, LongLinesCrossBufferBoundaries) {
+    TempFolder dir;
+    std::string big(200000, 'x');
+    std::vector<std::string> lines;
+    int err;
+    ASSERT_TRUE(readAllLines(dir.write("big.txt", big + "\r\n" + big), lines, err));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], big);
+    EXPECT_EQ(lines[1], big);
+}
+
+TEST(LineReader, MissingFileGivesItsErrorNumber) {
+    TempFolder dir;
+    std::vector<std::string> lines;
+    int err = 0;
+    EXPECT_FALSE(readAllLines(dir.file("absent.txt"), lines, err));
+    EXPECT_EQ(err, ENOENT);
+    EXPECT_FALSE(errorText(err).empty());
+}
+
+TEST(WriteLine, EndsEveryLineWithCrLf) {
+    TempFolder dir;
+    std::string path = dir.file("out.txt");
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_TRUE(f);
+    EXPECT_TRUE(writeLine(f, "caf\xE9"));
+    EXPECT_TRUE(writeLine(f, ""));
+    std::fclose(f);
+    std::string bytes;
+    int err;
+    ASSERT_TRUE(readFileBytes(path, bytes, err));
+    EXPECT_EQ(bytes, "caf\xE9\r\n\r\n");
+}
+
+TEST(WriteLine, ReportsAFullDevice) {
+    std::FILE* f = std::fopen("/dev/full", "wb");
+    if (!f) GTEST_SKIP() << "no /dev/full here";
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    EXPECT_FALSE(writeLine(f, "data"));
+    std::fclose(f);
+}
+
+struct TrimCase {
+    const char* in;
+    const char* spaces;
+    const char* blanks;
+};
+
+class Trims : public ::testing::TestWithParam<TrimCase> {};
+
+TEST_P(Trims, SpacesOnlyOrSpacesAndTabs) {
+    EXPECT_EQ(trimSpaces(GetParam().in), GetParam().spaces);
+    EXPECT_EQ(trimBlanks(GetParam().in), GetParam().blanks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Trims,
+                         ::testing::Values(TrimCase{"  a b  ", "a b", "a b"},
+                                           TrimCase{"\t a \t", "\t a \t", "a"},
+                                           TrimCase{"   ", "", ""}, TrimCase{"", "", ""},
+                                           TrimCase{" \tx", "\tx", "x"}));
+
+TEST(FixedWidth, PadsOrCutsOnTheRight) {
+    EXPECT_EQ(fixedWidth("AB", 4), "AB  ");
+    EXPECT_EQ(fixedWidth("ABCDEFG", 4), "ABCD");
+    EXPECT_EQ(fixedWidth("", 2), "  ");
+    EXPECT_EQ(fixedWidth("ABCD", 4), "ABCD");
+}
+
+struct NumberCase {
+    const char* text;
+    long long value;
+};
+
+class LeadingNumber : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(LeadingNumber, ReadsLeadingDigitsOnly) {
+    EXPECT_EQ(leadingNumber(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LeadingNumber,
+                         ::testing::Values(NumberCase{"17", 17}, NumberCase{"17abc", 17},
+                                           NumberCase{"x", 0}, NumberCase{"", 0},
+                                           NumberCase{" 2", 2}, NumberCase{"-1", -1},
+                                           NumberCase{"+2", 2}, NumberCase{"002", 2},
+                                           NumberCase{"1 2", 1}, NumberCase{"-", 0},
+                                           NumberCase{"99999999999999999999999", 1000000000000000000LL}));
+
+TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(0.5), 0);
+    EXPECT_EQ(roundHalfEven(1.5), 2);
+    EXPECT_EQ(roundHalfEven(2.4999), 2);
+    EXPECT_EQ(roundHalfEven(2.5001), 3);
+    EXPECT_EQ(roundHalfEven(std::nan("")), 0);
+}
+
+TEST(Latin1, ConvertsUtf8LiteralsAndBack) {
+    EXPECT_EQ(latin1("Interface français"), "Interface fran\xE7" "ais");
+    EXPECT_EQ(latin1("Leçon — «x»"), "Le\xE7on ? \xABx\xBB");
+    EXPECT_EQ(latin1("\xEF\xBB\xBF" "abc"), "abc");
+    EXPECT_EQ(latin1("bad\xE9z"), "bad\xE9z");  // already Latin-1: kept
+    EXPECT_EQ(toUtf8("Succ\xE8s"), "Succès");
+    EXPECT_EQ(latin1(toUtf8(std::string("\x01\x7F\x80\xFF", 4))), std::string("\x01\x7F\x80\xFF", 4));
+}
+
+TEST(LooksLikeUtf8, TellsModernEditorsFilesFromLatin1) {
+    EXPECT_TRUE(looksLikeUtf8("r\xC3\xA9ponse"));
+    EXPECT_TRUE(looksLikeUtf8("\xEF\xBB\xBFplain"));
+    EXPECT_FALSE(looksLikeUtf8("r\xE9ponse"));
+    EXPECT_FALSE(looksLikeUtf8("plain ascii"));
+    EXPECT_FALSE(looksLikeUtf8("\xC0\x80"));  // overlong
+}
+
+TEST(CaseConversion, CoversLatin1Letters) {
+    EXPECT_EQ(upperCase("a=b \xE9t\xE9 \xF7"), "A=B \xC9T\xC9 \xF7");
+    EXPECT_EQ(lowerCase("\xC7" "A\xD7"), "\xE7" "a\xD7");
+}
+
+TEST(SplitAndReplace, KeepEmptyFields) {
+    EXPECT_EQ(splitFields("a||b", '|'), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(splitFields("", '|'), (std::vector<std::string>{""}));
+    EXPECT_EQ(replaceAll("x.txt.txt", ".txt", ""), "x");
+    EXPECT_EQ(replaceAll("aaa", "aa", "b"), "ba");
+}

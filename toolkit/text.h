@@ -1,0 +1,85 @@
+// Text helpers shared by every reader and writer of both programs.
+// All texts are std::string holding Latin-1 bytes.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr const char* CRLF = "\r\n";
+
+// Reads a file line by line in binary mode. A line ends at LF; a CR just
+// before the LF is dropped. NUL bytes and any other byte stay in the line.
+// The last line counts even without a line end; an empty file has no line.
+class LineReader {
+public:
+    LineReader() = default;
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // Returns false and leaves errno's value in error() when the file
+    // cannot be opened.
+    bool open(const std::string& path);
+    bool isOpen() const { return file_ != nullptr; }
+    // Next line without its line end; false at end of file or on a read error
+    // (readError() tells them apart).
+    bool next(std::string& line);
+    bool readError() const { return readError_; }
+    int error() const { return error_; }
+    void close();
+
+private:
+    std::FILE* file_ = nullptr;
+    std::vector<char> buffer_;
+    size_t pos_ = 0;
+    size_t len_ = 0;
+    int error_ = 0;
+    bool readError_ = false;
+    bool fill();
+};
+
+// Whole-file helpers. Both return false with errno's value in error on failure.
+bool readAllLines(const std::string& path, std::vector<std::string>& lines, int& error);
+bool readFileBytes(const std::string& path, std::string& bytes, int& error);
+
+// Writes text followed by CR LF; false on a write error.
+bool writeLine(std::FILE* file, std::string_view text);
+
+// Text of a system error number, for messages of the form "err=& &".
+std::string errorText(int error);
+
+std::string trimSpaces(std::string_view s);      // spaces at both ends
+std::string trimBlanks(std::string_view s);      // spaces and tabs at both ends
+std::string trimLeftSpaces(std::string_view s);
+std::string trimRightSpaces(std::string_view s);
+
+// Assignment to a fixed-width field: cut on the right or padded with spaces.
+std::string fixedWidth(std::string_view value, size_t width);
+
+// Lenient numeric reading: leading spaces and tabs are skipped, then an
+// optional sign and the digits that follow; anything else gives 0.
+// "17abc" is 17, "x" is 0, "-1" is -1, "" is 0.
+long long leadingNumber(std::string_view s);
+
+// Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+long long roundHalfEven(double value);
+
+// Source literals are UTF-8; program texts are Latin-1. Characters outside
+// Latin-1 become '?'. Malformed sequences are copied byte for byte.
+std::string latin1(std::string_view utf8);
+std::string toUtf8(std::string_view latin1Text);
+
+// True when the bytes are valid UTF-8 and hold at least one multi-byte
+// sequence (plain ASCII is left alone), or begin with the UTF-8 byte-order mark.
+bool looksLikeUtf8(std::string_view bytes);
+
+std::string upperCase(std::string_view s);  // Latin-1 aware
+std::string lowerCase(std::string_view s);
+
+// Replaces every occurrence of `from` (not empty) by `to`.
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
+// Splits at each occurrence of the separator; "a||b" gives three fields.
+std::vector<std::string> splitFields(std::string_view s, char separator);
