@@ -1,0 +1,64 @@
+#include "bankmodel.h"
+
+BankModel::BankModel()
+    : Designation(MaxQuestions + 1, std::string(DesignationWidth, ' ')),
+      ExpectedAnswer(MaxQuestions + 1, " "),
+      QuestionText(MaxQuestions + 1),
+      Answers(MaxQuestions + 1),
+      Explanation(MaxQuestions + 1),
+      QuestionRef(MaxQuestions + 1, 0),
+      Topics(MaxTopics + 1),
+      TopicOrder(MaxTopics + 1, 0),
+      Lessons(MaxLessons + 1),
+      LessonIndex(MaxLessons + 1, 0) {
+    resetAnswerLabels(*this);
+}
+
+void resetAnswerLabels(BankModel& model) {
+    model.AnswerLabels[0] = {"0", "0"};
+    for (int i = 1; i <= AnswerLabelCount; ++i) {
+        std::string digit(1, static_cast<char>('0' + i));
+        model.AnswerLabels[i] = {digit + ".", digit};
+    }
+}
+
+void mySetAnswerLabels(const std::string& pattern, std::array<AnswerLabel, AnswerLabelCount + 1>& labels,
+                       int count) {
+    std::string shape = pattern;
+    size_t position = std::string::npos;
+    for (size_t i = shape.size(); i-- > 0;) {
+        unsigned char c = static_cast<unsigned char>(shape[i]);
+        if ((c >= '0' && c <= '5') || (c >= 'A' && c <= 'V') || (c >= 'a' && c <= 'v')) {
+            position = i;
+            break;
+        }
+    }
+    if (position == std::string::npos) {
+        shape = "1.";
+        position = 0;
+    }
+    const unsigned char first = static_cast<unsigned char>(shape[position]);
+    for (int i = 1; i <= count && i <= AnswerLabelCount; ++i) {
+        char letter = static_cast<char>(first + i - 1);
+        labels[i].AnswerLetter = std::string(1, letter);
+        labels[i].AnswerPrefix = shape;
+        labels[i].AnswerPrefix[position] = letter;
+    }
+}
+
+void clearBankModel(BankModel& model) {
+    model.QuestionCount = 0;
+    model.TopicCount = 0;
+    model.LessonCount = 0;
+    for (auto& topic : model.Topics) topic = TopicRecord{};
+    for (auto& order : model.TopicOrder) order = 0;
+    for (auto& lesson : model.Lessons) lesson = LessonRecord{};
+    for (auto& index : model.LessonIndex) index = 0;
+    model.ReadStats = {};
+    model.QuestionsPerTopic = 0;
+    model.LessonChoice.assign(LessonChoiceWidth, '\0');
+    model.LessonChoiceInForce.assign(LessonChoiceWidth, '\0');
+    model.LessonMenuChecked = false;
+}
+
+BankShelf::BankShelf() : BankList(MaxBanks + 1), BankTitles(MaxBanks + 1, std::string(BankTitleWidth, ' ')) {}
