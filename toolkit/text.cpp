@@ -18,6 +18,18 @@ bool LineReader::open(const std::string& path) {
     readError_ = false;
     buffer_.resize(1 << 16);
     pos_ = len_ = 0;
+    base_ = 0;
+    return true;
+}
+
+bool LineReader::seek(long long offset) {
+    if (!file_ || offset < 0) return false;
+    if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) {
+        error_ = errno ? errno : EIO;
+        return false;
+    }
+    base_ = offset;
+    pos_ = len_ = 0;
     return true;
 }
 
@@ -28,6 +40,7 @@ void LineReader::close() {
 
 bool LineReader::fill() {
     if (!file_) return false;
+    base_ += static_cast<long long>(len_);
     len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
     pos_ = 0;
     if (len_ == 0 && std::ferror(file_)) {

@@ -29,6 +29,10 @@ public:
     bool next(std::string& line);
     bool readError() const { return readError_; }
     int error() const { return error_; }
+    // Byte offset in the file where the next line begins, and a jump to such
+    // an offset (readers that catalogue lines come back to them later).
+    long long position() const { return base_ + static_cast<long long>(pos_); }
+    bool seek(long long offset);
     void close();
 
 private:
@@ -36,6 +40,7 @@ private:
     std::vector<char> buffer_;
     size_t pos_ = 0;
     size_t len_ = 0;
+    long long base_ = 0;  // file offset of buffer_[0]
     int error_ = 0;
     bool readError_ = false;
     bool fill();

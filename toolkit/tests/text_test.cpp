@@ -47,6 +47,31 @@ TEST(LineReader, MissingFileGivesItsErrorNumber) {
     EXPECT_FALSE(errorText(err).empty());
 }
 
+TEST(LineReader, PositionNamesEachLineStartAndSeekComesBackToIt) {
+    TempFolder dir;
+    // Lines long enough that several starts fall in later buffer fills.
+    std::string a(70000, 'a'), b(5, 'b'), c(80000, 'c');
+    std::string path = dir.write("p.txt", a + "\r\n" + b + "\n" + c + "\r\nend");
+    LineReader reader;
+    ASSERT_TRUE(reader.open(path));
+    std::vector<long long> starts;
+    std::string line;
+    for (;;) {
+        long long at = reader.position();
+        if (!reader.next(line)) break;
+        starts.push_back(at);
+    }
+    long long expectedStarts[] = {0, 70002, 70008, 150010};
+    ASSERT_EQ(starts.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(starts[i], expectedStarts[i]) << i;
+    ASSERT_TRUE(reader.seek(70008));
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line, c);
+    EXPECT_EQ(reader.position(), 150010);
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line, "end");
+}
+
 TEST(WriteLine, EndsEveryLineWithCrLf) {
     TempFolder dir;
     std::string path = dir.file("out.txt");
