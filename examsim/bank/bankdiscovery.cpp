@@ -1,0 +1,86 @@
+#include "bankdiscovery.h"
+
+#include "bankports.h"
+#include "bankreader.h"
+#include "errorbox.h"
+#include "filefinder.h"
+#include "text.h"
+#include "uicontext.h"
+
+bool myDiscoverBanks(BankShelf& shelf, const std::string& programFolder) {
+    std::vector<BankEntry> found;
+    int32_t limit = MaxBanks;
+    shelf.BankCount = myFindFiles(programFolder, "\\Questions_*.txt", found, limit);
+    for (int b = 1; b <= shelf.BankCount; ++b) {
+        shelf.BankList[b].Label = fixedWidth(found[b - 1].Label, BankLabelWidth);
+        shelf.BankList[b].FullPath = found[b - 1].FullPath;
+    }
+    for (int b = 1; b <= shelf.BankCount; ++b) {
+        BankModel unused;
+        std::string title;
+        if (!myReadQuestionBank(unused, shelf.BankList[b].FullPath, HeaderPass, title)) return false;
+        shelf.BankTitles[b] = fixedWidth(title, BankTitleWidth);
+    }
+    return shelf.BankCount > 0;
+}
+
+std::string noBankMessage() {
+    return latin1("Le programme doit pouvoir accéder à une banque de questions. Celle-ci doit se trouver "
+                  "dans le même dossier que le programme.") +
+           CRLF + "SVP copier un fichier \"Questions_*.txt\" au r" + latin1("é") +
+           "pertoire o" + latin1("ù") + " se trouve le programme." + CRLF +
+           "Program needs access to a question bank. The bank must be in the folder where the program "
+           "is launched." +
+           CRLF + "Please ensure a \"Questions_*.txt\" file is saved in the same directory as the program.";
+}
+
+int32_t myChooseBankShownFirst(BankShelf& shelf, const std::string& lastTitle) {
+    const std::string wanted = trimSpaces(lastTitle);
+    shelf.SelectedBank = 0;
+    if (!wanted.empty()) {
+        for (int b = 1; b <= shelf.BankCount && shelf.SelectedBank == 0; ++b)
+            if (shelf.BankTitles[b].compare(0, wanted.size(), wanted) == 0 &&
+                wanted.size() <= shelf.BankTitles[b].size())
+                shelf.SelectedBank = b;
+    }
+    if (shelf.SelectedBank == 0 && shelf.BankCount == 1) shelf.SelectedBank = 1;
+    if (shelf.SelectedBank == 0) shelf.SelectedBank = shelf.BankCount + 1;
+    return shelf.SelectedBank;
+}
+
+std::vector<std::string> bankListItems(const BankShelf& shelf) {
+    std::vector<std::string> items;
+    for (int b = 1; b <= shelf.BankCount; ++b) items.push_back(shelf.BankList[b].Label);
+    if (shelf.SelectedBank < 1 || shelf.SelectedBank > shelf.BankCount)
+        items.push_back(inLanguage("-- Please select a bank --", "-- SVP choisir une banque --"));
+    return items;
+}
+
+BankChoice myChooseBank(BankModel& model, BankShelf& shelf, const std::string& listText) {
+    const std::string chosen = trimSpaces(listText);
+    for (int b = 1; b <= shelf.BankCount; ++b) {
+        if (trimSpaces(shelf.BankList[b].Label) == chosen) {
+            shelf.SelectedBank = b;
+            break;
+        }
+    }
+    if (shelf.SelectedBank < 1 || shelf.SelectedBank > shelf.BankCount) {
+        myErrorBox(inLanguage("Please select a Question bank first.", "SVP d'abord choisir une Banque de Questions."));
+        return BankChoice::NoBankYet;
+    }
+    if (shelf.SelectedBank == shelf.LoadedBank) return BankChoice::AlreadyLoaded;
+    // A bank that fails half-way must not replace the one loaded: LoadedBank
+    // keeps naming it, so its exam and history must stay the ones in the model.
+    BankModel fresh;
+    fresh.CurrentBankTitle = model.CurrentBankTitle;
+    fresh.QuestionsExpected = model.QuestionsExpected;
+    fresh.PassMarkPercent = model.PassMarkPercent;
+    std::string unused;
+    if (!myReadQuestionBank(fresh, shelf.BankList[shelf.SelectedBank].FullPath, FullRead, unused)) {
+        if (bankPorts().lessonMenuCheck) bankPorts().lessonMenuCheck(model.LessonMenuChecked);
+        return BankChoice::ReadFailed;
+    }
+    model = std::move(fresh);
+    shelf.LoadedBank = shelf.SelectedBank;
+    return BankChoice::Loaded;
+}

@@ -1,0 +1,6 @@
+#include "bankports.h"
+
+BankPorts& bankPorts() {
+    static BankPorts ports;
+    return ports;
+}

@@ -1,0 +1,345 @@
+#include "bankreader.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "bankports.h"
+#include "designation.h"
+#include "errorbox.h"
+#include "masks.h"
+#include "text.h"
+#include "uicontext.h"
+
+namespace {
+
+std::string first30(std::string_view line) { return std::string(line.substr(0, 30)); }
+
+void setLessonMenuCheck(BankModel& model, bool checked) {
+    model.LessonMenuChecked = checked;
+    if (bankPorts().lessonMenuCheck) bankPorts().lessonMenuCheck(checked);
+}
+
+struct WaitCursor {
+    WaitCursor() {
+        if (bankPorts().beginWait) bankPorts().beginWait();
+    }
+    ~WaitCursor() {
+        if (bankPorts().endWait) bankPorts().endWait();
+    }
+};
+
+// Splits file bytes into lines: LF ends a line, a CR before it is dropped,
+// the last line counts without a line end.
+template <class F>
+void forEachLine(std::string_view bytes, F&& handle) {
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r' && end < bytes.size()) line.remove_suffix(1);
+        if (!handle(line)) return;
+        start = next;
+    }
+}
+
+std::string_view trimRecord(std::string_view line) {
+    size_t b = 0;
+    while (b < line.size() && (line[b] == ' ' || line[b] == '\t')) ++b;
+    line.remove_prefix(b);
+    while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+    return line;
+}
+
+enum class Kind { Comment, Answer, Question, Explanation, Lesson, Header, Unknown };
+
+Kind classify(const BankModel& model, std::string_view line, int& answerNo) {
+    if (line.empty() || line[0] == '\'') return Kind::Comment;
+    const size_t width = model.AnswerLabels[1].AnswerPrefix.size();
+    std::string_view head = line.substr(0, width);
+    for (int k = 1; k <= AnswersPerQuestion; ++k) {
+        if (head == model.AnswerLabels[k].AnswerPrefix) {
+            answerNo = k;
+            return Kind::Answer;
+        }
+    }
+    std::string_view first12 = line.substr(0, 12);
+    if (std::count(first12.begin(), first12.end(), '-') == 3) return Kind::Question;
+    switch (line[0]) {
+        case '>': return Kind::Explanation;
+        case '{': return Kind::Lesson;
+        case '^': return Kind::Header;
+        default: return Kind::Unknown;
+    }
+}
+
+void updateReadStats(BankModel& model, int k, size_t size) {
+    ReadStat& stat = model.ReadStats[k];
+    ++stat.Count;
+    if (static_cast<int32_t>(size) > stat.LongestSize) {
+        stat.LongestSize = static_cast<int32_t>(size);
+        stat.LongestAt = model.Designation[model.QuestionCount];
+    }
+}
+
+void applyHeader(BankModel& model, const std::vector<std::string>& fields) {
+    auto field = [&](size_t i) { return i < fields.size() ? fields[i] : std::string(); };
+    model.CurrentBankTitle = trimSpaces(field(1));
+    long long expected = leadingNumber(trimSpaces(field(2)));
+    if (expected >= 1 && expected <= 100) model.QuestionsExpected = static_cast<int32_t>(expected);
+    long long passMark = leadingNumber(trimSpaces(field(3)));
+    if (passMark >= 50 && passMark <= 100) model.PassMarkPercent = static_cast<int32_t>(passMark);
+    std::string pattern = trimLeftSpaces(field(4));
+    if (!pattern.empty()) mySetAnswerLabels(pattern, model.AnswerLabels, AnswerLabelCount);
+}
+
+// A bank saved by a modern editor comes as UTF-8, with or without a
+// byte-order mark; the program's texts are Latin-1.
+void toLatin1IfUtf8(std::string& bytes) {
+    if (!looksLikeUtf8(bytes)) return;
+    std::string_view body(bytes);
+    if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
+    bytes = latin1(body);
+}
+
+// Reads lines until the end, an error, or (header pass) the header record.
+int readRecords(BankModel& model, std::string_view bytes, int mode, std::string& headerTitle) {
+    int lineNo = 0;
+    int answerCount = 0;
+    int lesson = 0;
+    int result = 1;
+    forEachLine(bytes, [&](std::string_view raw) {
+        ++lineNo;
+        std::string_view line = trimRecord(raw);
+        int answerNo = 0;
+        switch (classify(model, line, answerNo)) {
+            case Kind::Comment:
+                return true;
+            case Kind::Answer:
+                model.Answers[model.QuestionCount][answerNo].assign(line);
+                ++answerCount;
+                updateReadStats(model, 1, line.size());
+                return true;
+            case Kind::Question: {
+                if (answerCount != 0 && answerCount != AnswersPerQuestion) {
+                    myErrorBox(fillMask(
+                        inLanguage("myReadQuestionBank, failed at &...& previous question seems to miss answer(s)",
+                                   latin1("myReadQuestionBank, faute signalée à &...& réponses à la question PRÉCÉDENTE semblent manquantes")),
+                        {first30(line), CRLF}));
+                    result = 0;
+                    return false;
+                }
+                answerCount = 0;
+                std::string designation, expected, text, topicKey, numberKey;
+                if (!myParseQuestionRecord(model, std::string(line), designation, expected, text) ||
+                    !myParseQuestionNo(designation, topicKey, numberKey)) {
+                    result = 0;
+                    return false;
+                }
+                if (model.QuestionCount + 1 > MaxQuestions) {
+                    myErrorBox(fillMask(inLanguage("myReadQuestionBank, failed at &...& exceeds array size of &",
+                                                   latin1("myReadQuestionBank, faute signalée à &...& tableau limité à &")),
+                                        {first30(line), CRLF, MaxQuestions}));
+                    result = 0;
+                    return false;
+                }
+                ++model.QuestionCount;
+                int32_t topicNo = 0, slotNo = 0;
+                if (!myRegisterQuestion(model, topicKey, numberKey, model.QuestionCount,
+                                        static_cast<uint8_t>(lesson), topicNo, slotNo)) {
+                    --model.QuestionCount;
+                    result = 0;
+                    return false;
+                }
+                const int q = model.QuestionCount;
+                model.Designation[q] = fixedWidth(designation, DesignationWidth);
+                model.ExpectedAnswer[q] = expected;
+                model.QuestionText[q] = text;
+                model.QuestionRef[q] = topicNo * 16 + slotNo;
+                ++model.Lessons[model.LessonCount].LessonQuestionCount;
+                model.Explanation[q].clear();
+                updateReadStats(model, 0, line.size());
+                return true;
+            }
+            case Kind::Explanation:
+                model.Explanation[model.QuestionCount] = trimLeftSpaces(line.substr(1));
+                updateReadStats(model, 2, line.size());
+                return true;
+            case Kind::Lesson: {
+                // "{id}title": the identifier ends at the next brace of either kind.
+                std::string_view rest = line.substr(1);
+                size_t close = rest.find_first_of("{}");
+                std::string id(rest.substr(0, close));
+                std::string title;
+                if (close != std::string_view::npos) {
+                    std::string_view after = rest.substr(close + 1);
+                    title = trimLeftSpaces(after.substr(0, after.find_first_of("{}")));
+                }
+                if (model.LessonCount >= MaxLessons) {
+                    myErrorBox(fillMask(inLanguage("myReadQuestionBank, Lesson = && exceeds array size of &",
+                                                   latin1("myReadQuestionBank, Leçon = && dépasse le tableau limité à &")),
+                                        {id, CRLF, MaxLessons}));
+                    result = 0;
+                    return false;
+                }
+                const int l = ++model.LessonCount;
+                model.Lessons[l].LessonId = fixedWidth(id, LessonIdWidth);
+                model.Lessons[l].LessonTitle = fixedWidth(title, LessonTitleWidth);
+                model.Lessons[l].LessonQuestionCount = 0;
+                model.LessonIndex[l] = l;
+                lesson = l;
+                return true;
+            }
+            case Kind::Header: {
+                std::vector<std::string> fields = splitFields(line, '^');
+                if (mode == HeaderPass) {
+                    headerTitle = trimSpaces(fields.size() > 1 ? fields[1] : std::string());
+                    return false;
+                }
+                applyHeader(model, fields);
+                return true;
+            }
+            case Kind::Unknown:
+                myErrorBox(fillMask(inLanguage("myReadQuestionBank, unidentified record, line & & &",
+                                               "myReadQuestionBank, enregistrement inconnu, ligne & & &"),
+                                    {lineNo, CRLF, first30(line)}));
+                result = 0;
+                return false;
+        }
+        return true;
+    });
+    return result;
+}
+
+}  // namespace
+
+std::string myGetPathPart(const std::string& path, const std::string& part) {
+    size_t cut = path.find_last_of("\\/");
+    if (part == "N") return trimSpaces(cut == std::string::npos ? path : path.substr(cut + 1));
+    if (part == "P") return trimSpaces(cut == std::string::npos ? std::string() : path.substr(0, cut + 1));
+    return trimSpaces(path);
+}
+
+bool myParseQuestionRecord(const BankModel& model, const std::string& line, std::string& designation,
+                           std::string& expectedAnswer, std::string& questionText) {
+    const std::string head = first30(line);
+    size_t space = line.find(' ', 6);
+    if (space == std::string::npos || space < 7 || space > 13) {
+        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, invalid question designation at &...",
+                                       latin1("myParseQuestionRecord, question mal numérotée à &...")),
+                            {head}));
+        return false;
+    }
+    size_t open = line.find('(', space + 1);
+    if (open == std::string::npos || open < 8 || open > 14) {
+        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer seems misplaced at &...",
+                                       latin1("myParseQuestionRecord, réponse attendue semble mal positionnée à &...")),
+                            {head}));
+        return false;
+    }
+    // The expected answer is the second field of the line cut at every
+    // parenthesis, whichever kind comes first.
+    size_t cut1 = line.find_first_of("()");
+    size_t cut2 = line.find_first_of("()", cut1 + 1);
+    std::string answer =
+        trimSpaces(cut2 == std::string::npos ? line.substr(cut1 + 1) : line.substr(cut1 + 1, cut2 - cut1 - 1));
+    if (answer.size() != 1) {
+        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer too long at &...",
+                                       latin1("myParseQuestionRecord, réponse attendue trop longue à &...")),
+                            {head}));
+        return false;
+    }
+    const unsigned char c = static_cast<unsigned char>(answer[0]);
+    const unsigned char low = static_cast<unsigned char>(model.AnswerLabels[1].AnswerLetter[0]);
+    const unsigned char high = static_cast<unsigned char>(model.AnswerLabels[AnswersPerQuestion].AnswerLetter[0]);
+    if (c < low || c > high) {
+        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer unacceptable at &...",
+                                       latin1("myParseQuestionRecord, réponse attendue inacceptable à &...")),
+                            {head}));
+        return false;
+    }
+    designation = line.substr(0, space);
+    expectedAnswer = std::string(1, static_cast<char>(c - low + '1'));
+    size_t close = line.find(')', open);
+    questionText = close == std::string::npos ? std::string() : trimSpaces(line.substr(close + 1));
+    return true;
+}
+
+std::string bankStatisticsText(const BankModel& model, const std::string& path, bool simplified) {
+    const auto& st = model.ReadStats;
+    std::string text = fillMask(
+        inLanguage("Question Bank read = &&From folder &&&Questions Read = &&",
+                   "Banque lue = &&Du dossier &&&Questions lues = &&"),
+        {myGetPathPart(path, "N"), CRLF, myGetPathPart(path, "P"), std::string(CRLF) + CRLF, st[0].Count, CRLF});
+    if (simplified) return text;
+    text += fillMask(
+        inLanguage("Answers Read = &     (& times 4 = &)&"
+                   "Explanations Read = &&&"
+                   "Longest question      at &    size &&"
+                   "Longest answer        at &    size &&"
+                   "Longest explanation at &    size &",
+                   latin1("Réponses lues = &     (& fois 4 = &)&"
+                          "Explications lues = &&&"
+                          "Plus longue question  : &    longueur &&"
+                          "Plus longue réponse   : &    longueur &&"
+                          "Plus longue explication: &    longueur &")),
+        {st[1].Count, st[0].Count, " " + std::to_string(st[0].Count * 4), CRLF, st[2].Count, CRLF, CRLF,
+         fixedWidth(st[0].LongestAt, DesignationWidth), st[0].LongestSize, CRLF,
+         fixedWidth(st[1].LongestAt, DesignationWidth), st[1].LongestSize, CRLF,
+         fixedWidth(st[2].LongestAt, DesignationWidth), st[2].LongestSize});
+    return text;
+}
+
+std::string missingExplanationsText(const BankModel& model) {
+    const auto& st = model.ReadStats;
+    if (st[2].Count < 1 || st[0].Count <= st[2].Count) return {};
+    std::string text = inLanguage("Missing explanations ( max 12 )", "Explications manquantes ( max 12 )");
+    text += CRLF;
+    int listed = 0;
+    for (int q = 1; q <= model.QuestionCount && listed < 12; ++q) {
+        if (!model.Explanation[q].empty()) continue;
+        text += CRLF;
+        text += model.Designation[q];
+        ++listed;
+    }
+    return text;
+}
+
+int myReadQuestionBank(BankModel& model, const std::string& path, int mode, std::string& headerTitle) {
+    myShowStatus(inLanguage("Reading Question Bank ", "Lecture de la Banque de Question ") + path);
+    WaitCursor wait;
+
+    // The header pass only learns the title: records before the header go
+    // into a scratch model, so that banks without a header record (read to
+    // their end) neither pile up in nor collide within the loaded bank.
+    BankModel scratch;
+    BankModel& target = mode == HeaderPass ? scratch : model;
+    if (mode == HeaderPass) {
+        headerTitle.clear();
+    } else {
+        clearBankModel(target);
+        setLessonMenuCheck(target, false);
+    }
+    resetAnswerLabels(target);
+
+    std::string bytes;
+    int error = 0;
+    if (!readFileBytes(path, bytes, error)) {
+        myErrorBox(fillMask(inLanguage("myReadQuestionBank, cannot open file & err=& & & &",
+                                       "myReadQuestionBank, ne peut ouvrir fichier & err=& & & &"),
+                            {CRLF, error, errorText(error), CRLF, path}));
+        return 0;
+    }
+    toLatin1IfUtf8(bytes);
+    if (readRecords(target, bytes, mode, headerTitle) == 0) return 0;
+    myShowStatus("");
+    if (mode == FullRead) {
+        if (bankPorts().informationBox)
+            bankPorts().informationBox(uiContext().ProgramName + " - Info",
+                                       bankStatisticsText(target, path, bankPorts().SimplifiedLayout));
+        std::string missing = missingExplanationsText(target);
+        if (!missing.empty() && bankPorts().plainBox) bankPorts().plainBox(missing);
+    }
+    return 1;
+}

@@ -1,0 +1,133 @@
+#include "lessonpool.h"
+
+#include "bankports.h"
+#include "errorbox.h"
+#include "masks.h"
+#include "text.h"
+#include "uicontext.h"
+
+namespace {
+void setMenuCheck(BankModel& model, bool checked) {
+    model.LessonMenuChecked = checked;
+    if (bankPorts().lessonMenuCheck) bankPorts().lessonMenuCheck(checked);
+}
+}  // namespace
+
+bool lessonDialogMayOpen(const BankModel& model) {
+    if (model.LessonCount > 0) return true;
+    myErrorBox(inLanguage("No Question Bank selected yet  or  Question Bank not broken down by lessons.",
+                          latin1("Aucune Banque n'a été choisie  ou  celle-ci n'est pas séparée en leçons.")));
+    return false;
+}
+
+PoolFigures myPoolFigures(const BankModel& model) {
+    PoolFigures pool;
+    for (int l = 1; l <= model.LessonCount; ++l) {
+        if (model.Lessons[l].LessonSelected == 0) continue;
+        ++pool.LessonsSelected;
+        pool.QuestionsAvailable += model.Lessons[l].LessonQuestionCount;
+    }
+    for (int t = 1; t <= model.TopicCount; ++t) {
+        for (int n = 1; n <= MaxPerTopic; ++n) {
+            const QuestionSlot& slot = model.Topics[t].Question[n];
+            if (slot.QuestionIndex != 0 && slot.LessonNo <= MaxLessons &&
+                model.Lessons[slot.LessonNo].LessonSelected != 0) {
+                ++pool.TopicsTargeted;
+                break;
+            }
+        }
+    }
+    return pool;
+}
+
+std::string poolLabelText(const PoolFigures& pool) {
+    return fillMask(inLanguage("Lessons selected = &,  Topics targeted = &,  Questions available in pool = &",
+                               latin1("Leçons choisies = &,  Sujets visés = &,  Questions disponibles en banque = &")),
+                    {pool.LessonsSelected, pool.TopicsTargeted, pool.QuestionsAvailable});
+}
+
+std::vector<std::string> sizeListTexts(const PoolFigures& pool) {
+    std::vector<std::string> items;
+    const std::string topicItem = inLanguage("& Topic(s) at & question(s) each = maximum & question(s)",
+                                             latin1("& Sujet(s) à & question(s) chaque = maximum & question(s)"));
+    for (int k = 1; k <= MaxPerTopic; ++k) {
+        const int total = k * pool.TopicsTargeted;
+        if (total > LessonExamMaximum || pool.QuestionsAvailable <= total) break;
+        items.push_back(fillMask(topicItem, {pool.TopicsTargeted, k, total}));
+    }
+    if (pool.QuestionsAvailable <= LessonExamMaximum)
+        items.push_back(fillMask("& question(s)", {pool.QuestionsAvailable}));
+    return items;
+}
+
+std::string lessonRowText(const BankModel& model, int lesson, bool simplified) {
+    const LessonRecord& l = model.Lessons[lesson];
+    if (!simplified)
+        return fillMask("\\  \\ \\" + std::string(78, ' ') + "\\", {l.LessonId, l.LessonTitle});
+    std::string title = trimSpaces(l.LessonTitle) + "  Total " + std::to_string(l.LessonQuestionCount) + " Questions.";
+    return fillMask("\\  \\ \\" + std::string(103, ' ') + "\\", {l.LessonId, title});
+}
+
+std::string lessonCountText(const BankModel& model, int lesson) {
+    std::string count = std::to_string(model.Lessons[lesson].LessonQuestionCount);
+    if (count.size() == 1) count = " " + count;
+    return fillMask("(\\ \\ Questions)", {count});
+}
+
+void myToggleLesson(BankModel& model, int position, bool ticked) {
+    if (position < 1 || position > model.LessonCount) return;
+    model.Lessons[model.LessonIndex[position]].LessonSelected = ticked ? 1 : 0;
+    model.LessonChoice[position] = ticked ? 1 : 0;
+}
+
+LessonOutcome myUseLessonSelection(BankModel& model, const std::vector<std::string>& items,
+                                   const std::string& currentText) {
+    LessonOutcome outcome;
+    int position = 0;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i] == currentText) {
+            position = static_cast<int>(i) + 1;
+            break;
+        }
+    model.LessonChoice[0] = static_cast<char>(position);
+
+    long long perTopic = 0;
+    if (currentText.find('=') == std::string::npos) {
+        if (leadingNumber(trimSpaces(replaceAll(currentText, "question(s)", ""))) == 0) {
+            myErrorBox(inLanguage(std::string("In order to limit question selection to certain Topics,") + CRLF +
+                                      "use check boxes to choose certain Lessons.",
+                                  latin1("Pour limiter la sélection de questions à certains Sujets,") + CRLF +
+                                      "cochez des cases pour choisir des Leçons"));
+            return outcome;
+        }
+        perTopic = MaxPerTopic;  // the whole pool: every question of each topic
+    } else {
+        size_t open = currentText.find('(');
+        size_t next = open == std::string::npos ? std::string::npos : currentText.find('(', open + 1);
+        std::string between = open == std::string::npos ? std::string() : currentText.substr(open + 1, next - open - 1);
+        std::string digits;
+        for (char c : between)
+            if (c >= '0' && c <= '9') digits += c;
+        perTopic = leadingNumber(digits);
+    }
+    model.QuestionsPerTopic = static_cast<int32_t>(perTopic);
+    setMenuCheck(model, true);
+    if (model.LessonChoice != model.LessonChoiceInForce) {
+        model.LessonChoiceInForce = model.LessonChoice;
+        outcome.postReset = true;
+    }
+    outcome.closeDialog = true;
+    return outcome;
+}
+
+LessonOutcome myCancelLessonSelection(BankModel& model) {
+    LessonOutcome outcome;
+    outcome.postReset = model.QuestionsPerTopic > 0;
+    model.QuestionsPerTopic = 0;
+    for (int l = 1; l <= MaxLessons; ++l) model.Lessons[l].LessonSelected = 0;
+    model.LessonChoice.assign(LessonChoiceWidth, '\0');
+    model.LessonChoiceInForce.assign(LessonChoiceWidth, '\0');
+    setMenuCheck(model, false);
+    outcome.closeDialog = true;
+    return outcome;
+}
