@@ -271,7 +271,7 @@ std::string bankStatisticsText(const BankModel& model, const std::string& path, 
     std::string text = fillMask(
         inLanguage("Question Bank read = &&From folder &&&Questions Read = &&",
                    "Banque lue = &&Du dossier &&&Questions lues = &&"),
-        {myGetPathPart(path, "N"), CRLF, myGetPathPart(path, "P"), std::string(CRLF) + CRLF, st[0].Count, CRLF});
+        {myGetPathPart(path, "N"), CRLF, myGetPathPart(path, "P"), CRLF, CRLF, st[0].Count, CRLF});
     if (simplified) return text;
     text += fillMask(
         inLanguage("Answers Read = &     (& times 4 = &)&"

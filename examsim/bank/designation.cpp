@@ -11,7 +11,7 @@
 bool myParseQuestionNo(std::string& designation, std::string& topicKey, std::string& numberKey) {
     if (std::count(designation.begin(), designation.end(), '-') != 3) {
         myErrorBox(fillMask(inLanguage("myParseQuestionNo, wrong number of dashes in question designation for &",
-                                       "myParseQuestionNo, nombre de tirets incorrect à &"),
+                                       latin1("myParseQuestionNo, nombre de tirets incorrect à &")),
                             {designation}));
         return false;
     }
