@@ -1,0 +1,56 @@
+// The exam session as the window drives it: answering, navigation,
+// marking, Launch, the end of an exam and the logging thread.
+#pragma once
+
+#include <string>
+
+#include "bankmodel.h"
+#include "examrecord.h"
+#include "examview.h"
+#include "historylog.h"
+#include "logging.h"
+#include "selection.h"
+
+struct ExamSession {
+    ExamRecord Exam;
+    ExamView View;
+    SessionClock Clock = systemClock();
+    ExamRandom Random;
+    std::string ProgramFolder;  // where the missed-questions reports go
+    std::string LogFilePath;
+    HistoryCatalogue Catalogue;
+    LoggingThread Logging;
+};
+
+inline constexpr int64_t AnswerDebounce = 7'000'000;  // 700 ms in 100 ns units
+inline constexpr int AdvanceDelayMs = 400;
+
+// An answer control 1..5 was clicked (5: "Don't know"). Returns 1.
+int myAnswerChosen(ExamSession& session, BankModel& bank, int answerNo);
+// Marks positions first..last; -1 when the last one marked was correct, else 0.
+int myMarkRange(ExamRecord& exam, BankModel& bank, int first, int last);
+// Position to show after PREVIOUS (-1) or NEXT (+1), seeking when enabled.
+int mySeek(const ExamRecord& exam, int direction);
+// Refreshes the display: 2 new exam, 1 after an answer or marking,
+// 3 after navigation, -1 no exam. Returns -1.
+int myShowQuestion(ExamSession& session, const BankModel& bank, int mode);
+
+enum class Navigation { Next, Previous, First, Last };
+void myNavigate(ExamSession& session, const BankModel& bank, Navigation where);
+
+// The Mark button.
+void myMarkButton(ExamSession& session, BankModel& bank);
+// "Launch": draws a new exam unless one is under way; false when nothing was drawn.
+bool myLaunchExam(ExamSession& session, BankModel& bank);
+// Forgets an exam drawn but not started (a bank was opened, an empty draw).
+void myDiscardDrawnExam(ExamSession& session, const BankModel& bank);
+
+// End of the exam: kind 0 after the last mark, 1 when the user leaves.
+// Returns 3 when the user chose to go back to the exam, else kind.
+int myEndExam(ExamSession& session, BankModel& bank, int kind);
+// Starts the logging thread and shows the mark. Returns 1.
+int myStartLogging(ExamSession& session, BankModel& bank);
+// Waits without limit for the logging thread, then, on this (the window's)
+// thread, adds the session to the in-memory history and the catalogue and
+// shows what failed. Before Launch, a bank choice and closing.
+void myWaitForLogging(ExamSession& session, BankModel& bank);

@@ -1,0 +1,22 @@
+// The missed-questions report written at the end of each exam, and the
+// stamps fixed at the exam's first answer that name it.
+#pragma once
+
+#include <string>
+
+#include "bankmodel.h"
+#include "examrecord.h"
+#include "examview.h"
+
+// "2014/04/25 14:30"
+std::string mySessionStamp(const LocalMoment& moment);
+// "Missed_2014-04-25_h14-m30.txt" ("Erronées_..." in French).
+std::string myMissedReportName(const LocalMoment& moment, int language);
+// The name itself when no such file is in the folder yet, otherwise the
+// first of name_2.txt, name_3.txt ... that is free: a report is never
+// written over an earlier one.
+std::string myUniqueReportName(const std::string& folder, const std::string& name);
+
+// The whole report, lines ending with CR LF.
+std::string myMissedReport(const ExamRecord& exam, const BankModel& bank, const std::string& summaryLine,
+                           int language);

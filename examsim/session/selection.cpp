@@ -1,0 +1,98 @@
+#include "selection.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "text.h"
+
+void ExamRandom::seed(float secondsOfDay) { State = std::bit_cast<uint32_t>(secondsOfDay); }
+
+double ExamRandom::next() {
+    State = State * 134775813u + 1u;
+    return static_cast<double>(State >> 1) * (1.0 / 2147483648.0);
+}
+
+float seedSeconds(int hour, int minute, int second, int millisecond) {
+    long long ms = ((hour * 60LL + minute) * 60 + second) * 1000 + millisecond;
+    return static_cast<float>(static_cast<double>(ms) / 1000.0);
+}
+
+ClassGroups classGroupsOf(int criterion) {
+    switch (criterion) {
+    case 2: return {0, 1, 2, 1, 2, 1, 2};
+    case 3: return {0, 3, 4, 1, 2, 5, 6};
+    case 4: return {0, 1, 2, 0, 0, 0, 0};
+    case 5: return {0, 0, 0, 1, 2, 0, 0};
+    default: return {0, 1, 2, 3, 4, 5, 6};
+    }
+}
+
+int questionClass(const QuestionSlot& slot, int32_t passMarkPercent) {
+    int wrong = slot.Stats[0], right = slot.Stats[1];
+    int cls = 1;
+    if (wrong + right != 0) {
+        float ratio = static_cast<float>(right) / static_cast<float>(wrong + right);
+        float percent = 100.0f * ratio;
+        cls = roundHalfEven(percent) < passMarkPercent ? 3 : 5;
+    }
+    if (slot.Picked == "Y") ++cls;
+    return cls;
+}
+
+int myPickFromTopic(ExamRecord& exam, BankModel& bank, ExamRandom& random, const ClassGroups& groups,
+                    int topic, int perTopic, int maximum) {
+    std::array<std::string, 7> group;
+    TopicRecord& record = bank.Topics[topic];
+    for (int n = 1; n <= MaxPerTopic; ++n) {
+        const QuestionSlot& slot = record.Question[n];
+        if (slot.QuestionIndex == 0) continue;
+        if (bank.QuestionsPerTopic > 0 &&
+            (slot.LessonNo > MaxLessons || bank.Lessons[slot.LessonNo].LessonSelected == 0))
+            continue;
+        int g = groups[questionClass(slot, bank.PassMarkPercent)];
+        if (g > 0) group[g] += static_cast<char>(64 + n);
+    }
+    int drawn = 0;
+    while (drawn < perTopic && exam.ExamSize < maximum) {
+        int g = 1;
+        while (g <= 6 && group[g].empty()) ++g;
+        if (g > 6) break;
+        int length = static_cast<int>(group[g].size());
+        int at = length == 1 ? 1 : random.position(length);
+        int n = group[g][at - 1] - 64;
+        group[g].erase(at - 1, 1);
+        QuestionSlot& slot = record.Question[n];
+        exam.ExamSize += 1;
+        exam.ExamOrder[exam.ExamSize] = slot.QuestionIndex;
+        slot.Picked = "Y";
+        ++drawn;
+    }
+    return drawn;
+}
+
+int mySelectQuestions(ExamRecord& exam, BankModel& bank, ExamRandom& random, int maximum) {
+    maximum = std::clamp(maximum, 0, MaxExamSize);
+    exam.ExamSize = 0;
+    exam.ExamOrder.fill(0);
+    ClassGroups groups = classGroupsOf(exam.SelectionCriterion);
+    int perTopic = bank.QuestionsPerTopic > 0 ? bank.QuestionsPerTopic : 1;
+    for (int i = 1; i <= bank.TopicCount && exam.ExamSize < maximum; ++i)
+        myPickFromTopic(exam, bank, random, groups, bank.TopicOrder[i], perTopic, maximum);
+    exam.MarkResults = std::string(exam.ExamSize, '0') + std::string(MaxExamSize - exam.ExamSize, ' ');
+    exam.GivenAnswers = exam.MarkResults;
+    // Entry 0 gathers questions read before any lesson; clearing it too keeps
+    // its counters from growing from one exam to the next.
+    for (int l = 0; l <= bank.LessonCount && l <= MaxLessons; ++l) bank.Lessons[l].LessonTally = {0, 0};
+    exam.ProgressCounts.fill(0);
+    return -1;
+}
+
+void mySortList(std::vector<int32_t>& list, int count, char kind, const BankModel& bank) {
+    auto key = [&](int32_t entry) -> const std::string& {
+        return kind == 'T' ? bank.Topics[entry].TopicKey : bank.Lessons[entry].LessonId;
+    };
+    count = std::min<int>(count, static_cast<int>(list.size()) - 1);
+    for (int i = 1; i < count; ++i)
+        for (int j = i + 1; j <= count; ++j)
+            if (key(list[i]) > key(list[j])) std::swap(list[i], list[j]);
+}

@@ -1,0 +1,44 @@
+// Drawing an exam from the bank: topic by topic, each question picked at
+// random from the best group that the criterion and its history allow.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bankmodel.h"
+#include "examrecord.h"
+
+// The exam's random generator. A given seed always draws the same exam,
+// so it must stay exactly this linear congruential sequence.
+struct ExamRandom {
+    uint32_t State = 0;
+
+    // State from the bit pattern of the time of day in seconds as a float.
+    void seed(float secondsOfDay);
+    // Next fraction in [0, 1).
+    double next();
+    // A position from 1 to count.
+    int position(int count) { return static_cast<int>(next() * count) + 1; }
+};
+
+// Seconds of the day (milliseconds since midnight / 1000) as the seed wants them.
+float seedSeconds(int hour, int minute, int second, int millisecond);
+
+// Group (1..6, 0 never) of each question class 1..6 under criterion 1..5.
+using ClassGroups = std::array<int, 7>;
+ClassGroups classGroupsOf(int criterion);
+
+// Class 1..6 of a question slot: new, missed or known, plus one once drawn.
+int questionClass(const QuestionSlot& slot, int32_t passMarkPercent);
+
+// Builds the exam of at most `maximum` questions; returns -1.
+int mySelectQuestions(ExamRecord& exam, BankModel& bank, ExamRandom& random, int maximum);
+// Draws up to perTopic questions from one topic; returns how many.
+int myPickFromTopic(ExamRecord& exam, BankModel& bank, ExamRandom& random, const ClassGroups& groups,
+                    int topic, int perTopic, int maximum);
+
+// Exchange sort of TopicOrder (kind 'T', by TopicKey) or LessonIndex (kind 'L',
+// by LessonId), entries 1..count, ascending character codes.
+void mySortList(std::vector<int32_t>& list, int count, char kind, const BankModel& bank);

@@ -1,0 +1,391 @@
+// Whole exams through the recording view, and the rules of answering,
+// marking, seeking and ending.
+#include "examsession.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "errorrecorder.h"
+#include "figures.h"
+#include "sessiontestkit.h"
+#include "tempfolder.h"
+
+namespace {
+
+class ExamTest : public ::testing::Test {
+protected:
+    void SetUp() override { setUpBank(); }
+
+    void setUpBank() {
+        // Lesson records out of code order, so the report must sort them.
+        fillBank(bank,
+                 {{"B-001-001-001", '2', 2}, {"B-001-002-001", '3', 1}, {"B-002-001-001", '1', 2}},
+                 {{"L02", "Theory"}, {"L01", "Rules"}});
+        mySortList(bank.LessonIndex, bank.LessonCount, 'L', bank);
+        session.ProgramFolder = dir.path();
+        session.LogFilePath = dir.file("Ulvorane_Log.txt");
+        session.Catalogue.Titles = {"", fixedWidth("Basic Test Bank", BankTitleWidth)};
+        view.attach(session.View);
+        clock.attach(session.Clock);
+    }
+
+    void click(int answer, int afterSeconds = 1) {
+        clock.advanceSeconds(afterSeconds);
+        myAnswerChosen(session, bank, answer);
+    }
+    void go(Navigation where) { myNavigate(session, bank, where); }
+    ExamRecord& exam() { return session.Exam; }
+
+    TempFolder dir;
+    ErrorRecorder errors;
+    BankModel bank;
+    RecordingView view;
+    ManualClock clock;
+    ExamSession session;
+};
+
+const std::string kFiller = ".............S";
+
+std::string reportTail(const std::string& designation, const std::string& answerLine) {
+    std::string out = "\r\n" + designation + " Question " + designation + "?\r\n" + answerLine + "\r\n";
+    for (int a = 1; a <= 4; ++a)
+        out += std::to_string(a) + ". Answer " + std::to_string(a) + " of " + designation + "\r\n";
+    return out + "Because " + designation + ".\r\n";
+}
+
+TEST_F(ExamTest, AsYouGoExamWritesExactLogAndReport) {
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    EXPECT_EQ(exam().ExamStage, StageDrawn);
+    EXPECT_EQ(exam().GivenAnswers, "000" + std::string(122, ' '));
+    EXPECT_TRUE(view.saw("seek caption 2"));
+
+    click(2);  // correct
+    EXPECT_EQ(exam().ExamStage, StageAnswering);
+    EXPECT_TRUE(view.saw("choices off"));
+    EXPECT_TRUE(view.saw("lesson menu off"));
+    EXPECT_TRUE(view.saw("click next after 400"));
+    EXPECT_EQ(view.lastFigure(IdMarkFigure), "Mark:  100%");
+    go(Navigation::Next);
+
+    view.events.clear();
+    click(5);  // "Don't know": the question stays shown
+    EXPECT_FALSE(view.saw("click next after 400"));
+    EXPECT_EQ(exam().MarkResults.substr(0, 3), "130");
+    EXPECT_TRUE(view.saw("indicator 4 6"));
+    EXPECT_TRUE(view.saw("indicator 2 4"));
+    go(Navigation::Next);
+
+    clock.advanceSeconds(12 * 60 + 5);
+    click(4);  // incorrect, and the last one: the exam ends by itself
+    EXPECT_EQ(exam().ExamStage, StageOver);
+    EXPECT_TRUE(view.saw("choices on"));
+    EXPECT_TRUE(view.saw("seek caption 3"));
+    EXPECT_TRUE(view.lessonMenu);
+    myWaitForLogging(session, bank);
+    EXPECT_TRUE(errors.boxes.empty()) << errors.lastText();
+
+    const std::string summary =
+        "~ Basic Test Bank ~ 2014/04/25 14:30 ~ 33.3% ~  0=unans ~   3 Qstns ~  1=Mode ~ 64=Stage "
+        "~  1=ok~  1=wrg~  1=dk~ Elapsed 00:12:07 ~ E1 ~";
+    EXPECT_EQ(fileBytes(session.LogFilePath),
+              summary + "\r\n" + "B-001-001-001iB-001-002-001rB-002-001-001e" + times(22, kFiller) +
+                  "\r\n\r\n");
+
+    std::string report = summary + "\r\n\r\n\r\n" +
+                         "Lesson        Questions     Success       Title\r\n" +
+                         "L01           2             50%           " + fixedWidth("Rules", 80) + "\r\n" +
+                         "L02           1             0%            " + fixedWidth("Theory", 80) + "\r\n" +
+                         reportTail("B-001-002-001", " Answer is 3,  not 5     See L02 ") +
+                         reportTail("B-002-001-001", " Answer is 1,  not 4     See L01 ");
+    EXPECT_EQ(fileBytes(dir.file("Missed_2014-04-25_h14-m30.txt")), report);
+
+    ASSERT_EQ(view.informed.size(), 1u);
+    EXPECT_EQ(view.informed[0].first, "Ulvorane - Info");
+    EXPECT_EQ(view.informed[0].second, "Your mark is 33.3%\r\n\r\nWriting missed questions to file \r\n"
+                                       "Missed_2014-04-25_h14-m30.txt\r\nin folder \r\n" +
+                                           dir.path() + "/");
+    // The session already counts for the next exam of this run.
+    EXPECT_EQ(slotOf(bank, 1).Stats[1], 1);
+    EXPECT_EQ(slotOf(bank, 2).Stats[0], 1);
+    EXPECT_EQ(slotOf(bank, 3).Stats[0], 1);
+    EXPECT_EQ(session.Catalogue.Columns[1].Count, 1);
+    EXPECT_EQ(session.Catalogue.Columns[1].Position[1], 0);
+}
+
+TEST_F(ExamTest, AtTheEndExamWithSeekRemovalAndFrenchTexts) {
+    uiContext().InterfaceLanguage = 1;
+    session.View.SimplifiedLayout = true;
+    exam().MarkingMode = MarkAtTheEnd;
+    exam().SelectionCriterion = 3;
+    exam().AudibleClues = true;
+    exam().ManualAdvance = true;
+    exam().SeekEnabled = true;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+
+    go(Navigation::Last);
+    click(1);  // position 3, correct once marked
+    EXPECT_TRUE(view.saw("sound SoundCheck"));
+    EXPECT_FALSE(view.saw("click next after 400"));  // manual advance
+    go(Navigation::First);
+    click(2);  // position 1
+    go(Navigation::Next);  // seeks the only unanswered one
+    EXPECT_EQ(exam().CurrentQuestion, 2);
+    click(1);  // position 2, wrong
+    EXPECT_EQ(exam().ExamStage, StageAllAnswered);
+    EXPECT_TRUE(exam().MarkArmed);
+    // The figures of a question waiting for marking do not move.
+    EXPECT_EQ(view.lastFigure(IdStatusText),
+              latin1("Question 2 de 3. Réponse 1 choisie.  Numéro de référence B-001-002-001. "
+                     "Note cumulative 0%. Total sans réponse 0."));
+
+    view.events.clear();
+    click(1);  // box 1 is checked: the answer is taken back
+    EXPECT_EQ(exam().given(2), '0');
+    EXPECT_FALSE(exam().MarkArmed);
+    EXPECT_TRUE(view.saw("sound SoundUncheck"));
+    EXPECT_TRUE(view.saw("disarmed"));
+    myMarkButton(session, bank);
+    ASSERT_EQ(errors.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes[0].text, latin1("La correction n'est permise qu'avec un mode de correction en fin "
+                                           "d'examen et qu'une fois toutes les réponses soumises."));
+    click(5);
+    EXPECT_TRUE(exam().MarkArmed);
+
+    clock.advanceSeconds(59);
+    myMarkButton(session, bank);
+    EXPECT_EQ(exam().MarkResults.substr(0, 3), "131");
+    EXPECT_EQ(exam().ExamStage, StageOver);
+    myWaitForLogging(session, bank);
+    ASSERT_EQ(errors.boxes.size(), 1u) << errors.lastText();
+
+    const std::string summary =
+        "~ Basic Test Bank ~ 2014/04/25 14:30 ~ 66.7% ~  0=unans ~   3 Qstns ~  2=Mode ~ 65=Stage "
+        "~  2=ok~  0=wrg~  1=dk~ Elapsed 00:01:03 ~ F3AM ~";
+    EXPECT_EQ(fileBytes(session.LogFilePath),
+              summary + "\r\nB-001-001-001iB-001-002-001rB-002-001-001b" + times(22, kFiller) + "\r\n\r\n");
+    std::string report = summary + "\r\n\r\n\r\n" + latin1("Leçon         Questions     Succès        Titre") +
+                         "\r\n" + "L01           2             100%          " + fixedWidth("Rules", 80) +
+                         "\r\n" + "L02           1             0%            " + fixedWidth("Theory", 80) +
+                         "\r\n" + reportTail("B-001-002-001", latin1(" Réponse est 3,  et non 5     Voir L02 "));
+    EXPECT_EQ(fileBytes(fileSystemPath(dir.file(latin1("Erronées_2014-04-25_h14-m30.txt")))), report);
+}
+
+TEST_F(ExamTest, QuittingWhileAnsweringAsksAndLogsPendingAnswersUnmarked) {
+    exam().MarkingMode = MarkAtTheEnd;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    click(2);
+    view.answerYes = false;
+    EXPECT_EQ(myEndExam(session, bank, 1), 3);
+    EXPECT_EQ(exam().ExamStage, StageAnswering);
+    ASSERT_EQ(view.asked.size(), 1u);
+    EXPECT_EQ(view.asked[0].first, "Ulvorane - Warning");
+    EXPECT_EQ(view.asked[0].second, "Some questions remain UNanswered.\r\nDo you really want to abandon the "
+                                    "exam ?\r\nYES = quit program, NO = return to exam.");
+    view.answerYes = true;
+    EXPECT_EQ(myEndExam(session, bank, 1), 1);
+    myWaitForLogging(session, bank);
+    std::string log = fileBytes(session.LogFilePath);
+    EXPECT_NE(log.find(" 2=unans ~   3 Qstns ~  2=Mode ~ 16=Stage ~  0=ok~  0=wrg~  0=dk~"), std::string::npos)
+        << log;
+    // Nothing was marked: every question is in the report.
+    std::string report = fileBytes(dir.file("Missed_2014-04-25_h14-m30.txt"));
+    EXPECT_NE(report.find(" Answer is 2,  not 2     See L01 "), std::string::npos);
+    EXPECT_NE(report.find(" Answer is 3,  not 0     See L02 "), std::string::npos);
+    EXPECT_EQ(report.find("Lesson "), std::string::npos);  // no lesson was marked
+}
+
+TEST_F(ExamTest, QuittingWhenAllAnsweredMarksEverythingFirst) {
+    exam().MarkingMode = MarkByExaminer;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (int answer : {2, 3, 1}) {
+        click(answer);
+        go(Navigation::Next);
+    }
+    ASSERT_EQ(exam().ExamStage, StageAllAnswered);
+    EXPECT_EQ(myEndExam(session, bank, 1), 1);
+    EXPECT_EQ(view.asked.at(0).second.substr(0, 36), "Marking (scoring) has NOT been done.");
+    EXPECT_EQ(exam().MarkResults.substr(0, 3), "111");
+    myWaitForLogging(session, bank);
+    std::string report = fileBytes(dir.file("Missed_2014-04-25_h14-m30.txt"));
+    EXPECT_NE(report.find("L01           2             100%"), std::string::npos);
+    EXPECT_EQ(report.find("Answer is"), std::string::npos);  // nothing missed
+}
+
+TEST_F(ExamTest, ClicksWithin700MsAreIgnored) {
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    exam().MarkingMode = MarkAtTheEnd;
+    click(1);
+    clock.ticks += AnswerDebounce - 1;
+    myAnswerChosen(session, bank, 3);
+    EXPECT_EQ(exam().given(1), '1');
+    clock.ticks += 1;
+    myAnswerChosen(session, bank, 3);
+    EXPECT_EQ(exam().given(1), '3');
+}
+
+TEST_F(ExamTest, AsYouGoRefusesAChangedAnswerAndReviewRefusesAll) {
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    click(1);
+    click(2);
+    EXPECT_EQ(exam().given(1), '1');
+    EXPECT_EQ(exam().result(1), '2');
+    go(Navigation::Next);
+    click(3);
+    go(Navigation::Next);
+    click(1);
+    ASSERT_EQ(exam().ExamStage, StageOver);
+    go(Navigation::First);
+    click(2);
+    EXPECT_EQ(exam().given(1), '1');
+    // A click with no exam on show has nowhere to go.
+    ExamSession empty;
+    clock.attach(empty.Clock);
+    myAnswerChosen(empty, bank, 1);
+    EXPECT_EQ(empty.Exam.GivenAnswers, std::string(125, ' '));
+}
+
+TEST_F(ExamTest, SeekStaysOnTheLastUnansweredQuestion) {
+    exam().MarkingMode = MarkAtTheEnd;
+    exam().SeekEnabled = true;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    click(1);
+    go(Navigation::Last);
+    click(1);
+    go(Navigation::Previous);
+    EXPECT_EQ(exam().CurrentQuestion, 2);
+    go(Navigation::Next);  // nothing unanswered after 2
+    EXPECT_EQ(exam().CurrentQuestion, 2);
+    go(Navigation::Previous);
+    EXPECT_EQ(exam().CurrentQuestion, 2);
+}
+
+TEST_F(ExamTest, SeekAfterTheExamFindsIncorrectAndDontKnow) {
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (int answer : {5, 3, 2}) {  // don't know, correct, wrong
+        click(answer);
+        go(Navigation::Next);
+    }
+    ASSERT_EQ(exam().ExamStage, StageOver);
+    exam().SeekEnabled = true;
+    EXPECT_EQ(exam().CurrentQuestion, 3);
+    go(Navigation::Previous);
+    EXPECT_EQ(exam().CurrentQuestion, 1);
+    go(Navigation::Next);
+    EXPECT_EQ(exam().CurrentQuestion, 3);
+}
+
+TEST_F(ExamTest, HundredTwentyFiveQuestionsFillBothFields) {
+    BankModel big;
+    fillFlatBank(big, 63, 2);
+    exam().MarkingMode = MarkAtTheEnd;
+    // Through a lesson restriction an exam may hold 125 questions.
+    big.QuestionsPerTopic = 2;
+    big.Lessons[0].LessonSelected = 1;
+    ASSERT_TRUE(myLaunchExam(session, big));
+    ASSERT_EQ(exam().ExamSize, 125);
+    for (int p = 1; p <= 125; ++p) {
+        click(1 + p % 5);
+        go(Navigation::Next);
+    }
+    EXPECT_EQ(exam().ExamStage, StageAllAnswered);
+    EXPECT_EQ(exam().GivenAnswers.size(), 125u);
+    EXPECT_EQ(exam().GivenAnswers.find_first_not_of("12345"), std::string::npos);
+    EXPECT_EQ(exam().MarkResults, std::string(125, '-'));
+    myMarkButton(session, big);
+    EXPECT_EQ(exam().MarkResults.find_first_not_of("123"), std::string::npos);
+    myWaitForLogging(session, big);
+    std::vector<std::string> lines;
+    int error = 0;
+    ASSERT_TRUE(readAllLines(session.LogFilePath, lines, error));
+    ASSERT_EQ(lines.size(), 7u);  // summary, five full lines, empty line
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(lines[i].size(), 350u);
+    EXPECT_EQ(lines[5].find("S"), std::string::npos);
+}
+
+TEST_F(ExamTest, EmptyDrawIsReportedAndLeavesNoExam) {
+    exam().SelectionCriterion = 5;  // missed only: none has history yet
+    EXPECT_FALSE(myLaunchExam(session, bank));
+    EXPECT_EQ(exam().ExamStage, StageNoExam);
+    EXPECT_EQ(exam().ExamSize, 0);
+    EXPECT_EQ(errors.lastText(), "Question Bank is empty or selection criteria produces no questions.");
+    EXPECT_TRUE(view.saw("default texts"));
+}
+
+TEST_F(ExamTest, LaunchIsRefusedOnceAnsweringHasStarted) {
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    click(2);
+    EXPECT_FALSE(myLaunchExam(session, bank));
+    EXPECT_EQ(exam().given(1), '2');
+}
+
+TEST_F(ExamTest, TwoExamsInTheSameMinuteKeepBothReports) {
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(myLaunchExam(session, bank));
+        for (int answer : {2, 3, 1}) {
+            click(answer);
+            go(Navigation::Next);
+        }
+        ASSERT_EQ(exam().ExamStage, StageOver);
+    }
+    myWaitForLogging(session, bank);
+    EXPECT_FALSE(fileBytes(dir.file("Missed_2014-04-25_h14-m30.txt")).empty());
+    EXPECT_FALSE(fileBytes(dir.file("Missed_2014-04-25_h14-m30_2.txt")).empty());
+    ASSERT_EQ(view.informed.size(), 2u);
+    EXPECT_NE(view.informed[1].second.find("Missed_2014-04-25_h14-m30_2.txt"), std::string::npos);
+    EXPECT_EQ(session.Catalogue.Columns[1].Count, 2);
+}
+
+TEST_F(ExamTest, LogThatCannotBeOpenedIsReportedOnTheWindowThreadAndLosesTheSession) {
+    session.LogFilePath = dir.file("no-such-folder/Ulvorane_Log.txt");
+    std::vector<std::function<void()>> posted;
+    session.View.postToWindow = [&](std::function<void()> f) { posted.push_back(std::move(f)); };
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (int answer : {2, 3, 1}) {
+        click(answer);
+        go(Navigation::Next);
+    }
+    // Wait for the thread to hand its result over, then run it as the window would.
+    for (int i = 0; i < 500 && posted.empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(errors.boxes.empty());  // nothing shown from the worker
+    ASSERT_EQ(posted.size(), 1u);
+    posted[0]();
+    ASSERT_EQ(errors.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes[0].text,
+              "myLogSession, " + session.LogFilePath + "\r\n err=" + std::to_string(ENOENT) + " " + errorText(ENOENT));
+    EXPECT_EQ(slotOf(bank, 1).Stats[1], 0);
+    EXPECT_EQ(session.Catalogue.Columns[1].Count, 0);
+}
+
+TEST_F(ExamTest, ExplanationRefreshIsPostedForAMarkedWrongAnswer) {
+    view.explanationOpen = true;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    view.events.clear();
+    click(1);  // wrong, marked at once
+    auto refresh = std::find(view.events.begin(), view.events.end(), "post explanation refresh");
+    auto clear = std::find(view.events.begin(), view.events.end(), "clear explanation window");
+    ASSERT_NE(refresh, view.events.end());
+    ASSERT_NE(clear, view.events.end());
+    EXPECT_LT(refresh - view.events.begin(), clear - view.events.begin());
+    view.events.clear();
+    go(Navigation::Next);
+    EXPECT_FALSE(view.saw("post explanation refresh"));
+    EXPECT_TRUE(view.saw("clear explanation window"));
+}
+
+TEST_F(ExamTest, LanguageSwitchRendersTheKeptFigures) {
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    click(2);
+    go(Navigation::Next);
+    click(1);
+    uiContext().InterfaceLanguage = 1;
+    view.events.clear();
+    myRerenderFigures(exam(), bank, session.View);
+    EXPECT_EQ(view.lastFigure(IdUnanswered), latin1("Sans réponse: 1"));
+    EXPECT_EQ(view.lastFigure(IdMarkFigure), "Note:  50%");
+    EXPECT_EQ(view.lastFigure(IdPositionCaption), "Question 2 de 3");
+}
+
+}  // namespace

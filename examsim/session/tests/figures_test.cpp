@@ -1,0 +1,113 @@
+#include "figures.h"
+
+#include <gtest/gtest.h>
+
+#include "errorrecorder.h"
+#include "sessiontestkit.h"
+
+namespace {
+
+struct MarkCase {
+    int correct, incorrect, dontKnow;
+    const char* text;
+    int value;
+};
+
+class MarkTest : public ::testing::TestWithParam<MarkCase> {};
+
+TEST_P(MarkTest, FormatsWholeOrOneDecimalAndKeepsTheValue) {
+    const MarkCase& c = GetParam();
+    float ratio = myMarkRatio(c.correct, c.incorrect, c.dontKnow);
+    EXPECT_EQ(myFormatMark(ratio), c.text);
+    EXPECT_EQ(myMarkValue(ratio), c.value);
+    // What a language switch shows from the kept value.
+    EXPECT_EQ(myMarkFromValue(myMarkValue(ratio)), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MarkTest,
+                         ::testing::Values(MarkCase{5, 1, 0, "83.3%", 8330}, MarkCase{4, 1, 0, "80%", 8000},
+                                           MarkCase{2, 0, 1, "66.7%", 6670}, MarkCase{3, 0, 0, "100%", 10000},
+                                           MarkCase{0, 2, 1, "0%", 0}, MarkCase{1, 7, 0, "12.5%", 1250}));
+
+TEST(Figures, ResetValueShowsPlaceholders) { EXPECT_EQ(myMarkFromValue(-32768), "nnn.n%"); }
+
+struct StatusCase {
+    int language;
+    const char* given;
+    const char* results;
+    const char* sentence;
+};
+
+class StatusTest : public ::testing::TestWithParam<StatusCase> {};
+
+TEST_P(StatusTest, SentenceOfEachVariant) {
+    ErrorRecorder language(GetParam().language);
+    BankModel bank;
+    fillBank(bank, {{"B-001-001-001", '2', 0}, {"B-001-002-001", '3', 0}}, {});
+    ExamRecord exam;
+    exam.ExamSize = 2;
+    exam.ExamOrder[1] = 1;
+    exam.ExamOrder[2] = 2;
+    exam.CurrentQuestion = 1;
+    exam.GivenAnswers = std::string(GetParam().given) + std::string(123, ' ');
+    exam.MarkResults = std::string(GetParam().results) + std::string(123, ' ');
+    EXPECT_EQ(myStatusText(exam, bank), latin1(GetParam().sentence));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StatusTest,
+    ::testing::Values(
+        StatusCase{0, "00", "00",
+                   "Question 1 of 2, pending. Reference number B-001-001-001. Cumulative Mark 0%. Total "
+                   "unanswered 2."},
+        StatusCase{0, "25", "13",
+                   "Question 1 of 2, Answer 2 valid. Reference number B-001-001-001. Cumulative Mark 50%. "
+                   "Total unanswered 0."},
+        StatusCase{0, "54", "32",
+                   "Question 1 of 2, expected answer 2, not 5. Reference number B-001-001-001. Cumulative "
+                   "Mark 0%. Total unanswered 0."},
+        StatusCase{1, "30", "-0",
+                   "Question 1 de 2. Réponse 3 choisie.  Numéro de référence B-001-001-001. Note "
+                   "cumulative 0%. Total sans réponse 1."},
+        StatusCase{1, "10", "20",
+                   "Question 1 de 2, réponse attendue 2, et non 1. Numéro de référence B-001-001-001. "
+                   "Note cumulative 0%. Total sans réponse 1."},
+        StatusCase{1, "25", "13",
+                   "Question 1 de 2, Réponse 2 exacte. Numéro de référence B-001-001-001. Note "
+                   "cumulative 50%. Total sans réponse 0."}));
+
+TEST(Figures, StatusWithoutExamUsesPlaceholders) {
+    ErrorRecorder english(0);
+    BankModel bank;
+    ExamRecord exam;
+    EXPECT_EQ(myStatusText(exam, bank),
+              "Question 0 of 0, pending. Reference number x. Cumulative Mark 0%. Total unanswered 0.");
+}
+
+TEST(Figures, AtTheEndTheMarkWaitsForMarking) {
+    ErrorRecorder english(0);
+    BankModel bank;
+    fillFlatBank(bank, 3);
+    RecordingView view;
+    ExamSession session;
+    view.attach(session.View);
+    ExamRecord& exam = session.Exam;
+    exam.ExamSize = 3;
+    for (int p = 1; p <= 3; ++p) exam.ExamOrder[p] = static_cast<int16_t>(p);
+    exam.CurrentQuestion = 1;
+    exam.GivenAnswers = "150" + std::string(122, ' ');
+    exam.MarkResults = "--0" + std::string(122, ' ');
+    myShowQuestion(session, bank, 1);
+    EXPECT_EQ(view.lastFigure(IdUnanswered), "Unanswered: 1");
+    EXPECT_EQ(view.lastFigure(IdDontKnowCount), "1");
+    EXPECT_EQ(view.lastFigure(IdMarkFigure), "<none>");
+    EXPECT_EQ(view.lastFigure(IdGoodCount), "<none>");
+    exam.MarkResults = "130" + std::string(122, ' ');
+    myShowQuestion(session, bank, 1);
+    EXPECT_EQ(view.lastFigure(IdMarkFigure), "Mark:  50%");
+    EXPECT_EQ(view.lastFigure(IdGoodCount), "1");
+    EXPECT_EQ(view.lastFigure(IdIncorrectCount), "0");
+    EXPECT_EQ(view.lastFigure(IdPositionCaption), "Question 1 of 3");
+}
+
+}  // namespace

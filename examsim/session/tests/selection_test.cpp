@@ -1,0 +1,154 @@
+#include "selection.h"
+
+#include <gtest/gtest.h>
+
+#include "sessiontestkit.h"
+
+namespace {
+
+TEST(ExamRandom, SeedIsTheFloatBitPatternOfTheTimeOfDay) {
+    ExamRandom random;
+    random.seed(seedSeconds(12, 0, 0, 500));  // 43200.5 = 1.0101000110000000 1b x 2^15
+    EXPECT_EQ(random.State, 0x4728C080u);
+    // state = state * 134775813 + 1 mod 2^32; fraction = (state >> 1) / 2^31
+    EXPECT_DOUBLE_EQ(random.next(), (0x6B0DC281u >> 1) / 2147483648.0);
+    EXPECT_EQ(random.State, 0x6B0DC281u);
+    EXPECT_EQ(random.position(4), 2);  // state 0x4B975086: 0.2953 x 4 + 1
+    EXPECT_EQ(random.position(3), 1);  // state 0x33A9AA9F: 0.2018 x 3 + 1
+    EXPECT_EQ(random.position(7), 6);  // state 0xCB42511C: 0.7940 x 7 + 1
+}
+
+TEST(Selection, AFixedSeedDrawsTheSamePositions) {
+    BankModel bank;
+    fillFlatBank(bank, 1, 5);
+    bank.QuestionsPerTopic = 3;
+    bank.Lessons[0].LessonSelected = 1;
+    ExamRecord exam;
+    ExamRandom random;
+    random.seed(43200.5f);
+    mySelectQuestions(exam, bank, random, MaxExamSize);
+    // Group "ABCDE": 0.4182 x 5 -> 3 (C); "ABDE": 0.2953 x 4 -> 2 (B); "ADE": 0.2018 x 3 -> 1 (A).
+    ASSERT_EQ(exam.ExamSize, 3);
+    EXPECT_EQ(exam.ExamOrder[1], 3);
+    EXPECT_EQ(exam.ExamOrder[2], 2);
+    EXPECT_EQ(exam.ExamOrder[3], 1);
+    EXPECT_EQ(exam.MarkResults, "000" + std::string(122, ' '));
+    EXPECT_EQ(bank.Topics[1].Question[3].Picked, "Y");
+    EXPECT_EQ(bank.Topics[1].Question[4].Picked, " ");
+}
+
+struct ClassCase {
+    int wrong, right;
+    bool picked;
+    int expected;
+};
+
+class QuestionClassTest : public ::testing::TestWithParam<ClassCase> {};
+
+TEST_P(QuestionClassTest, FollowsHistoryAgainstThePassMark) {
+    QuestionSlot slot;
+    slot.Stats = {static_cast<int16_t>(GetParam().wrong), static_cast<int16_t>(GetParam().right)};
+    slot.Picked = GetParam().picked ? "Y" : " ";
+    EXPECT_EQ(questionClass(slot, 70), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, QuestionClassTest,
+                         ::testing::Values(ClassCase{0, 0, false, 1}, ClassCase{0, 0, true, 2},
+                                           ClassCase{1, 1, false, 3},  // 50 %
+                                           ClassCase{3, 7, false, 5},  // 70 % is known
+                                           ClassCase{3, 7, true, 6}, ClassCase{7, 16, false, 5},  // 69.6 % rounds to 70
+                                           ClassCase{7, 15, false, 3},  // 68.2 %
+                                           ClassCase{0, 5, true, 6}));
+
+TEST(Selection, CriterionTableMapsClassesToGroups) {
+    EXPECT_EQ(classGroupsOf(1), (ClassGroups{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(classGroupsOf(2), (ClassGroups{0, 1, 2, 1, 2, 1, 2}));
+    EXPECT_EQ(classGroupsOf(3), (ClassGroups{0, 3, 4, 1, 2, 5, 6}));
+    EXPECT_EQ(classGroupsOf(4), (ClassGroups{0, 1, 2, 0, 0, 0, 0}));
+    EXPECT_EQ(classGroupsOf(5), (ClassGroups{0, 0, 0, 1, 2, 0, 0}));
+}
+
+struct CriterionCase {
+    int criterion;
+    int firstSlot;  // the only draw from a topic with one question of each kind
+};
+
+class CriterionTest : public ::testing::TestWithParam<CriterionCase> {};
+
+TEST_P(CriterionTest, PrefersTheFirstNonEmptyGroup) {
+    BankModel bank;
+    fillFlatBank(bank, 1, 3);
+    bank.Topics[1].Question[1].Stats = {0, 0};  // new
+    bank.Topics[1].Question[2].Stats = {3, 1};  // missed
+    bank.Topics[1].Question[3].Stats = {0, 4};  // known
+    ExamRecord exam;
+    exam.SelectionCriterion = GetParam().criterion;
+    ExamRandom random;
+    mySelectQuestions(exam, bank, random, 1);
+    if (GetParam().firstSlot == 0) {
+        EXPECT_EQ(exam.ExamSize, 0);
+    } else {
+        ASSERT_EQ(exam.ExamSize, 1);
+        EXPECT_EQ(exam.ExamOrder[1], GetParam().firstSlot);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CriterionTest,
+                         ::testing::Values(CriterionCase{1, 1}, CriterionCase{3, 2}, CriterionCase{4, 1},
+                                           CriterionCase{5, 2}));
+
+TEST(Selection, TotallyRandomDrawsUndrawnQuestionsFirst) {
+    BankModel bank;
+    fillFlatBank(bank, 1, 4);
+    bank.Topics[1].Question[1].Picked = "Y";
+    bank.Topics[1].Question[2].Picked = "Y";
+    bank.Topics[1].Question[3].Stats = {9, 0};
+    bank.QuestionsPerTopic = 2;
+    bank.Lessons[0].LessonSelected = 1;
+    ExamRecord exam;
+    exam.SelectionCriterion = 2;
+    ExamRandom random;
+    random.seed(1.0f);
+    mySelectQuestions(exam, bank, random, MaxExamSize);
+    ASSERT_EQ(exam.ExamSize, 2);
+    EXPECT_EQ(std::min(exam.ExamOrder[1], exam.ExamOrder[2]), 3);
+    EXPECT_EQ(std::max(exam.ExamOrder[1], exam.ExamOrder[2]), 4);
+}
+
+TEST(Selection, MaximumStopsInTheMiddleAndLessonFilterApplies) {
+    BankModel bank;
+    fillBank(bank,
+             {{"B-001-001-001", '1', 1}, {"B-001-001-002", '1', 2}, {"B-002-001-001", '1', 2},
+              {"B-003-001-001", '1', 1}},
+             {{"L1", "One"}, {"L2", "Two"}});
+    bank.QuestionsPerTopic = 5;
+    bank.Lessons[2].LessonSelected = 1;
+    ExamRecord exam;
+    ExamRandom random;
+    mySelectQuestions(exam, bank, random, MaxExamSize);
+    ASSERT_EQ(exam.ExamSize, 2);  // topic 3 holds only a lesson-1 question
+    EXPECT_EQ(exam.ExamOrder[1], 2);
+    EXPECT_EQ(exam.ExamOrder[2], 3);
+
+    BankModel flat;
+    fillFlatBank(flat, 5);
+    ExamRecord short_;
+    mySelectQuestions(short_, flat, random, 3);
+    EXPECT_EQ(short_.ExamSize, 3);
+    EXPECT_EQ(flat.Topics[4].Question[1].Picked, " ");  // never visited
+}
+
+TEST(Selection, SortOrdersTopicsAndLessonsByKey) {
+    BankModel bank;
+    fillBank(bank, {{"B-003-001-001", '1', 0}, {"B-001-002-001", '1', 0}, {"A-009-001-001", '1', 0},
+                    {"B-001-001-001", '1', 0}},
+             {{"T2", ""}, {"A9", ""}, {"T1", ""}});
+    mySortList(bank.TopicOrder, bank.TopicCount, 'T', bank);
+    EXPECT_EQ(std::vector<int32_t>(bank.TopicOrder.begin() + 1, bank.TopicOrder.begin() + 5),
+              (std::vector<int32_t>{3, 4, 2, 1}));
+    mySortList(bank.LessonIndex, bank.LessonCount, 'L', bank);
+    EXPECT_EQ(std::vector<int32_t>(bank.LessonIndex.begin() + 1, bank.LessonIndex.begin() + 4),
+              (std::vector<int32_t>{2, 3, 1}));
+}
+
+}  // namespace
