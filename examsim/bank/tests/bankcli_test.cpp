@@ -1,0 +1,116 @@
+#include "bankcli.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <regex>
+
+#include "bankfixture.h"
+#include "bankreader.h"
+
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out, err;
+};
+
+ToolRun run(const std::vector<std::string>& args) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    ToolRun r{runBankTool(args, out, err), "", ""};
+    for (auto [file, text] : {std::pair{out, &r.out}, std::pair{err, &r.err}}) {
+        std::rewind(file);
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) text->append(buf, n);
+        std::fclose(file);
+    }
+    return r;
+}
+
+// Counts taken from the file itself, the way an author would count them.
+struct Counts {
+    int questions = 0, answers = 0, explanations = 0;
+};
+
+Counts countRecords(const std::string& path) {
+    std::vector<std::string> lines;
+    int error = 0;
+    readAllLines(path, lines, error);
+    Counts c;
+    const std::regex question(R"(^[A-Z]-\d{3}-\d{3}-\d{3} \(.\) )");
+    const std::regex answer(R"(^([1-4]\.|[A-D]\)) )");
+    for (const std::string& line : lines) {
+        if (std::regex_search(line, question)) ++c.questions;
+        else if (std::regex_search(line, answer)) ++c.answers;
+        else if (!line.empty() && line[0] == '>') ++c.explanations;
+    }
+    return c;
+}
+
+class SampleBank : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SampleBank, CheckPrintsCountsThatMatchTheFile) {
+    const std::string path = std::string(SAMPLES_DIR) + "/" + GetParam();
+    Counts c = countRecords(path);
+    ASSERT_GT(c.questions, 0);
+    ToolRun r = run({"check", path});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_NE(r.out.find("Questions Read = " + std::to_string(c.questions) + "\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Answers Read = " + std::to_string(c.answers) + " "), std::string::npos);
+    EXPECT_NE(r.out.find("Explanations Read = " + std::to_string(c.explanations) + "\n"), std::string::npos);
+    EXPECT_EQ(c.answers, 4 * c.questions);
+    EXPECT_EQ(c.explanations, c.questions);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bundled, SampleBank,
+                         ::testing::Values("Questions_Basic-English.txt", "Questions_Base-Francais.txt",
+                                           "Questions_Q-Signals-ABCD.txt"));
+
+TEST(SampleBanks, TwinsShareDesignationsAndAnswers) {
+    ErrorRecorder rec;
+    PortRecorder ports;
+    BankModel en, fr;
+    std::string title;
+    ASSERT_EQ(myReadQuestionBank(en, std::string(SAMPLES_DIR) + "/Questions_Basic-English.txt", FullRead, title), 1);
+    ASSERT_EQ(myReadQuestionBank(fr, std::string(SAMPLES_DIR) + "/Questions_Base-Francais.txt", FullRead, title), 1);
+    EXPECT_GE(en.QuestionCount, 120);
+    EXPECT_GE(en.TopicCount, 40);
+    EXPECT_GE(en.LessonCount, 6);
+    ASSERT_EQ(en.QuestionCount, fr.QuestionCount);
+    for (int q = 1; q <= en.QuestionCount; ++q) {
+        EXPECT_EQ(en.Designation[q], fr.Designation[q]);
+        EXPECT_EQ(en.ExpectedAnswer[q], fr.ExpectedAnswer[q]);
+        EXPECT_NE(en.Explanation[q], "");
+    }
+    for (int t = 1; t <= en.TopicCount; ++t) {
+        EXPECT_GE(en.Topics[t].Count, 2);
+        EXPECT_LE(en.Topics[t].Count, 4);
+    }
+}
+
+TEST(BankTool, ErrorsGoToStandardErrorInTheChosenLanguage) {
+    TempFolder dir;
+    const std::string path = dir.write("Questions_Bad.txt", crlf({"B-1-1-1 (9) Q"}));
+    ToolRun r = run({"--lang", "fr", "check", path});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, toUtf8(latin1("myParseQuestionRecord, réponse attendue inacceptable à B-1-1-1 (9) Q...\n")));
+}
+
+TEST(BankTool, DumpWritesTempTxtBesideTheBank) {
+    TempFolder dir;
+    const std::string path = dir.write("Questions_D.txt", crlf(question("B-1-1-1", "2", "Q")));
+    ToolRun r = run({"dump", path, "4"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    std::string bytes;
+    int error = 0;
+    ASSERT_TRUE(readFileBytes(dir.file("Temp.txt"), bytes, error));
+    EXPECT_EQ(bytes, crlf({"B-001-001-001 (2)", "Q", "one", "two", "three", "four", "Total 1"}));
+    EXPECT_EQ(run({"dump", path, "9"}).code, 1);
+    EXPECT_EQ(run({"check"}).code, 2);
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+#include "bankdump.h"
+
+#include <gtest/gtest.h>
+
+#include "bankfixture.h"
+#include "bankreader.h"
+
+namespace {
+
+std::string fileBytes(const std::string& path) {
+    std::string bytes;
+    int error = 0;
+    readFileBytes(path, bytes, error);
+    return bytes;
+}
+
+// Two topics listed out of designation order; the second question lacks an explanation.
+const std::vector<std::string> LetterBank = {
+    "^Letters^^^A)",
+    "B-002-001-001 (C) Zulu question",
+    "A) one", "B) two", "C)   three", "D) four",
+    ">  Spaced   out  ( text ) [ here ]",
+    "B-001-001-002 (A) Alpha question",
+    "A) yes", "B) no", "C) maybe", "D) never",
+};
+
+struct DumpCase {
+    const char* reply;
+    std::vector<std::string> lines;
+};
+
+class Dump : public ::testing::TestWithParam<DumpCase> {};
+
+TEST_P(Dump, WritesTempTxtByteForByte) {
+    ErrorRecorder rec;
+    PortRecorder ports;
+    TempFolder dir;
+    BankModel model;
+    std::string title;
+    ASSERT_EQ(myReadQuestionBank(model, dir.write("Questions_D.txt", crlf(LetterBank)), FullRead, title), 1);
+    ASSERT_TRUE(myDumpBank(model, dir.path(), GetParam().reply, "Help", "Aide"));
+    EXPECT_EQ(fileBytes(dir.file("Temp.txt")), crlf(GetParam().lines));
+    EXPECT_TRUE(rec.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, Dump,
+    ::testing::Values(
+        DumpCase{"1", {"B-002-001-001 Spaced   out  ( text ) [ here ]", "Total 1"}},
+        DumpCase{"2", {"B-002-001-001 Spaced out (text) [here]", "Total 1"}},
+        DumpCase{"2b", {"Spaced out (text) [here]", "Total 1"}},
+        DumpCase{"3",
+                 {"Alpha question", "yes", "no", "maybe", "never", "Zulu question", "one", "two", "three", "four",
+                  "Total 2"}},
+        DumpCase{"4",
+                 {"B-001-001-002 (A)", "Alpha question", "yes", "no", "maybe", "never", "B-002-001-001 (C)",
+                  "Zulu question", "one", "two", "three", "four", "Total 2"}},
+        DumpCase{"5",
+                 {"B-001-001-002 (A)", "Alpha question", "A) yes", "B) no", "C) maybe", "D) never",
+                  "B-002-001-001 (C)", "Zulu question", "A) one", "B) two", "C)   three", "D) four", "Total 2"}},
+        DumpCase{"6", {"Help\r\nAide"}}));
+
+TEST(Dump, OtherRepliesLeaveTempTxtUntouched) {
+    ErrorRecorder rec;
+    TempFolder dir;
+    BankModel model;
+    dir.write("Temp.txt", "keep");
+    for (const char* reply : {"7", "", "2C", " 1"}) EXPECT_FALSE(myDumpBank(model, dir.path(), reply, "", ""));
+    EXPECT_EQ(fileBytes(dir.file("Temp.txt")), "keep");
+}
+
+TEST(Dump, EmptyBankGivesOnlyTheTotal) {
+    ErrorRecorder rec;
+    TempFolder dir;
+    BankModel model;
+    ASSERT_TRUE(myDumpBank(model, dir.path(), "4", "", ""));
+    EXPECT_EQ(fileBytes(dir.file("Temp.txt")), "Total 0\r\n");
+}
+
+TEST(Dump, UnwritableTempTxtIsReported) {
+    ErrorRecorder rec(1);
+    TempFolder dir;
+    BankModel model;
+    const std::string folder = dir.file("missing");
+    EXPECT_FALSE(myDumpBank(model, folder, "1", "", ""));
+    EXPECT_EQ(rec.lastText(),
+              "myDumpBank, ne peut ouvrir fichier \r\n err=2 " + errorText(2) + " \r\n " + folder + "/Temp.txt");
+}
+
+TEST(Dump, PromptListsEveryChoice) {
+    EXPECT_EQ(dumpPrompt(),
+              "1 = Explanations as read.\r\n2 = Explanations, spaces squeezed.\r\n"
+              "2b= Explanations, spaces squeezed, no Q #.\r\n3 = Q+A, sorted, no Q #.\r\n4 = Q+A, sorted.\r\n"
+              "5 = Q+A, sorted, A designated.\r\n6 = Help texts.\r\n\r\nSpecify ONE choice...");
+}
+
+}  // namespace
