@@ -1,6 +1,7 @@
 #include "bankreader.h"
 
 #include <algorithm>
+#include <memory>
 #include <string_view>
 
 #include "bankports.h"
@@ -97,7 +98,8 @@ void applyHeader(BankModel& model, const std::vector<std::string>& fields) {
 // A bank saved by a modern editor comes as UTF-8, with or without a
 // byte-order mark; the program's texts are Latin-1.
 void toLatin1IfUtf8(std::string& bytes) {
-    if (!looksLikeUtf8(bytes)) return;
+    const bool ascii = std::none_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (ascii || !looksLikeUtf8(bytes)) return;
     std::string_view body(bytes);
     if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
     bytes = latin1(body);
@@ -313,8 +315,9 @@ int myReadQuestionBank(BankModel& model, const std::string& path, int mode, std:
     // The header pass only learns the title: records before the header go
     // into a scratch model, so that banks without a header record (read to
     // their end) neither pile up in nor collide within the loaded bank.
-    BankModel scratch;
-    BankModel& target = mode == HeaderPass ? scratch : model;
+    std::unique_ptr<BankModel> scratch;
+    if (mode == HeaderPass) scratch = std::make_unique<BankModel>();
+    BankModel& target = mode == HeaderPass ? *scratch : model;
     if (mode == HeaderPass) {
         headerTitle.clear();
     } else {

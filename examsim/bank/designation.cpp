@@ -16,7 +16,12 @@ bool myParseQuestionNo(std::string& designation, std::string& topicKey, std::str
         return false;
     }
     std::vector<std::string> f = splitFields(designation, '-');
-    auto number = [](const std::string& field) { return formatNumber(static_cast<double>(leadingNumber(field)), "000"); };
+    // The number picture "000": at least three digits, zero-filled.
+    auto number = [](const std::string& field) {
+        std::string digits = std::to_string(leadingNumber(field));
+        if (digits[0] != '-' && digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+        return digits;
+    };
     std::string topic = f[0] + "-" + number(f[1]) + "-" + number(f[2]);
     std::string normalised = topic + "-" + number(f[3]);
     // TopicKey and the history log keep 13 characters: a longer designation
@@ -39,6 +44,13 @@ std::string_view keyOf(const std::string& fixed) {
     while (!v.empty() && v.back() == ' ') v.remove_suffix(1);
     return v;
 }
+// Keys of one bank differ mostly in their last digits: compare from the end.
+bool sameKey(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = a.size(); i-- > 0;)
+        if (a[i] != b[i]) return false;
+    return true;
+}
 }  // namespace
 
 bool myRegisterQuestion(BankModel& model, const std::string& topicKey, const std::string& numberKey,
@@ -55,7 +67,7 @@ bool myRegisterQuestion(BankModel& model, const std::string& topicKey, const std
     for (int32_t t = 1; t <= MaxTopics; ++t) {
         TopicRecord& topic = model.Topics[t];
         std::string_view key = keyOf(topic.TopicKey);
-        if (key == topicKey) {
+        if (sameKey(key, topicKey)) {
             ++topic.Count;
             found = t;
             break;
