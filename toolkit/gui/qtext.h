@@ -1,0 +1,24 @@
+// The one crossing between the programs' Latin-1 texts and Qt's strings.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+inline QString toQString(std::string_view latin1Text) {
+    return QString::fromLatin1(latin1Text.data(), qsizetype(latin1Text.size()));
+}
+
+// Characters outside Latin-1 become '?'.
+inline std::string fromQString(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), size_t(bytes.size()));
+}
+
+// CR LF (and a lone CR) become the '\n' Qt's labels break at.
+inline QString toQLines(std::string_view latin1Text) {
+    QString text = toQString(latin1Text);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+
+#include "boxanswers.h"
+#include "filedialogs.h"
+#include "tempfolder.h"
+
+namespace {
+const std::string TextFilter = "Text Files|*.txt|All Files|*.*";
+}
+
+struct FilterCase {
+    std::string filter;
+    std::string name;
+    std::string defaultExt;
+    int index;
+    std::string reordered;
+};
+class SaveFilterTest : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(SaveFilterTest, PreselectsThePairOfTheExtension) {
+    const FilterCase c = GetParam();
+    const SaveFilterChoice choice = saveFilterChoice(c.filter, c.name, c.defaultExt);
+    EXPECT_EQ(choice.Index, c.index);
+    EXPECT_EQ(choice.Filter, c.reordered);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveFilterTest,
+    ::testing::Values(FilterCase{TextFilter, "Notes.TXT", "", 1, TextFilter},
+                      FilterCase{TextFilter, "Notes.bak", "", 2, TextFilter},
+                      FilterCase{TextFilter, "", "..txt", 1, TextFilter},
+                      // A dot in a folder name is no extension: ".*" matches "*.*".
+                      FilterCase{TextFilter, "C:\\my.dir\\Notes", "", 2, TextFilter},
+                      FilterCase{"Logs (*.txt,*.log)|*.txt;*.log|All Files|*.*", "Ulvorane_Log.LOG",
+                                 "txt", 1, "Logs (*.log,*.txt)|*.log;*.txt|All Files|*.*"},
+                      FilterCase{"Text Files|*.txt|All Files", "a.txt", "", 0,
+                                 "Text Files|*.txt|All Files"},
+                      FilterCase{"", "a.txt", "", 0, ""}));
+
+TEST(FileDialogs, FilterPairsEndAtTheFirstEmptyField) {
+    const auto pairs = filterPairs("A|*.a|B|*.b;*.c||ignored|x");
+    ASSERT_EQ(pairs.size(), 2u);
+    EXPECT_EQ(pairs[1].Patterns, "*.b;*.c");
+    EXPECT_EQ(qtNameFilters("Logs (*.txt,*.log)|*.txt;*.log|All Files|*.*"),
+              (std::vector<std::string>{"Logs (*.txt *.log)", "All Files (*.*)"}));
+}
+
+TEST(FileDialogs, SaveDialogShowsThePreselectedFilterAndReturnsTheChoice) {
+    TempFolder dir;
+    BoxAnswers answers;
+    QString selectedFilter;
+    answers.answerWith([&](const ModalRequest& r) -> std::optional<int> {
+        auto* dialog = qobject_cast<QFileDialog*>(r.Dialog);
+        selectedFilter = dialog->selectedNameFilter();
+        dialog->selectFile(QString::fromStdString(dir.file("Chosen.bak")));
+        return QDialog::Accepted;
+    });
+    std::string name = "Notes.bak";
+    unsigned flags = OfnOverwritePrompt;
+    ASSERT_NE(mySaveFileDialog(nullptr, "Save", name, dir.file(""), TextFilter, "txt", flags), 0);
+    EXPECT_EQ(selectedFilter, QStringLiteral("All Files (*.*)"));
+    EXPECT_EQ(name, dir.file("Chosen.bak"));
+    EXPECT_EQ(flags, OfnOverwritePrompt | OfnExtensionDifferent);
+
+    answers.answer(QDialog::Rejected);
+    name = "Notes.txt";
+    flags = OfnOverwritePrompt;
+    EXPECT_EQ(mySaveFileDialog(nullptr, "Save", name, "", TextFilter, "txt", flags), 0);
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(flags, 0u);
+    ASSERT_EQ(answers.boxes.size(), 2u);
+    EXPECT_EQ(answers.boxes[1].kind, ModalKind::SaveFile);
+}
+
+TEST(FileDialogs, OpenDialogMultipleSelectionKeepsNulSeparators) {
+    TempFolder dir;
+    dir.write("a.txt", "1");
+    dir.write("b.txt", "2");
+    BoxAnswers answers;
+    answers.answerWith([&](const ModalRequest& r) -> std::optional<int> {
+        auto* dialog = qobject_cast<QFileDialog*>(r.Dialog);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
+        dialog->selectFile("\"a.txt\" \"b.txt\"");
+        return QDialog::Accepted;
+    });
+    std::string name;
+    unsigned flags = OfnAllowMultiSelect | OfnFileMustExist;
+    ASSERT_NE(myOpenFileDialog(nullptr, "Open", name, dir.file(""), TextFilter, "", flags), 0);
+    std::string folder = dir.file("");
+    while (!folder.empty() && folder.back() == '/')
+        folder.pop_back();
+    EXPECT_EQ(name, folder + std::string("\0a.txt\0b.txt", 12));
+
+    answers.answer(QDialog::Rejected);
+    name = "kept.txt";
+    EXPECT_EQ(myOpenFileDialog(nullptr, "Open", name, dir.file(""), TextFilter, "", flags), 0);
+    EXPECT_EQ(name, "kept.txt");
+}
