@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <unordered_map>
+#include <bit>
+#include <cstring>
+#include <optional>
 
 #include "errorbox.h"
 #include "filefinder.h"
@@ -35,6 +37,85 @@ std::string_view tildeField(std::string_view line, int index, bool* present = nu
     size_t end = line.find('~', start);
     return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
 }
+
+// More than six "~" make a summary line; question lines hold none, and
+// memchr passes over them about as fast as the line was read.
+bool isSummaryLine(std::string_view line) {
+    int tildes = 0;
+    const char* at = line.data();
+    const char* end = at + line.size();
+    while (at < end) {
+        const void* found = std::memchr(at, '~', static_cast<size_t>(end - at));
+        if (!found) break;
+        if (++tildes > 6) return true;
+        at = static_cast<const char*>(found) + 1;
+    }
+    return false;
+}
+
+// Trimmed designations of the loaded bank, looked up once per log entry:
+// a small open-addressing table keyed by the (at most 16) bytes of the
+// text, compact enough to stay in the first-level cache.
+class DesignationIndex {
+public:
+    explicit DesignationIndex(const BankModel& bank) {
+        for (int q = 1; q <= bank.QuestionCount; ++q) {
+            Key key;
+            if (!makeKey(trimView(bank.Designation[q]), key)) continue;
+            size_t i = slot(key);
+            while (questions_[i] != 0 && !(keys_[i] == key)) i = (i + 1) & (kSize - 1);
+            if (questions_[i] == 0) {  // the first one read wins
+                keys_[i] = key;
+                questions_[i] = static_cast<int16_t>(q);
+            }
+        }
+    }
+    int find(std::string_view text) const {
+        Key key;
+        if (!makeKey(text, key)) return 0;
+        return find(key);
+    }
+    // The usual case of a log entry: 13 characters without a space at either end.
+    int findWhole13(const char* text) const {
+        // Bytes 8..12 taken from one 8-byte load of bytes 5..12: assembling
+        // them through memory would stall every lookup.
+        static_assert(std::endian::native == std::endian::little);
+        Key key;
+        std::memcpy(&key.low, text, 8);
+        std::memcpy(&key.high, text + 5, 8);
+        key.high >>= 24;
+        return find(key);
+    }
+
+private:
+    struct Key {
+        uint64_t low = 0, high = 0;
+        bool operator==(const Key& o) const { return low == o.low && high == o.high; }
+    };
+
+    int find(const Key& key) const {
+        for (size_t i = slot(key);; i = (i + 1) & (kSize - 1)) {
+            if (questions_[i] == 0) return 0;
+            if (keys_[i] == key) return questions_[i];
+        }
+    }
+    static constexpr size_t kSize = 2048;  // about twice the largest bank
+
+    static bool makeKey(std::string_view text, Key& key) {
+        if (text.empty() || text.size() > 16) return false;
+        char bytes[16] = {};
+        std::memcpy(bytes, text.data(), text.size());
+        std::memcpy(&key.low, bytes, 8);
+        std::memcpy(&key.high, bytes + 8, 8);
+        return true;
+    }
+    static size_t slot(const Key& key) {
+        uint64_t h = (key.low ^ (key.high << 29 | key.high >> 35)) * 0x9E3779B97F4A7C15ull;
+        return static_cast<size_t>(h >> 53) & (kSize - 1);
+    }
+    std::vector<Key> keys_ = std::vector<Key>(kSize);
+    std::vector<int16_t> questions_ = std::vector<int16_t>(kSize);
+};
 
 // The recorded qualification as far as a stored title can hold it.
 std::string_view storedPart(std::string_view recorded) {
@@ -88,16 +169,12 @@ int myReadHistoryFile(const std::string& path, int pass, long long startPosition
         return 0;
     }
 
-    // Pass 1 looks designations up by their trimmed text.
-    std::unordered_map<std::string_view, int> byDesignation;
-    std::vector<std::string> trimmed;
+    // Pass 1 counts into a compact table first and adds it to the slots at the end.
+    std::optional<DesignationIndex> designations;
+    std::vector<std::array<int32_t, 2>> counts;
     if (pass == 1 && bank) {
-        trimmed.resize(bank->QuestionCount + 1);
-        byDesignation.reserve(bank->QuestionCount * 2);
-        for (int q = 1; q <= bank->QuestionCount; ++q) {
-            trimmed[q] = trimSpaces(bank->Designation[q]);
-            byDesignation.emplace(trimmed[q], q);  // the first one read wins
-        }
+        designations.emplace(*bank);
+        counts.resize(bank->QuestionCount + 1);
     }
 
     bool counting = false;
@@ -107,7 +184,7 @@ int myReadHistoryFile(const std::string& path, int pass, long long startPosition
         if (!reader.next(raw)) break;
         std::string_view line = trimView(raw);
         if (line.empty() || line.front() == '\'') continue;
-        bool summary = std::count(line.begin(), line.end(), '~') > 6;
+        bool summary = isSummaryLine(line);
         if (pass == 0) {
             if (!summary) continue;
             std::string_view title = trimView(tildeField(line, 2));
@@ -128,7 +205,7 @@ int myReadHistoryFile(const std::string& path, int pass, long long startPosition
             counting = mySameQualification(tildeField(line, 2), qualification);
             continue;
         }
-        if (!counting || !bank) continue;
+        if (!counting || !designations) continue;
         // Only whole entries within the line: short or damaged lines must
         // never make the reader look past their end.
         size_t entries = std::min<size_t>(EntriesPerLogLine, line.size() / LogEntryWidth);
@@ -138,13 +215,19 @@ int myReadHistoryFile(const std::string& path, int pass, long long startPosition
             if (code < 'a' || code > 'x') continue;
             int given = (code - 'a') % 6;
             if (given == 0) continue;
-            auto found = byDesignation.find(trimView(entry.substr(0, 13)));
-            if (found == byDesignation.end()) continue;
+            int question = entry[0] != ' ' && entry[12] != ' '
+                               ? designations->findWhole13(entry.data())
+                               : designations->find(trimView(entry.substr(0, 13)));
+            if (question == 0) continue;
             int expected = (code - 'a') / 6 + 1;
-            QuestionSlot& slot = slotOf(*bank, found->second);
-            int16_t& counter = slot.Stats[given == expected ? 1 : 0];
-            if (counter < INT16_MAX) ++counter;
+            ++counts[question][given == expected ? 1 : 0];
         }
+    }
+    for (size_t q = 1; q < counts.size(); ++q) {
+        if (counts[q][0] == 0 && counts[q][1] == 0) continue;
+        auto& stats = slotOf(*bank, static_cast<int>(q)).Stats;
+        for (int k = 0; k < 2; ++k)
+            stats[k] = static_cast<int16_t>(std::min<int32_t>(INT16_MAX, stats[k] + counts[q][k]));
     }
     if (reader.readError()) {
         reportReadFailure(path, reader.error());

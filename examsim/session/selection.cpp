@@ -50,7 +50,7 @@ int myPickFromTopic(ExamRecord& exam, BankModel& bank, ExamRandom& random, const
             (slot.LessonNo > MaxLessons || bank.Lessons[slot.LessonNo].LessonSelected == 0))
             continue;
         int g = groups[questionClass(slot, bank.PassMarkPercent)];
-        if (g > 0) group[g] += static_cast<char>(64 + n);
+        if (g > 0) group[g].push_back(static_cast<char>(64 + n));
     }
     int drawn = 0;
     while (drawn < perTopic && exam.ExamSize < maximum) {
@@ -60,11 +60,11 @@ int myPickFromTopic(ExamRecord& exam, BankModel& bank, ExamRandom& random, const
         int length = static_cast<int>(group[g].size());
         int at = length == 1 ? 1 : random.position(length);
         int n = group[g][at - 1] - 64;
-        group[g].erase(at - 1, 1);
+        group[g].erase(group[g].begin() + (at - 1));
         QuestionSlot& slot = record.Question[n];
         exam.ExamSize += 1;
         exam.ExamOrder[exam.ExamSize] = slot.QuestionIndex;
-        slot.Picked = "Y";
+        slot.Picked.assign(1, 'Y');
         ++drawn;
     }
     return drawn;
@@ -78,7 +78,8 @@ int mySelectQuestions(ExamRecord& exam, BankModel& bank, ExamRandom& random, int
     int perTopic = bank.QuestionsPerTopic > 0 ? bank.QuestionsPerTopic : 1;
     for (int i = 1; i <= bank.TopicCount && exam.ExamSize < maximum; ++i)
         myPickFromTopic(exam, bank, random, groups, bank.TopicOrder[i], perTopic, maximum);
-    exam.MarkResults = std::string(exam.ExamSize, '0') + std::string(MaxExamSize - exam.ExamSize, ' ');
+    exam.MarkResults.assign(MaxExamSize, ' ');
+    std::fill_n(exam.MarkResults.begin(), exam.ExamSize, '0');
     exam.GivenAnswers = exam.MarkResults;
     // Entry 0 gathers questions read before any lesson; clearing it too keeps
     // its counters from growing from one exam to the next.
