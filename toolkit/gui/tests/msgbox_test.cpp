@@ -154,6 +154,16 @@ TEST(MsgBox, ButtonsAreFiftyUnitsOrWideEnoughForTheirCaptions) {
     EXPECT_EQ(button(*english, 9983)->width(), dlu.toPixelsX(50));
 }
 
+TEST(MsgBox, TopmostAndHelpStyleBits) {
+    auto plain = buildMsgBox(nullptr, "Text", "Title", MbOk, 0, "");
+    auto topmost = buildMsgBox(nullptr, "Text", "Title", MbOk | MbSystemModal, 0, "");
+    EXPECT_FALSE(plain->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(topmost->windowFlags() & Qt::WindowStaysOnTopHint);
+    // Ten buttons at most: the full set already holds Help.
+    EXPECT_EQ(msgBoxButtonSet(MbAllButtons | MbHelp).size(), 10u);
+    EXPECT_EQ(msgBoxButtonSet(MbYesNo | MbHelp), (std::vector<int>{1, 2, 9}));
+}
+
 TEST(MsgBox, CaptionListEntriesFallBackToBuiltIns) {
     const auto builtIn = msgBoxCaptions("");
     EXPECT_EQ(builtIn[0], "&OK");
