@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <thread>
 
 #include "errorrecorder.h"
@@ -340,18 +341,29 @@ TEST_F(ExamTest, TwoExamsInTheSameMinuteKeepBothReports) {
 
 TEST_F(ExamTest, LogThatCannotBeOpenedIsReportedOnTheWindowThreadAndLosesTheSession) {
     session.LogFilePath = dir.file("no-such-folder/Ulvorane_Log.txt");
+    // The window's queue: filled by the logging thread, emptied here.
+    std::mutex queueLock;
     std::vector<std::function<void()>> posted;
-    session.View.postToWindow = [&](std::function<void()> f) { posted.push_back(std::move(f)); };
+    session.View.postToWindow = [&](std::function<void()> f) {
+        std::lock_guard<std::mutex> hold(queueLock);
+        posted.push_back(std::move(f));
+    };
     ASSERT_TRUE(myLaunchExam(session, bank));
     for (int answer : {2, 3, 1}) {
         click(answer);
         go(Navigation::Next);
     }
-    // Wait for the thread to hand its result over, then run it as the window would.
-    for (int i = 0; i < 500 && posted.empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::function<void()> handed;
+    for (int i = 0; i < 500 && !handed; ++i) {
+        {
+            std::lock_guard<std::mutex> hold(queueLock);
+            if (!posted.empty()) handed = posted.front();
+        }
+        if (!handed) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     EXPECT_TRUE(errors.boxes.empty());  // nothing shown from the worker
-    ASSERT_EQ(posted.size(), 1u);
-    posted[0]();
+    ASSERT_TRUE(handed);
+    handed();
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0].text,
               "myLogSession, " + session.LogFilePath + "\r\n err=" + std::to_string(ENOENT) + " " + errorText(ENOENT));
