@@ -1,0 +1,30 @@
+// Turning the department's texts into bank text: single-byte Latin-1 on one
+// line. Typographic quotes, dashes and spaces have plain equivalents and are
+// converted; any other character outside Latin-1 is refused, so that no
+// question is silently changed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class TextEncoding { Latin1, Utf8 };
+
+struct TextProblem {
+    enum Kind { None, NotLatin1, Control, BadUtf8 } kind = None;
+    uint32_t codePoint = 0;  // the character refused (BadUtf8: the first byte)
+};
+
+// True when the bytes are valid UTF-8 (plain ASCII included).
+bool isValidUtf8(std::string_view bytes);
+// True when they hold at least one byte above 0x7F.
+bool hasHighBytes(std::string_view bytes);
+
+// One field converted to Latin-1, tabs made spaces, spaces trimmed at both
+// ends. Latin-1 input may carry the typographic characters of Windows code
+// page 1252 in 0x80..0x9F. Returns false with the problem when a character
+// cannot be written.
+bool myToBankText(std::string_view field, TextEncoding encoding, std::string& text, TextProblem& problem);
+
+// "U+2126": how a refused character is named in messages.
+std::string codePointName(uint32_t codePoint);

@@ -1,0 +1,92 @@
+#include "importcli.h"
+
+#include <cctype>
+
+#include "bankports.h"
+#include "bankreader.h"
+#include "errorbox.h"
+#include "importedbank.h"
+#include "masks.h"
+#include "text.h"
+#include "uicontext.h"
+
+namespace {
+
+void print(std::FILE* to, const std::string& text) {
+    std::fputs((toUtf8(replaceAll(text, "\r\n", "\n")) + "\n").c_str(), to);
+}
+
+// The name becomes part of two file names in the program's folder.
+bool validName(const std::string& name) {
+    if (name.empty() || name[0] == '.') return false;
+    for (unsigned char c : name)
+        if (!std::isalnum(c) && c != '-' && c != '_' && c != '.') return false;
+    return true;
+}
+
+struct ImportArgs {
+    std::string file, folder = ".", name;
+};
+
+bool parseArgs(const std::vector<std::string>& args, ImportArgs& parsed) {
+    bool haveFile = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if ((arg == "--out" || arg == "--name") && i + 1 < args.size()) {
+            (arg == "--out" ? parsed.folder : parsed.name) = args[++i];
+        } else if (arg.rfind("--", 0) == 0 || haveFile) {
+            return false;
+        } else {
+            parsed.file = arg;
+            haveFile = true;
+        }
+    }
+    return haveFile && !parsed.folder.empty();
+}
+
+// Reads a written bank back with the simulator's own reader: what it
+// accepts is what the program will show.
+bool readBack(const std::string& path, std::FILE* out) {
+    BankModel model;
+    std::string unused;
+    if (!myReadQuestionBank(model, path, FullRead, unused)) return false;
+    print(out, fillMask(inLanguage("&: \"&\", & questions in & topics, & lessons",
+                                   latin1("& : « & », & questions dans & sujets, & leçons")),
+                        {path, model.CurrentBankTitle, model.QuestionCount, model.TopicCount, model.LessonCount}));
+    return true;
+}
+
+}  // namespace
+
+int runImportTool(const std::vector<std::string>& args, int language, std::FILE* out, std::FILE* err) {
+    ImportArgs parsed;
+    if (!parseArgs(args, parsed)) {
+        std::fputs(ImportUsage, err);
+        return 2;
+    }
+
+    const int savedLanguage = uiContext().InterfaceLanguage;
+    const ErrorBoxPort savedErrors = errorBoxPort();
+    const BankPorts savedPorts = bankPorts();
+    uiContext().InterfaceLanguage = language;
+    errorBoxPort().windowBox = nullptr;
+    errorBoxPort().systemBox = [err](const std::string&, const std::string& text) { print(err, text); };
+    bankPorts() = BankPorts{};
+
+    int code = 1;
+    std::array<std::string, 2> paths;
+    if (!parsed.name.empty() && !validName(parsed.name)) {
+        print(err, fillMask(inLanguage("ulvorane-bank import, NAME & may hold only letters, digits, -, __ and .",
+                                       latin1("ulvorane-bank import, le NOM & ne peut contenir que lettres, "
+                                              "chiffres, -, __ et .")),
+                            {latin1(parsed.name)}));
+    } else if (myImportQuestionBank(parsed.file, parsed.folder, parsed.name, paths) && readBack(paths[0], out) &&
+               readBack(paths[1], out)) {
+        code = 0;
+    }
+
+    bankPorts() = savedPorts;
+    errorBoxPort() = savedErrors;
+    uiContext().InterfaceLanguage = savedLanguage;
+    return code;
+}

@@ -1,0 +1,144 @@
+#include "importedbank.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "bankmodel.h"
+#include "errorbox.h"
+#include "filefinder.h"
+#include "masks.h"
+#include "syllabus.h"
+#include "text.h"
+#include "uicontext.h"
+
+namespace {
+
+// FNV-1a followed by a final avalanche: ids differ only in their last
+// digits, and the low bits of plain FNV would follow those digits.
+uint32_t idHash(const std::string& text) {
+    uint32_t h = 2166136261u;
+    for (unsigned char c : text) {
+        h ^= c;
+        h *= 16777619u;
+    }
+    h ^= h >> 16;
+    h *= 0x85EBCA6Bu;
+    h ^= h >> 13;
+    h *= 0xC2B2AE35u;
+    h ^= h >> 16;
+    return h;
+}
+
+bool writeFile(const std::string& path, const std::string& bytes, int& error) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        error = errno;
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed) return true;
+    error = !written ? writeError : errno;
+    if (error == 0) error = EIO;
+    return false;
+}
+
+bool reportWrite(const std::string& path, int error) {
+    myErrorBox(fillMask(inLanguage("myWriteImportedBanks, cannot write file & err=& &",
+                                   latin1("myWriteImportedBanks, ne peut écrire fichier & err=& &")),
+                        {path, error, errorText(error)}));
+    return false;
+}
+
+}  // namespace
+
+std::array<int, 4> importedAnswerOrder(const std::string& designation) {
+    // The hash picks one of the 24 orders, decoded as a factorial number.
+    uint32_t pick = idHash(designation) % 24;
+    std::vector<int> left{0, 1, 2, 3};
+    std::array<int, 4> order{};
+    for (int k = 0, weight = 6; k < 4; ++k) {
+        order[k] = left[pick / weight];
+        left.erase(left.begin() + pick / weight);
+        pick %= weight;
+        if (k < 3) weight /= 3 - k;
+    }
+    return order;
+}
+
+std::vector<std::string> myComposeBank(const ImportedPool& pool, int language) {
+    const bool french = language == LanguageFrench;
+    const std::string title = importedBankTitle(pool.Qualification, pool.Edition, language);
+    std::vector<std::string> lines;
+    lines.reserve(pool.Questions.size() * 6 + 40);
+    lines.push_back("' " + title + (french ? latin1(" : importée de ") : ": imported from ") + pool.SourceName);
+    lines.push_back("^" + title + "^" + std::to_string(examQuestionsOf(pool.Qualification)) + "^" +
+                    std::to_string(DefaultPassMarkPercent) + "^");
+    int section = 0;
+    for (const ImportedQuestion& q : pool.Questions) {
+        if (q.Section != section) {
+            section = q.Section;
+            lines.emplace_back();
+            lines.push_back("{" + sectionLessonId(pool.Qualification, section) + "} " +
+                            sectionTitle(pool.Qualification, section, language));
+        }
+        const auto& text = q.Text[french ? 1 : 0];
+        const std::array<int, 4> order = importedAnswerOrder(q.Designation);
+        int expected = 0;
+        while (order[expected] != 0) ++expected;
+        lines.emplace_back();
+        lines.push_back(q.Designation + " (" + std::to_string(expected + 1) + ") " + text[0]);
+        for (int k = 0; k < 4; ++k) lines.push_back(std::to_string(k + 1) + ". " + text[1 + order[k]]);
+    }
+    return lines;
+}
+
+std::array<std::string, 2> importedBankNames(const std::string& name) {
+    return {"Questions_" + name + "_EN.txt", "Questions_" + name + "_FR.txt"};
+}
+
+bool myWriteImportedBanks(const ImportedPool& pool, const std::string& folder, const std::string& name,
+                          std::array<std::string, 2>& paths) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+        myErrorBox(fillMask(inLanguage("myWriteImportedBanks, cannot create folder & err=& &",
+                                       latin1("myWriteImportedBanks, ne peut créer le dossier & err=& &")),
+                            {folder, ec.value(), errorText(ec.value())}));
+        return false;
+    }
+    const std::array<std::string, 2> names = importedBankNames(name);
+    std::array<std::string, 2> parts;
+    for (int language = 0; language < 2; ++language) {
+        paths[language] = joinPath(folder, names[language]);
+        // Not a Questions_*.txt name, so bank discovery never sees it.
+        parts[language] = paths[language] + ".part";
+        std::string bytes;
+        for (const std::string& line : myComposeBank(pool, language)) bytes += line + CRLF;
+        int error = 0;
+        if (!writeFile(parts[language], bytes, error)) {
+            for (int k = 0; k <= language; ++k) std::filesystem::remove(parts[k], ec);
+            return reportWrite(paths[language], error);
+        }
+    }
+    for (int language = 0; language < 2; ++language) {
+        std::filesystem::rename(parts[language], paths[language], ec);
+        if (ec) {
+            const int error = ec.value();
+            for (int k = language; k < 2; ++k) std::filesystem::remove(parts[k], ec);
+            return reportWrite(paths[language], error);
+        }
+    }
+    return true;
+}
+
+bool myImportQuestionBank(const std::string& path, const std::string& folder, const std::string& name,
+                          std::array<std::string, 2>& paths) {
+    ImportedPool pool;
+    if (!myReadIsedFile(path, pool)) return false;
+    return myWriteImportedBanks(pool, folder, name.empty() ? defaultBankName(pool.Qualification) : name, paths);
+}

@@ -1,0 +1,241 @@
+#include "isedfile.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <ctime>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string_view>
+
+#include "bankmodel.h"
+#include "errorbox.h"
+#include "masks.h"
+#include "syllabus.h"
+#include "text.h"
+#include "uicontext.h"
+
+namespace {
+
+bool report(const char* english, const char* french, const std::vector<MaskValue>& values) {
+    myErrorBox(fillMask(inLanguage(english, latin1(french)), values));
+    return false;
+}
+
+struct RawLine {
+    int number;
+    std::string_view text;
+};
+
+// LF ends a line and a CR before it is dropped; blank lines are left out
+// (editions end with one) but keep their place in the numbering.
+std::vector<RawLine> splitLines(std::string_view bytes) {
+    std::vector<RawLine> lines;
+    int number = 0;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        ++number;
+        if (line.find_first_not_of(" \t") != std::string_view::npos) lines.push_back({number, line});
+        start = end + 1;
+    }
+    return lines;
+}
+
+// Ids are written in full, B-001-002-003: three digits in each number.
+bool parseId(const std::string& id, int& section, int& topic, int& number) {
+    if (id.size() != DesignationWidth || !std::isupper(static_cast<unsigned char>(id[0]))) return false;
+    for (size_t i : {1, 5, 9})
+        if (id[i] != '-') return false;
+    int values[3] = {0, 0, 0};
+    for (int f = 0; f < 3; ++f) {
+        for (size_t i = 2 + 4 * size_t(f); i < 5 + 4 * size_t(f); ++i) {
+            if (!std::isdigit(static_cast<unsigned char>(id[i]))) return false;
+            values[f] = values[f] * 10 + (id[i] - '0');
+        }
+        if (values[f] == 0) return false;
+    }
+    section = values[0], topic = values[1], number = values[2];
+    return true;
+}
+
+// A text shown in a message before it has been checked.
+std::string shown(std::string_view raw, TextEncoding encoding) {
+    std::string text = trimBlanks(raw.substr(0, 30));
+    return encoding == TextEncoding::Utf8 ? latin1(text) : text;
+}
+
+bool reportText(int line, int field, const TextProblem& problem) {
+    const std::string code = codePointName(problem.codePoint);
+    switch (problem.kind) {
+        case TextProblem::NotLatin1:
+            return report("myReadIsedFile, line & field &: character & cannot be written in Latin-1",
+                          "myReadIsedFile, ligne & champ & : le caractère & ne peut s'écrire en Latin-1",
+                          {line, field, code});
+        case TextProblem::Control:
+            return report("myReadIsedFile, line & field &: control character & in the text",
+                          "myReadIsedFile, ligne & champ & : caractère de contrôle & dans le texte",
+                          {line, field, code});
+        default:
+            return report("myReadIsedFile, line & field &: the text is not valid UTF-8",
+                          "myReadIsedFile, ligne & champ & : le texte n'est pas de l'UTF-8 valide", {line, field});
+    }
+}
+
+// The whole file is one encoding: UTF-8 when any line needs it, Latin-1
+// otherwise. A file mixing both would come out garbled either way.
+bool chooseEncoding(const std::vector<RawLine>& lines, bool byteOrderMark, TextEncoding& encoding) {
+    int utf8Line = 0, latin1Line = 0;
+    for (const RawLine& line : lines) {
+        if (!hasHighBytes(line.text)) continue;
+        if (isValidUtf8(line.text)) {
+            if (!utf8Line) utf8Line = line.number;
+        } else if (!latin1Line) {
+            latin1Line = line.number;
+        }
+    }
+    if (latin1Line && (utf8Line || byteOrderMark))
+        return report("myReadIsedFile, line & is not UTF-8 while line & is: the file mixes two encodings",
+                      "myReadIsedFile, la ligne & n'est pas en UTF-8 alors que la ligne & l'est : le fichier "
+                      "mélange deux encodages",
+                      {latin1Line, utf8Line ? utf8Line : 1});
+    encoding = utf8Line || byteOrderMark ? TextEncoding::Utf8 : TextEncoding::Latin1;
+    return true;
+}
+
+// Limits of the bank model, checked in file order so that the message names
+// the line that goes past them.
+struct LimitCheck {
+    std::set<std::string> topics;
+    std::set<int> sections;
+
+    bool admit(const ImportedQuestion& q, int count, int number) {
+        if (number > MaxPerTopic)
+            return report("myReadIsedFile, line &: question & exceeds the limit of & questions per topic",
+                          "myReadIsedFile, ligne & : la question & dépasse la limite de & questions par sujet",
+                          {q.Line, q.Designation, MaxPerTopic});
+        if (topics.insert(q.Designation.substr(0, TopicKeyWidth)).second && topics.size() > MaxTopics)
+            return report("myReadIsedFile, line &: topic & exceeds the limit of & topics",
+                          "myReadIsedFile, ligne & : le sujet & dépasse la limite de & sujets",
+                          {q.Line, q.Designation.substr(0, TopicKeyWidth), MaxTopics});
+        if (sections.insert(q.Section).second && sections.size() > MaxLessons)
+            return report("myReadIsedFile, line &: section & exceeds the limit of & lessons",
+                          "myReadIsedFile, ligne & : la section & dépasse la limite de & leçons",
+                          {q.Line, q.Designation.substr(0, 5), MaxLessons});
+        if (count > MaxQuestions)
+            return report("myReadIsedFile, line &: question & exceeds the limit of & questions",
+                          "myReadIsedFile, ligne & : la question & dépasse la limite de & questions",
+                          {q.Line, q.Designation, MaxQuestions});
+        return true;
+    }
+};
+
+}  // namespace
+
+bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, ImportedPool& pool) {
+    pool = ImportedPool{};
+    pool.SourceName = sourceName;
+    std::string_view body(bytes);
+    const bool byteOrderMark = body.substr(0, 3) == "\xEF\xBB\xBF";
+    if (byteOrderMark) body.remove_prefix(3);
+    const std::vector<RawLine> lines = splitLines(body);
+    if (!chooseEncoding(lines, byteOrderMark, pool.Encoding)) return false;
+
+    std::map<std::string, int> seen;  // designation -> line
+    int firstLine = 0;
+    std::string firstId;
+    LimitCheck limits;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const RawLine& raw = lines[i];
+        const std::vector<std::string> fields = splitFields(raw.text, ';');
+        const std::string id = trimBlanks(fields[0]);
+        int section = 0, topic = 0, number = 0;
+        const bool validId = parseId(id, section, topic, number);
+        // The first line names the columns ("question_id ;question_english;...")
+        // unless it already holds a question.
+        if (i == 0 && !validId && fields.size() == IsedFieldCount) continue;
+        if (fields.size() != IsedFieldCount)
+            return report("myReadIsedFile, line &: & fields instead of 11 (fields are separated by ;)",
+                          "myReadIsedFile, ligne & : & champs au lieu de 11 (les champs sont séparés par ;)",
+                          {raw.number, fields.size()});
+        if (!validId)
+            return report("myReadIsedFile, line &: invalid question id &",
+                          "myReadIsedFile, ligne & : numéro de question invalide &",
+                          {raw.number, shown(fields[0], pool.Encoding)});
+        if (!isQualificationLetter(id[0]))
+            return report("myReadIsedFile, line &: question & is neither Basic (B) nor Advanced (A)",
+                          "myReadIsedFile, ligne & : la question & n'est ni de base (B) ni supérieure (A)",
+                          {raw.number, id});
+        if (!pool.Qualification) {
+            pool.Qualification = id[0];
+            firstLine = raw.number;
+            firstId = id;
+        } else if (id[0] != pool.Qualification) {
+            return report("myReadIsedFile, line &: question & is not of the qualification of line & (&)",
+                          "myReadIsedFile, ligne & : la question & n'est pas de la compétence de la ligne & (&)",
+                          {raw.number, id, firstLine, firstId});
+        }
+        auto [at, fresh] = seen.emplace(id, raw.number);
+        if (!fresh)
+            return report("myReadIsedFile, line &: question & is a duplicate of line &",
+                          "myReadIsedFile, ligne & : la question & est en double de la ligne &",
+                          {raw.number, id, at->second});
+
+        ImportedQuestion q;
+        q.Designation = id;
+        q.Section = section;
+        q.Line = raw.number;
+        for (int f = 1; f < IsedFieldCount; ++f) {
+            std::string& text = q.Text[(f - 1) / 5][(f - 1) % 5];
+            TextProblem problem;
+            if (!myToBankText(fields[f], pool.Encoding, text, problem)) return reportText(raw.number, f + 1, problem);
+            if (text.empty())
+                return report("myReadIsedFile, line & field &: empty text",
+                              "myReadIsedFile, ligne & champ & : texte vide", {raw.number, f + 1});
+        }
+        if (!limits.admit(q, static_cast<int>(pool.Questions.size()) + 1, number)) return false;
+        pool.Questions.push_back(std::move(q));
+    }
+    if (pool.Questions.empty())
+        return report("myReadIsedFile, no question in &", "myReadIsedFile, aucune question dans &", {sourceName});
+    // Lessons group the questions read after them, so each section's
+    // questions must come together; designation order also gives topic order.
+    std::sort(pool.Questions.begin(), pool.Questions.end(),
+              [](const ImportedQuestion& a, const ImportedQuestion& b) { return a.Designation < b.Designation; });
+    return true;
+}
+
+bool myReadIsedFile(const std::string& path, ImportedPool& pool) {
+    std::string bytes;
+    int error = 0;
+    if (!readFileBytes(path, bytes, error))
+        return report("myReadIsedFile, cannot open file & err=& &", "myReadIsedFile, ne peut ouvrir fichier & err=& &",
+                      {path, error, errorText(error)});
+    const std::string name = latin1(std::filesystem::path(path).filename().string());
+    if (!myParseIsedBytes(bytes, name, pool)) return false;
+    pool.Edition = importEdition(path);
+    return true;
+}
+
+std::string importEdition(const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    std::string year;
+    for (size_t i = 0; i < name.size();) {
+        size_t end = i;
+        while (end < name.size() && std::isdigit(static_cast<unsigned char>(name[end]))) ++end;
+        if (end - i == 4 && (name.compare(i, 2, "19") == 0 || name.compare(i, 2, "20") == 0))
+            year = name.substr(i, 4);
+        i = end > i ? end : i + 1;
+    }
+    if (!year.empty()) return year;
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) return "";
+    std::tm local{};
+    localtime_r(&info.st_mtime, &local);
+    return std::to_string(local.tm_year + 1900);
+}
