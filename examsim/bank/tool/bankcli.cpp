@@ -4,6 +4,7 @@
 #include "bankports.h"
 #include "bankreader.h"
 #include "errorbox.h"
+#include "importcli.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -11,7 +12,8 @@ namespace {
 
 const char* const Usage =
     "usage: ulvorane-bank [--lang fr] check FILE\n"
-    "       ulvorane-bank [--lang fr] dump FILE CHOICE    (CHOICE 1, 2, 2B, 3, 4 or 5; writes Temp.txt beside FILE)\n";
+    "       ulvorane-bank [--lang fr] dump FILE CHOICE    (CHOICE 1, 2, 2B, 3, 4 or 5; writes Temp.txt beside FILE)\n"
+    "       ulvorane-bank [--lang fr] import FILE [--out FOLDER] [--name NAME]\n";
 
 // Box texts carry CR LF and Latin-1; a terminal wants LF and UTF-8.
 void print(std::FILE* to, const std::string& text) {
@@ -32,6 +34,7 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
             rest.push_back(args[i]);
         }
     }
+    if (!rest.empty() && rest[0] == "import") return runImportTool(rest, language, out, err);
     const bool check = rest.size() == 2 && rest[0] == "check";
     const bool dump = rest.size() == 3 && rest[0] == "dump";
     if (!check && !dump) {

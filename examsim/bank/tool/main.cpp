@@ -2,6 +2,7 @@
 // working from a terminal.
 //   ulvorane-bank [--lang fr] check FILE
 //   ulvorane-bank [--lang fr] dump FILE CHOICE
+//   ulvorane-bank [--lang fr] import FILE [--out FOLDER] [--name NAME]
 #include <cstdio>
 #include <cstring>
 #include <string>
