@@ -13,6 +13,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "errorbox.h"
 #include "modalgate.h"
 #include "qtext.h"
 #include "text.h"
@@ -68,7 +69,7 @@ int myGetNonClientMetrics(NonClientMetrics& metrics) {
         mySystemBox(nullptr,
                     "Failure in SystemParametersInfo, Result = 0\r\nFont = \r\n"
                     "Qt " QT_VERSION_STR "\r\nNCM structure size 344   cbSize passed 344",
-                    "", 0x10);
+                    errorBoxTitle(), 0x10);
         return 0;
     }
     metrics.CaptionButtonWidth = systemWindowMetrics().CaptionButtonWidth;
@@ -115,7 +116,8 @@ int mySuggestDefaultFont(std::string& faceName, int& pointSize) {
     if (!myGetNonClientMetrics(metrics)) return 0;
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
-        mySystemBox(nullptr, "Failure in mySuggestDefaultFont, GetDC returned null.", "", 0x10);
+        mySystemBox(nullptr, "Failure in mySuggestDefaultFont, GetDC returned null.",
+                    errorBoxTitle(), 0x10);
         return 0;
     }
     faceName = trimSpaces(fromQString(metrics.MessageFont.family()));

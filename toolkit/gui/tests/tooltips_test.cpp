@@ -56,6 +56,19 @@ struct StateGuard {
     ~StateGuard() { toolTipState() = saved; }
     ToolTipState saved;
 };
+
+// A shown window with its tips set up, the tooltip state and the error box
+// put back afterwards.
+struct TippedWindow {
+    explicit TippedWindow(int language) : rec(language) {
+        w.window.show();
+        added = myAddToolTips(&w.window, sampleTable());
+    }
+    StateGuard guard;
+    ErrorRecorder rec;
+    TipWindow w;
+    int added = 0;
+};
 } // namespace
 
 struct TipCase {
@@ -66,17 +79,14 @@ struct TipCase {
 class ToolTipShowTest : public ::testing::TestWithParam<TipCase> {};
 
 TEST_P(ToolTipShowTest, TextOfTheCurrentLanguageAtShowTime) {
-    StateGuard guard;
-    ErrorRecorder rec(0);
-    TipWindow w;
-    w.window.show();
-    ASSERT_EQ(myAddToolTips(&w.window, sampleTable()), 1);
+    TippedWindow t(0);
+    ASSERT_EQ(t.added, 1);
     const TipCase c = GetParam();
     // The language changes after set-up: the tip must follow.
     uiContext().InterfaceLanguage = c.language;
-    EXPECT_EQ(fromQString(tipShownFor(w.control(c.id))), c.expected);
+    EXPECT_EQ(fromQString(tipShownFor(t.w.control(c.id))), c.expected);
     QToolTip::hideText();
-    EXPECT_TRUE(rec.boxes.empty());
+    EXPECT_TRUE(t.rec.boxes.empty());
 }
 INSTANTIATE_TEST_SUITE_P(
     Table, ToolTipShowTest,
@@ -112,11 +122,10 @@ TEST(ToolTips, WrappedLinesFitTheTipWidth) {
 }
 
 TEST(ToolTips, StatusLineHintsWhenTooltipsAreUnavailable) {
-    StateGuard guard;
-    ErrorRecorder rec(1);
-    TipWindow w;
-    w.window.show();
-    ASSERT_EQ(myAddToolTips(&w.window, sampleTable()), 1);
+    TippedWindow t(1);
+    ASSERT_EQ(t.added, 1);
+    TipWindow& w = t.w;
+    ErrorRecorder& rec = t.rec;
     toolTipState().ToolTipsAvailable = false;
 
     QTest::mouseMove(&w.window, QPoint(390, 50)); // the window itself
