@@ -1,5 +1,6 @@
 #include "masks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -80,11 +81,14 @@ std::string formatNumber(double value, std::string_view picture) {
         for (char c : whole.substr(firstZero))
             if (c == '0' || c == '#') ++minDigits;
 
+    // A double carries about 15 significant digits: decimal places past
+    // that are shown as zeros, which also keeps 10^places a whole number.
+    const int exactDecimals = std::min(decimals, 15);
     bool negative = value < 0;
-    double scale = std::pow(10.0, decimals);
-    long long scaled = roundHalfEven(std::fabs(value) * scale);
-    long long intPart = scaled / static_cast<long long>(scale);
-    long long fracPart = scaled % static_cast<long long>(scale);
+    const long long scale = static_cast<long long>(std::pow(10.0, exactDecimals));
+    long long scaled = roundHalfEven(std::fabs(value) * static_cast<double>(scale));
+    long long intPart = scaled / scale;
+    long long fracPart = scaled % scale;
 
     std::string digits = intPart == 0 ? std::string() : std::to_string(intPart);
     if (static_cast<int>(digits.size()) < minDigits)
@@ -99,8 +103,9 @@ std::string formatNumber(double value, std::string_view picture) {
     if (decimals > 0) {
         std::string frac = std::to_string(fracPart);
         out += '.';
-        out.append(decimals - frac.size(), '0');
+        out.append(exactDecimals - frac.size(), '0');
         out += frac;
+        out.append(decimals - exactDecimals, '0');
     }
     if (percent) out += '%';
     return out;

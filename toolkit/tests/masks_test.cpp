@@ -84,6 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{0.0001, "0.0%", "0.0%"}, PictureCase{0.125, "###%", "12%"},
                       PictureCase{0.135, "###%", "14%"}));
 
+// More decimal places than a double holds: the picture is still honoured.
+INSTANTIATE_TEST_SUITE_P(
+    LongPictures, FormatNumber,
+    ::testing::Values(PictureCase{0.5, "0.0000000000000000000", "0.5000000000000000000"},
+                      PictureCase{-2, "0.00000000000000000000%", "-200.00000000000000000000%"}));
+
 // The mark shown after an exam: whole per cent when the fraction rounds to
 // nothing, else one decimal.
 static std::string markText(int right, int marked) {
