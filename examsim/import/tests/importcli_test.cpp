@@ -1,0 +1,98 @@
+#include "importcli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "bankcli.h"
+#include "isedkit.h"
+
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out, err;
+};
+
+ToolRun run(const std::vector<std::string>& args) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    ToolRun r{runBankTool(args, out, err), "", ""};
+    for (auto [file, text] : {std::pair{out, &r.out}, std::pair{err, &r.err}}) {
+        std::rewind(file);
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) text->append(buf, n);
+        std::fclose(file);
+    }
+    return r;
+}
+
+class ImportCommand : public ::testing::Test {
+protected:
+    TempFolder dir;
+    const std::string source = dir.write("amat_basic_quest_delim2025.txt",
+                                         crlf({IsedHeader, isedRow("B-001-001-001"), isedRow("B-002-001-001")}));
+};
+
+TEST_F(ImportCommand, WritesBothBanksAndSaysWhatTheReaderFound) {
+    const std::string out = dir.file("banks");
+    ToolRun r = run({"import", source, "--out", out});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, out + "/Questions_Basic_EN.txt: \"Basic 2025 English\", 2 questions in 2 topics, 2 lessons\n" +
+                         out + "/Questions_Basic_FR.txt: \"Base 2025 fran\xC3\xA7" "ais\", 2 questions in 2 topics, 2 lessons\n");
+}
+
+TEST_F(ImportCommand, OptionsComeInAnyOrderAndFrenchIsSpokenOnRequest) {
+    const std::string out = dir.file("banks");
+    ToolRun r = run({"import", "--name", "Base2025", "--lang", "fr", "--out", out, source});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::exists(out + "/Questions_Base2025_EN.txt"));
+    EXPECT_TRUE(std::filesystem::exists(out + "/Questions_Base2025_FR.txt"));
+    EXPECT_NE(r.out.find(out + "/Questions_Base2025_EN.txt : \xC2\xAB Basic 2025 English \xC2\xBB, 2 questions dans 2 sujets, 2 le\xC3\xA7ons\n"),
+              std::string::npos)
+        << r.out;
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+class ImportUsageTest : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(ImportUsageTest, BadUsageShowsTheUsageAndWritesNothing) {
+    TempFolder dir;
+    dir.write("f.txt", crlf({IsedHeader, isedRow("B-001-001-001")}));
+    std::vector<std::string> args;
+    for (const std::string& a : GetParam().args) args.push_back(a == "F" ? dir.file("f.txt") : a);
+    ToolRun r = run(args);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, ImportUsage);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ImportUsageTest,
+                         ::testing::Values(UsageCase{"NoFile", {"import"}},
+                                           UsageCase{"TwoFiles", {"import", "F", "F"}},
+                                           UsageCase{"UnknownOption", {"import", "F", "--force"}},
+                                           UsageCase{"OptionWithoutValue", {"import", "F", "--out"}},
+                                           UsageCase{"EmptyFolder", {"import", "F", "--out", ""}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ImportCommand, FailuresGoToStandardErrorInTheChosenLanguage) {
+    ToolRun r = run({"--lang", "fr", "import", dir.file("missing.txt"), "--out", dir.file("banks")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("myReadIsedFile, ne peut ouvrir fichier " + dir.file("missing.txt") + " err=2 ", 0), 0u)
+        << r.err;
+
+    r = run({"import", source, "--name", "../Escape", "--out", dir.file("banks")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "ulvorane-bank import, NAME ../Escape may hold only letters, digits, -, _ and .\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("banks")));
+}
+
+}  // namespace
