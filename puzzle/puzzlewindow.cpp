@@ -1,0 +1,538 @@
+#include "puzzlewindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "controls.h"
+#include "errorbox.h"
+#include "fontsreport.h"
+#include "infowindow.h"
+#include "msgbox.h"
+#include "puzzletexts.h"
+#include "qtext.h"
+#include "text.h"
+#include "uicontext.h"
+
+namespace {
+constexpr int ClientWidth = 512, ClientHeight = 336;
+
+// The control's size for a picture: its size in dialog units rounded up to
+// the next multiple (a size already on a multiple moves up too).
+int roundUpPast(int value, int multiple) { return (value / multiple + 1) * multiple; }
+}  // namespace
+
+Surface::Surface(QWidget* parent, bool centred) : QWidget(parent), centred_(centred) {}
+
+void Surface::setImage(const QImage& image) {
+    image_ = image;
+    update();
+}
+
+void Surface::paintEvent(QPaintEvent*) {
+    if (image_.isNull()) return;
+    QPainter p(this);
+    const QPoint at = centred_ ? QPoint((width() - image_.width()) / 2, (height() - image_.height()) / 2)
+                               : QPoint(0, 0);
+    p.drawImage(at, image_);
+}
+
+void Surface::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+PuzzleWindow::PuzzleWindow(const PuzzleFiles& files, const QFont& dialogFont, QScreen* monitor)
+    : files_(files), random_(defaultRandomSource()) {
+    setFont(dialogFont);
+    units_ = dialogUnits(dialogFont);
+    setWindowTitle(QStringLiteral("Ostrilon"));
+    setWindowIcon(QIcon(QStringLiteral(":/puzzle/ProgIcon.png")));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    buildMenus();
+    buildControls();
+    hands_[0] = QCursor(QPixmap(QStringLiteral(":/puzzle/HandR.png")), 6, 8);
+    hands_[1] = QCursor(QPixmap(QStringLiteral(":/puzzle/HandL.png")), 25, 8);
+
+    adjustSize();
+    QRect area;
+    if (myGetWorkArea(monitor, area)) myPlaceWindow(this, area, 30);
+
+    installWindowErrorBox(this, [] { return otherText(4); });
+    statusSink() = [this](const std::string& text) { setStatus(text); };
+
+    if (files_.DiagramFileCount == 1)
+        QMetaObject::invokeMethod(this, [this] { onFileChosen(); }, Qt::QueuedConnection);
+}
+
+PuzzleWindow::~PuzzleWindow() {
+    statusSink() = nullptr;
+    errorBoxPort().windowBox = nullptr;
+    if (QApplication::overrideCursor() && drag_.Dragging) QApplication::restoreOverrideCursor();
+}
+
+QRect PuzzleWindow::dlu(int x, int y, int w, int h) const {
+    return units_.toPixels(QRect(x, y, w, h));
+}
+
+// Each control made goes under the ones made before it, as dialog controls
+// stack: check marks, made first, stay above the pieces.
+template <class T>
+T* PuzzleWindow::control(int id, const QRect& dluRect) {
+    T* widget = new T(client_);
+    setControlId(widget, id);
+    widget->setGeometry(units_.toPixels(dluRect));
+    widget->lower();
+    return widget;
+}
+
+void PuzzleWindow::buildMenus() {
+    const int ids[3][5] = {{0, ExitMenuId, 0, 0, 0},
+                           {0, FrenchMenuId, LeftHandedMenuId, CenterMenuId, 0},
+                           {0, HelpMenuId, FontsMenuId, -1, AboutMenuId}};
+    for (int m = 0; m < 3; ++m) {
+        menus_[m] = menuBar()->addMenu(toQString(menuText(m, 0)));
+        for (int i = 1; i <= 4; ++i) {
+            if (ids[m][i] == 0) continue;
+            QAction* action =
+                ids[m][i] < 0 ? menus_[m]->addSeparator() : menus_[m]->addAction(toQString(menuText(m, i)));
+            action->setProperty("id", ids[m][i]);
+            menuItems_[m][i] = action;
+        }
+    }
+    QAction* french = menuAction(FrenchMenuId);
+    french->setCheckable(true);
+    french->setChecked(uiContext().InterfaceLanguage == 1);
+    menuAction(LeftHandedMenuId)->setCheckable(true);
+    QAction* center = menuAction(CenterMenuId);
+    center->setCheckable(true);
+    center->setChecked(board_.CenterDiagrams);
+    menuAction(FontsMenuId)->setEnabled(false);
+
+    connect(menuAction(ExitMenuId), &QAction::triggered, this, &QWidget::close);
+    connect(french, &QAction::triggered, this, [this] { toggleLanguage(); });
+    connect(menuAction(LeftHandedMenuId), &QAction::toggled, this,
+            [this](bool on) { board_.LeftHanded = on; });
+    connect(center, &QAction::toggled, this, [this](bool on) { board_.CenterDiagrams = on; });
+    connect(menuAction(HelpMenuId), &QAction::triggered, this, [this] { showInfoWindow(HelpWindow); });
+    connect(menuAction(AboutMenuId), &QAction::triggered, this, [this] { showInfoWindow(AboutWindow); });
+    connect(menuAction(FontsMenuId), &QAction::triggered, this, [this] { showFontsReport(); });
+}
+
+void PuzzleWindow::buildControls() {
+    client_ = new QWidget(this);
+    client_->setFixedSize(units_.toPixelsX(ClientWidth), units_.toPixelsY(ClientHeight));
+    client_->setMouseTracking(true);
+    client_->installEventFilter(this);
+    setCentralWidget(client_);
+
+    const QPixmap check(QStringLiteral(":/puzzle/ChkMrk.bmp"));
+    for (int c = 1; c <= CellCount; ++c) {
+        const BoardCell& cell = board_.Cells[static_cast<size_t>(c)];
+        QLabel* mark = control<QLabel>(FirstCheckMarkId + c, QRect(cell.Left + 45, cell.Top, 0, 0));
+        mark->setPixmap(check);
+        mark->resize(check.size());
+        // A click on a check mark is meant for the piece under it.
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark->hide();
+        checkMarks_[static_cast<size_t>(c)] = mark;
+    }
+
+    colours_ = tileColours(displayDepth());
+
+    for (int p = 1; p <= PieceCount; ++p) {
+        const HomeSlot& slot = board_.HomeSlots[static_cast<size_t>(p)];
+        Surface* piece = control<Surface>(FirstPieceId + p, QRect(slot.Left, slot.Top, CellWidth, CellHeight));
+        piece->setImage(newSurface(piece->size(), colours_.Background));
+        piece->setMouseTracking(true);
+        piece->installEventFilter(this);
+        piece->hide();
+        pieces_[static_cast<size_t>(p)] = piece;
+    }
+
+    fileList_ = control<QComboBox>(FileListId, QRect(4, 10, 128, 14));
+    for (int i = 1; i <= files_.DiagramFileCount; ++i)
+        fileList_->addItem(toQString(trimSpaces(files_.Files[static_cast<size_t>(i)].DisplayName)));
+    if (files_.DiagramFileCount >= 2) fileList_->addItem(toQString(captionText(FileListId)));
+    fileListPosition_ = files_.DiagramFileCount >= 2 ? files_.DiagramFileCount + 1 : 1;
+    fileList_->setCurrentIndex(fileListPosition_ - 1);
+    connect(fileList_, &QComboBox::activated, this, [this] { onFileChosen(); });
+
+    diagramList_ = control<QComboBox>(DiagramListId, QRect(134, 10, 134, 14));
+    diagramList_->setMaxVisibleItems(11);
+    diagramList_->setEnabled(false);
+    connect(diagramList_, &QComboBox::activated, this, [this] { onDiagramChosen(); });
+
+    describeBox_ = control<QCheckBox>(DescribeBoxId, QRect(276, 0, 100, 14));
+    describeBox_->setChecked(true);
+    highlightBox_ = control<QCheckBox>(HighlightBoxId, QRect(276, 16, 100, 14));
+    connect(highlightBox_, &QCheckBox::clicked, this,
+            [this](bool on) { setHighlight(board_, files_, *this, on); });
+
+    solve_ = control<QPushButton>(SolveId, QRect(382, 10, 50, 14));
+    solve_->setEnabled(false);
+    connect(solve_, &QPushButton::clicked, this, [this] {
+        if (files_.SelectedDiagram != 0) solveBoard(board_, files_, *this);
+    });
+    language_ = control<QPushButton>(LanguageId, QRect(436, 10, 40, 14));
+    connect(language_, &QPushButton::clicked, this, [this] { toggleLanguage(); });
+
+    for (int c = 1; c <= CellCount; ++c) {
+        const BoardCell& cell = board_.Cells[static_cast<size_t>(c)];
+        Surface* frame = control<Surface>(FirstCellFrameId + c, QRect(cell.Left, cell.Top, CellWidth, CellHeight));
+        frame->setImage(drawCellFrame(frame->size()));
+        frame->hide();
+        cells_[static_cast<size_t>(c)] = frame;
+    }
+
+    description_ = control<QLabel>(DescriptionId, QRect(6, 186, 496, 20));
+    description_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    description_->setAutoFillBackground(true);
+    description_->setStyleSheet(QStringLiteral("background: white; color: black;"));
+    description_->setWordWrap(true);
+    description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    const QImage logo(QStringLiteral(":/puzzle/Logo2.bmp"));
+    const int logoW = roundUpPast(units_.fromPixelsX(logo.width()), 4);
+    const int logoH = roundUpPast(units_.fromPixelsY(logo.height()), 8);
+    logo_ = new Surface(client_, true);
+    setControlId(logo_, LogoId);
+    logo_->setGeometry(dlu(30 - logoW / 2, 259 - logoH / 2, logoW, logoH));
+    logo_->lower();
+    logo_->setImage(logo);
+    logo_->setCursor(Qt::PointingHandCursor);
+    connect(logo_, &Surface::clicked, this, [this] { showInfoWindow(AboutWindow); });
+
+    okSign_ = control<Surface>(OkSignId, QRect(448, 216, 44, 32));
+    crossedSign_ = control<Surface>(CrossedSignId, QRect(448, 216, 44, 32));
+    const int innerWidth = okSign_->width() - 1;
+    okSignFont_ = puzzleFont(files_.TileFontName, fitOkSignPoints(files_.TileFontName, innerWidth), true);
+    const QColor face = palette().color(QPalette::Window);
+    okSign_->setImage(drawOkSign(okSign_->size(), false, okSignFont_, face));
+    crossedSign_->setImage(drawOkSign(crossedSign_->size(), true, okSignFont_, face));
+    okSign_->hide();
+    crossedSign_->hide();
+
+    startOver_ = control<QPushButton>(StartOverId, QRect(443, 250, 54, 14));
+    startOver_->setEnabled(false);
+    connect(startOver_, &QPushButton::clicked, this,
+            [this] { startOver(files_, board_, *this, random_); });
+
+    group_ = control<QGroupBox>(GroupBoxId, QRect(2, 0, 270, 26));
+
+    const struct { int id; QRect at; QFrame::Shape shape; } lines[] = {
+        {2150, QRect(62, 216, 1, 90), QFrame::VLine},
+        {2152, QRect(434, 216, 1, 90), QFrame::VLine},
+        {2153, QRect(2, 32, 508, 1), QFrame::HLine}};
+    for (const auto& l : lines) {
+        QFrame* line = control<QFrame>(l.id, l.at);
+        line->setFrameStyle(l.shape | QFrame::Sunken);
+        // A one-unit line needs a pixel or two to show its sunken edge.
+        line->resize(std::max(line->width(), 2), std::max(line->height(), 2));
+    }
+
+    status_ = control<QLabel>(StatusLineId, QRect(4, ClientHeight - 8, ClientWidth - 8, 8));
+    okFontHolder_ = control<QLabel>(OkFontHolderId, QRect(ClientWidth + 10, 0, 10, 10));
+    okFontHolder_->setFont(okSignFont_);
+    tileFontHolder_ = control<QLabel>(TileFontHolderId, QRect(ClientWidth + 20, 0, 10, 10));
+
+    switchLanguage();
+    language_->setText(toQString(captionField(captionText(LanguageId), uiContext().InterfaceLanguage + 1)));
+}
+
+void PuzzleWindow::attachToolTips() {
+    toolTipState().ToolTipsAvailable = true;
+    myAddToolTips(client_, puzzleTexts().ToolTips);
+}
+
+QWidget* PuzzleWindow::checkMark(int cell) const { return checkMarks_.at(static_cast<size_t>(cell)); }
+
+Surface* PuzzleWindow::pieceOfTile(int t) const {
+    for (int p = 1; p <= PieceCount; ++p) {
+        const TilePiece& piece = board_.Pieces[static_cast<size_t>(p)];
+        if ((piece.Presence & 1) && piece.TileNumber == t) return pieces_[static_cast<size_t>(p)];
+    }
+    return nullptr;
+}
+
+QAction* PuzzleWindow::menuAction(int id) const {
+    for (const auto& menu : menuItems_)
+        for (QAction* a : menu)
+            if (a && a->property("id").toInt() == id) return a;
+    return nullptr;
+}
+
+QWidget* PuzzleWindow::infoWindow(int k) const {
+    return k >= 1 && k <= 2 ? infoWindows_[static_cast<size_t>(k)].data() : nullptr;
+}
+
+void PuzzleWindow::setStatus(const std::string& text) {
+    status_->setText(toQString(text));
+    if (text.empty()) {
+        status_->setAutoFillBackground(false);
+        status_->setPalette(QPalette());
+    } else {
+        QPalette yellow = status_->palette();
+        yellow.setColor(QPalette::Window, QColor(255, 255, 0));
+        yellow.setColor(QPalette::WindowText, Qt::black);
+        status_->setPalette(yellow);
+        status_->setAutoFillBackground(true);
+    }
+    status_->repaint();
+}
+
+// ---- the board's view ----
+
+void PuzzleWindow::showCellFrame(int32_t cell, bool shown) {
+    if (cell >= 1 && cell <= CellCount) cells_[static_cast<size_t>(cell)]->setVisible(shown);
+}
+
+void PuzzleWindow::showCheckMark(int32_t cell, bool shown) {
+    if (cell >= 1 && cell <= CellCount) checkMarks_[static_cast<size_t>(cell)]->setVisible(shown);
+}
+
+void PuzzleWindow::showPiece(int32_t piece, bool shown) {
+    if (piece >= 1 && piece <= PieceCount) pieces_[static_cast<size_t>(piece)]->setVisible(shown);
+}
+
+void PuzzleWindow::movePiece(int32_t piece, int32_t left, int32_t top) {
+    if (piece >= 1 && piece <= PieceCount)
+        pieces_[static_cast<size_t>(piece)]->move(units_.toPixelsX(left), units_.toPixelsY(top));
+}
+
+void PuzzleWindow::ensureTileFont() {
+    if (tileFonts_) return;
+    const int f = files_.SelectedFile;
+    const std::string widest =
+        f >= 1 && f <= files_.DiagramFileCount ? files_.Files[static_cast<size_t>(f)].WidestLabelLine : "";
+    const int points = fitTileFontPoints(files_.TileFontName, widest, pieces_[1]->width());
+    // Fitted once: every later diagram and file keeps this size.
+    tileFonts_ = tileFonts(files_.TileFontName, points);
+    tileFontHolder_->setFont(tileFonts_->Tile);
+    menuAction(FontsMenuId)->setEnabled(true);
+}
+
+void PuzzleWindow::drawTileFace(int32_t piece, const Tile& tile) {
+    if (piece < 1 || piece > PieceCount) return;
+    ensureTileFont();
+    Surface* surface = pieces_[static_cast<size_t>(piece)];
+    surface->setImage(drawTile(tile, surface->size(), colours_, *tileFonts_));
+}
+
+void PuzzleWindow::clearTileFace(int32_t piece) {
+    if (piece < 1 || piece > PieceCount) return;
+    Surface* surface = pieces_[static_cast<size_t>(piece)];
+    surface->setImage(newSurface(surface->size(), colours_.Background));
+}
+
+void PuzzleWindow::showOkSign(bool shown) { okSign_->setVisible(shown); }
+void PuzzleWindow::showCrossedOkSign(bool shown) { crossedSign_->setVisible(shown); }
+
+// ---- the lists' view ----
+
+void PuzzleWindow::removeFileListEntry(int32_t position) {
+    if (position >= 1 && position <= fileList_->count()) fileList_->removeItem(position - 1);
+}
+
+void PuzzleWindow::recordFileListPosition(int32_t position) { fileListPosition_ = position; }
+
+void PuzzleWindow::fillDiagramList(const std::vector<std::string>& names) {
+    diagramList_->clear();
+    for (const std::string& name : names) diagramList_->addItem(toQString(trimRightSpaces(name)));
+}
+
+void PuzzleWindow::removeDiagramListEntry(int32_t position) {
+    if (position >= 1 && position <= diagramList_->count()) diagramList_->removeItem(position - 1);
+}
+
+void PuzzleWindow::selectDiagramListEntry(int32_t position) {
+    diagramList_->setCurrentIndex(position - 1);
+    diagramListPosition_ = position;
+}
+
+void PuzzleWindow::recordDiagramListPosition(int32_t position) { diagramListPosition_ = position; }
+
+void PuzzleWindow::postDiagramChosen() {
+    QMetaObject::invokeMethod(this, [this] { onDiagramChosen(); }, Qt::QueuedConnection);
+}
+
+void PuzzleWindow::enableSolveAndStartOver(bool enabled) {
+    solve_->setEnabled(enabled);
+    startOver_->setEnabled(enabled);
+}
+
+void PuzzleWindow::enableDiagramList(bool enabled) { diagramList_->setEnabled(enabled); }
+
+// ---- events ----
+
+void PuzzleWindow::onFileChosen() {
+    selectDiagramFile(files_, board_, *this, *this, fromQString(fileList_->currentText()));
+}
+
+void PuzzleWindow::onDiagramChosen() {
+    chooseDiagram(files_, board_, *this, *this, fromQString(diagramList_->currentText()), random_);
+}
+
+void PuzzleWindow::toggleLanguage() {
+    UiContext& ui = uiContext();
+    ui.InterfaceLanguage = 1 - ui.InterfaceLanguage;
+    menuAction(FrenchMenuId)->setChecked(ui.InterfaceLanguage == 1);
+    switchLanguage();
+    language_->setText(toQString(captionField(captionText(LanguageId), ui.InterfaceLanguage + 1)));
+}
+
+void PuzzleWindow::switchLanguage() {
+    for (int m = 0; m < 3; ++m) {
+        menus_[m]->setTitle(toQString(menuText(m, 0)));
+        for (int i = 1; i <= 4; ++i) {
+            const std::string text = menuText(m, i);
+            if (menuItems_[m][i] && !text.empty() && text != "-")
+                menuItems_[m][i]->setText(toQString(text));
+        }
+    }
+    if (fileListPosition_ == files_.DiagramFileCount + 1 && fileList_->count() >= fileListPosition_) {
+        fileList_->removeItem(fileListPosition_ - 1);
+        fileList_->addItem(toQString(captionText(FileListId)));
+        fileList_->setCurrentIndex(fileList_->count() - 1);
+    }
+    const int promptPosition = files_.Tables.DiagramCount + 1;
+    if (files_.LoadedFile != 0 && diagramListPosition_ == promptPosition &&
+        diagramList_->count() >= promptPosition) {
+        diagramList_->removeItem(promptPosition - 1);
+        diagramList_->addItem(toQString(captionText(DiagramListId)));
+        diagramList_->setCurrentIndex(diagramList_->count() - 1);
+    }
+    for (int id : {DescribeBoxId, HighlightBoxId, SolveId, StartOverId}) {
+        if (auto* button = qobject_cast<QAbstractButton*>(findControl(client_, id)))
+            button->setText(toQString(captionText(id)));
+    }
+    group_->setTitle(toQString(captionText(GroupBoxId)));
+    for (const auto& window : infoWindows_)
+        if (window) window->setLongText();
+}
+
+void PuzzleWindow::showInfoWindow(int k) {
+    if (k < 1 || k > 2) return;
+    QPointer<InfoWindow>& window = infoWindows_[static_cast<size_t>(k)];
+    if (!window) {
+        window = new InfoWindow(k, this);
+        window->show();
+    }
+    window->bringForward();
+}
+
+std::string PuzzleWindow::fontsReportText() const {
+    return fontsReport(this, tileFontHolder_, okFontHolder_, displayDepth());
+}
+
+void PuzzleWindow::showFontsReport() {
+    myMsgBox(this, fontsReportText(), "Ostrilon", 0, 1, otherText(4));
+}
+
+void PuzzleWindow::closeEvent(QCloseEvent* event) {
+    for (auto& window : infoWindows_)
+        if (window) window->close();
+    QMainWindow::closeEvent(event);
+}
+
+int PuzzleWindow::pieceIndex(const QObject* widget) const {
+    for (int p = 1; p <= PieceCount; ++p)
+        if (pieces_[static_cast<size_t>(p)] == widget) return p;
+    return 0;
+}
+
+bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
+    const int p = pieceIndex(watched);
+    if (watched == client_ && event->type() == QEvent::MouseMove) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (drag_.Dragging) {
+            mouseMoved(at);
+        } else if (!client_->childAt(at) && describedTile_) {
+            description_->clear();
+            describedTile_ = nullptr;
+        }
+        return false;
+    }
+    if (p == 0) return QMainWindow::eventFilter(watched, event);
+
+    auto* piece = pieces_[static_cast<size_t>(p)];
+    switch (event->type()) {
+    case QEvent::Enter:
+        describeTile(p);
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = piece->mapTo(client_, mouse->position().toPoint());
+        if (event->type() == QEvent::MouseMove) {
+            describeTile(p);
+            mouseMoved(at);
+        } else if (mouse->button() == Qt::LeftButton) {
+            if (event->type() == QEvent::MouseButtonPress) buttonDown(at);
+            else buttonUp();
+        }
+        return true;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+void PuzzleWindow::describeTile(int piece) {
+    QWidget* widget = pieces_[static_cast<size_t>(piece)];
+    if (!describeBox_->isChecked() || describedTile_ == widget) return;
+    const int d = files_.SelectedDiagram;
+    const int t = board_.Pieces[static_cast<size_t>(piece)].TileNumber;
+    if (d >= 1 && d <= files_.Tables.DiagramCount && t >= 1 && t <= MaxTilesPerDiagram)
+        description_->setText(toQString(
+            trimBlanks(files_.Tables.Tiles[static_cast<size_t>(d)][static_cast<size_t>(t)].Description)));
+    describedTile_ = widget;
+}
+
+void PuzzleWindow::buttonDown(QPoint at) {
+    const int p = pieceIndex(client_->childAt(at));
+    if (p == 0 || drag_.Dragging) return;
+    Surface* piece = pieces_[static_cast<size_t>(p)];
+    QApplication::setOverrideCursor(hands_[board_.LeftHanded ? 1 : 0]);
+    drag_.Dragging = true;
+    drag_.DraggedPiece = p;
+    drag_.DragLimitX = client_->width() - piece->width();
+    drag_.DragLimitY = client_->height() - piece->height();
+    drag_.LastMouseX = at.x();
+    drag_.LastMouseY = at.y();
+    piece->raise();
+}
+
+void PuzzleWindow::mouseMoved(QPoint at) {
+    if (!drag_.Dragging) return;
+    Surface* piece = pieces_[static_cast<size_t>(drag_.DraggedPiece)];
+    int x = 0, y = 0;
+    if (dragMove(drag_, piece->x(), piece->y(), at.x(), at.y(), x, y)) {
+        piece->move(x, y);
+        piece->repaint();
+    }
+}
+
+void PuzzleWindow::buttonUp() {
+    if (!drag_.Dragging) return;
+    const int p = drag_.DraggedPiece;
+    Surface* piece = pieces_[static_cast<size_t>(p)];
+    piece->update();
+    QApplication::restoreOverrideCursor();
+    drag_.Dragging = false;
+    dropTile(board_, files_, *this, p, units_.fromPixelsX(piece->x()), units_.fromPixelsY(piece->y()));
+    // Check marks stay visible over the pieces.
+    piece->stackUnder(checkMarks_[CellCount]);
+}

@@ -1,0 +1,71 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QInputMethod>
+
+#include "commandline.h"
+#include "diagramfile.h"
+#include "errorbox.h"
+#include "metrics.h"
+#include "msgbox.h"
+#include "puzzletexts.h"
+#include "puzzlewindow.h"
+#include "qtext.h"
+#include "text.h"
+#include "tilerender.h"
+#include "tooltips.h"
+#include "uicontext.h"
+
+int keyboardLanguage() {
+    const QInputMethod* input = QGuiApplication::inputMethod();
+    return input && input->locale().language() == QLocale::French ? 1 : 0;
+}
+
+std::unique_ptr<PuzzleWindow> startPuzzle(const std::string& arguments,
+                                          const std::string& programFolder, int keyboardLanguage) {
+    uiContext().ProgramName = "Ostrilon";
+    installSystemErrorBox();
+
+    PuzzleFiles files;
+    files.ProgramFolder = programFolder;
+    while (files.ProgramFolder.size() > 1 &&
+           (files.ProgramFolder.back() == '/' || files.ProgramFolder.back() == '\\'))
+        files.ProgramFolder.pop_back();
+    const QPoint mouse = QCursor::pos();
+    QScreen* monitor = myMonitorFromPoint(mouse.x(), mouse.y(), MonitorDefaultToNearest);
+
+    uiContext().InterfaceLanguage = keyboardLanguage == 1 ? 1 : 0;
+    const PuzzleSwitches switches = readCommandLine(arguments);
+    if (switches.French) uiContext().InterfaceLanguage = 1;
+    toolTipState().ReportToolTipFailures = switches.ReportToolTipFailures;
+
+    std::string suggestedFace;
+    int suggestedSize = 0;
+    const bool suggested =
+        switches.FontName.empty() && mySuggestDefaultFont(suggestedFace, suggestedSize) != 0;
+    std::string face;
+    int points = 0;
+    QFont dialogFont = QApplication::font();
+    if (chooseDialogFont(switches, suggested, suggestedFace, suggestedSize, face, points)) {
+        dialogFont = QFont(toQString(face));
+        dialogFont.setPointSize(points);
+        QApplication::setFont(dialogFont);
+    }
+    files.TileFontName = switches.TileFontName.empty() ? face : switches.TileFontName;
+
+    // The reader measures label lines with the tile face as it really draws.
+    fontMetricsPort().textWidth = [](const std::string& fontFace, int size, bool bold,
+                                     const std::string& text) {
+        return QFontMetrics(puzzleFont(fontFace, size, bold)).horizontalAdvance(toQString(text));
+    };
+
+    if (!findDiagramFiles(files)) {
+        myErrorBox(startupMessage(4));
+        return nullptr;
+    }
+    auto window = std::make_unique<PuzzleWindow>(files, dialogFont, monitor);
+    window->attachToolTips();
+    return window;
+}
