@@ -1,0 +1,73 @@
+#include "controlwidgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+}
+
+void WrapButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString text = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) + 2;
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    painter.drawText(rect().adjusted(margin, 1, -margin, -1), TextFlags, text);
+}
+
+void WrapCheckBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+    QStyleOptionButton box = option;
+    const int boxX = textOnLeft_ ? width() - indicator.width() - indicator.x() : indicator.x();
+    box.rect = QRect(boxX, (height() - indicator.height()) / 2, indicator.width(), indicator.height());
+    painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
+    const QRect textRect = textOnLeft_ ? QRect(2, 0, boxX - 8, height())
+                                       : QRect(box.rect.right() + 6, 0, width() - box.rect.right() - 8, height());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::WindowText));
+    const int align = textOnLeft_ ? (TextFlags & ~Qt::AlignLeft) | Qt::AlignRight : TextFlags;
+    painter.drawText(textRect, align, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.boundingRect(textRect, align, text()).adjusted(-2, -1, 2, 1);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+PictureControl::PictureControl(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+}
+
+void PictureControl::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureControl::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    painter.drawPixmap((width() - picture_.width()) / 2, (height() - picture_.height()) / 2,
+                       picture_);
+}
+
+void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QString literalAmpersands(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return out;
+}

@@ -1,0 +1,62 @@
+// The few controls the window needs beyond the toolkit's own: buttons and
+// check boxes whose text wraps and sits left, vertically centred, and a
+// graphic control that shows a picture it owns.
+#pragma once
+
+#include <QCheckBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+// Multi-line push button, text at the left and vertically centred.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+    QSize sizeHint() const override { return size(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Multi-line check box, text vertically centred beside the box; with the
+// text on the left the box sits at the right edge.
+class WrapCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    WrapCheckBox(const QString& text, bool textOnLeft, QWidget* parent = nullptr)
+        : QCheckBox(text, parent), textOnLeft_(textOnLeft) {}
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool textOnLeft_ = false;
+};
+
+// Graphic control: a picture drawn centred and unscaled over the window's
+// colour. Clicks are reported (the logo opens the about box).
+class PictureControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureControl(QWidget* parent = nullptr);
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+// Mnemonic marks in a text that must show as it is (question and answer
+// texts from a bank).
+QString literalAmpersands(const QString& text);

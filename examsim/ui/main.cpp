@@ -1,0 +1,30 @@
+// Ulvorane, the exam simulator.
+#include <QApplication>
+#include <QInputMethod>
+
+#include "mainwindow.h"
+#include "msgbox.h"
+#include "qtext.h"
+#include "startup.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    installSystemErrorBox();
+
+    StartupInput input;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (i > 1) input.Arguments += ' ';
+        input.Arguments += fromQString(arguments[i]);
+    }
+    input.ProgramFolder = fromQString(QCoreApplication::applicationDirPath());
+    input.KeyboardLocale = fromQString(QGuiApplication::inputMethod()->locale().name());
+
+    static ProgramState program;
+    std::unique_ptr<MainWindow> window = myStartUlvorane(program, input);
+    if (!window) return 1;
+    window->show();
+    const int code = app.exec();
+    window.reset();
+    return code;
+}

@@ -1,0 +1,675 @@
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include "bankdiscovery.h"
+#include "bankports.h"
+#include "controls.h"
+#include "controlwidgets.h"
+#include "errorbox.h"
+#include "figures.h"
+#include "metrics.h"
+#include "modalgate.h"
+#include "msgbox.h"
+#include "qtext.h"
+#include "selection.h"
+#include "sessiontexts.h"
+#include "text.h"
+#include "uicontext.h"
+#include "uitexts.h"
+
+static void initExamResources() { Q_INIT_RESOURCE(ulvorane); }
+
+QPixmap resourcePicture(const char* name, bool magentaTransparent) {
+    initExamResources();
+    QPixmap picture(QStringLiteral(":/") + QLatin1String(name));
+    if (magentaTransparent && !picture.isNull())
+        picture.setMask(picture.createMaskFromColor(QColor(255, 0, 255)));
+    return picture;
+}
+
+namespace {
+
+constexpr int AcknowledgeMs = 700;
+const QColor AcknowledgeColour(255, 0, 0);
+const QColor HintColour(255, 255, 0);
+
+// What a menu item's command id is, by its place in the menu text table.
+struct MenuItem {
+    int menu, item, command;
+};
+constexpr MenuItem kMenuItems[] = {
+    {0, 1, CmdOpenFile}, {0, 3, CmdQuit},         {1, 1, CmdLessons},
+    {1, 3, CmdFrench},   {1, 4, CmdAudibleClues}, {1, 5, CmdManualAdvance},
+    {1, 6, CmdDumpUtility}, {2, 1, CmdHelp},      {2, 3, CmdAbout},
+};
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+void restoreBackground(QWidget* widget) {
+    widget->setPalette(QPalette());
+    widget->setAutoFillBackground(false);
+}
+
+Qt::Alignment alignmentOf(Align align) {
+    switch (align) {
+    case Align::Centre: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+// Field n (from 1) of a caption, "" when it has fewer fields.
+std::string fieldOrEmpty(const std::string& text, int n) {
+    const std::vector<std::string> fields = splitFields(text, '|');
+    return n >= 1 && n <= static_cast<int>(fields.size()) ? fields[static_cast<size_t>(n - 1)] : std::string();
+}
+
+// A caption's placeholders shown before the figures are known.
+std::string placeholderCaption(int id) {
+    switch (id) {
+    case 2032: return replaceAll(captionField(caption(id), 1), "&", "nnn");
+    case 2027: return replaceAll(caption(id), "&", "nnn");
+    case 2031: return replaceAll(caption(id), "&", "nnn.n%");
+    case 2028:
+    case 2029:
+    case 2030: return "nnn";
+    case 2009:
+    case 2010:
+    case 2004: return captionField(caption(id), 1);
+    case 2012: return captionField(caption(id), 1);
+    case 2015: return captionField(caption(id), uiContext().InterfaceLanguage + 1);
+    default: return caption(id);
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
+    : program_(program), simplified_(program.Switches.SimplifiedLayout) {
+    initExamResources();
+    setWindowTitle(QStringLiteral("Ulvorane"));
+    setWindowIcon(QIcon(QStringLiteral(":/ProgIcon")));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    ExamRecord& exam = program_.Session.Exam;
+    exam.SelectionCriterion = 1;
+    exam.MarkingMode = MarkAsYouGo;
+    exam.SeekEnabled = false;
+    exam.ManualAdvanceAfterIncorrect = true;
+    program_.Session.View.SimplifiedLayout = simplified_;
+
+    buildMenus();
+    buildControls(workArea);
+    installView();
+    installPorts();
+
+    acknowledgeTimer_.setSingleShot(true);
+    connect(&acknowledgeTimer_, &QTimer::timeout, this, [this] {
+        if (QWidget* ack = control(2047)) restoreBackground(ack);
+    });
+
+    // A bank chosen before the window existed is read as if the user had
+    // chosen it, once the window runs its events.
+    if (program_.Shelf.SelectedBank >= 1 && program_.Shelf.SelectedBank <= program_.Shelf.BankCount)
+        QMetaObject::invokeMethod(this, [this] { command(2000); }, Qt::QueuedConnection);
+}
+
+MainWindow::~MainWindow() {
+    // Nothing may reach this window once it is gone.
+    program_.Session.View = ExamView{};
+    program_.Session.View.SimplifiedLayout = simplified_;
+    bankPorts() = BankPorts{};
+    statusSink() = nullptr;
+}
+
+QWidget* MainWindow::control(int id) const {
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::menuAction(int commandId) const {
+    auto it = actions_.find(commandId);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* MainWindow::menu(int index) const {
+    return index >= 0 && index < 3 ? menus_[static_cast<size_t>(index)] : nullptr;
+}
+
+void MainWindow::buildMenus() {
+    const ExamRecord& exam = program_.Session.Exam;
+    for (int m = 0; m < MenuCount; ++m) {
+        menus_[static_cast<size_t>(m)] = menuBar()->addMenu(toQString(menuText(m, 0)));
+        for (int item = 1; item < MenuItemCount; ++item) {
+            const std::string text = menuText(m, item);
+            if (text.empty()) continue;
+            if (text == "-") {
+                menus_[static_cast<size_t>(m)]->addSeparator();
+                continue;
+            }
+            int command = 0;
+            for (const MenuItem& mi : kMenuItems)
+                if (mi.menu == m && mi.item == item) command = mi.command;
+            if (command == CmdDumpUtility && !(program_.Switches.DumpUtilityEnabled & 1)) continue;
+            QAction* action = menus_[static_cast<size_t>(m)]->addAction(toQString(text));
+            action->setProperty("id", command);
+            actions_[command] = action;
+            connect(action, &QAction::triggered, this, [this, command] { this->command(command); });
+        }
+    }
+    actions_[CmdOpenFile]->setEnabled(false);
+    for (int c : {CmdFrench, CmdAudibleClues, CmdManualAdvance, CmdLessons})
+        actions_[c]->setCheckable(true);
+    actions_[CmdFrench]->setChecked(uiContext().InterfaceLanguage == 1);
+    actions_[CmdAudibleClues]->setChecked(exam.AudibleClues);
+    actions_[CmdManualAdvance]->setChecked(exam.ManualAdvance);
+}
+
+void MainWindow::buildControls(const QRect& workArea) {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    const DialogUnits units = dialogUnits(this);
+    const int menuBarDlu = units.fromPixelsY(menuBar()->sizeHint().height());
+
+    // The frame the window manager adds is not known before the window is
+    // shown: count a caption and a dialog frame, as the desktop does.
+    const WindowMetrics metrics = systemWindowMetrics();
+    shrink_ = myFitWorkArea(
+        workArea.width(), workArea.height(), 2 * metrics.DialogFrame,
+        metrics.CaptionHeight + 2 * metrics.DialogFrame,
+        [&](int dlu) { return units.toPixelsX(dlu); }, [&](int dlu) { return units.toPixelsY(dlu); });
+    setUserSlot(this, 6, shrink_.slotValue());
+
+    const QPixmap logo = resourcePicture("Logo2", false);
+    LayoutInput in;
+    in.Simplified = simplified_;
+    in.Shrink = shrink_;
+    in.BankCount = program_.Shelf.BankCount;
+    in.MenuBarDlu = menuBarDlu;
+    in.LogoWidthDlu = units.fromPixelsX(logo.isNull() ? 80 : logo.width());
+    in.LogoHeightDlu = units.fromPixelsY(logo.isNull() ? 96 : logo.height());
+    in.PictureWidthDlu = units.fromPixelsX(32);
+    in.PictureHeightDlu = units.fromPixelsY(32);
+
+    for (const ControlPlace& place : myMainLayout(in)) {
+        QWidget* widget = makeControl(place, client);
+        setControlId(widget, place.Id);
+        controls_[place.Id] = widget;
+        QRect r = units.toPixels(QRect(place.X, place.Y, place.Width, place.Height));
+        // A drop list's height is that of its open list; closed it is as
+        // high as its font needs.
+        if (place.Kind == ControlKind::DropList) r.setHeight(widget->sizeHint().height());
+        widget->setGeometry(r);
+        connectControl(widget, place.Id);
+    }
+    // Frames are drawn behind the controls they group and take no clicks.
+    for (int id : {2018, 2019, 2020, 2021})
+        if (QWidget* frame = control(id)) {
+            frame->lower();
+            frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+
+    if (!simplified_) {
+        for (size_t i = 0; i < pictures_.size(); ++i)
+            pictures_[i] = resourcePicture(AnswerPictureNames[i], true);
+        static_cast<PictureControl*>(control(2016))->setPicture(logo);
+        for (int i = 0; i < 5; ++i) setIndicator(i, 1);
+        setBackground(control(2049), Qt::white);
+        setBackground(control(2033), QColor(0, 255, 0));
+        setBackground(control(2034), QColor(0, 255, 255));
+        setBackground(control(2035), QColor(211, 211, 211));
+    }
+    fillLists();
+
+    for (int id : {2037, 2038, 2039, 2032, 2004, 2009, 2010, 2012}) setUserSlot(control(id), 1, 1);
+    setUserSlot(control(2038), 2, -32768);
+    setUserSlot(control(2032), 2, -32768);
+    setUserSlot(control(2032), 3, -32768);
+    setUserSlot(control(2007), 7, 0);
+    static_cast<QCheckBox*>(control(2005))->setChecked(true);
+
+    const QSize clientSize(units.toPixelsX(scaled(WindowWidthDlu, shrink_.fx())),
+                           units.toPixelsY(scaled(WindowHeightDlu, shrink_.fy())));
+    client->setMinimumSize(0, 0);
+    resize(clientSize);
+    if (simplified_) {
+        setFixedSize(clientSize);
+        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    }
+    myPlaceWindow(this, workArea, 30);
+}
+
+QWidget* MainWindow::makeControl(const ControlPlace& place, QWidget* parent) {
+    const QString text = toQLines(placeholderCaption(place.Id));
+    switch (place.Kind) {
+    case ControlKind::DropList: {
+        auto* list = new QComboBox(parent);
+        list->setMaxVisibleItems(std::max(place.Height / 14 - 1, 1));
+        return list;
+    }
+    case ControlKind::PushButton:
+        return new QPushButton(text, parent);
+    case ControlKind::MultiLineButton:
+        if (place.TextAlign == Align::Centre) return new QPushButton(text, parent);
+        return new WrapButton(text, parent);
+    case ControlKind::ExplanationArea: {
+        auto* area = new WrapButton(literalAmpersands(text), parent);
+        return area;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QPlainTextEdit(parent);
+        box->setReadOnly(true);
+        // The one-line status box must show its line without scrolling.
+        box->document()->setDocumentMargin(1);
+        box->setPlainText(place.Id == 2038 ? QString() : text);
+        return box;
+    }
+    case ControlKind::CheckBox:
+        return new WrapCheckBox(text, false, parent);
+    case ControlKind::CheckBoxLeftText:
+        return new WrapCheckBox(text, true, parent);
+    case ControlKind::GroupFrame: {
+        auto* frame = new QGroupBox(text, parent);
+        frame->setAlignment(place.TextAlign == Align::Right    ? Qt::AlignRight
+                            : place.TextAlign == Align::Centre ? Qt::AlignHCenter
+                                                               : Qt::AlignLeft);
+        return frame;
+    }
+    case ControlKind::Picture:
+        return new PictureControl(parent);
+    case ControlKind::Label:
+    default: {
+        // Labels without a caption of their own start empty.
+        const bool empty = place.Id == 2047 || place.Id == 2048 || place.Id == 2049;
+        auto* label = new QLabel(empty ? QString() : text, parent);
+        label->setAlignment(alignmentOf(place.TextAlign));
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    }
+}
+
+void MainWindow::fillLists() {
+    auto* banks = static_cast<QComboBox*>(control(2000));
+    BankShelf& shelf = program_.Shelf;
+    banks->clear();
+    for (int b = 1; b <= shelf.BankCount; ++b) banks->addItem(toQString(shelf.BankList[b].Label));
+    if (shelf.SelectedBank <= 0 || shelf.SelectedBank > shelf.BankCount) {
+        banks->addItem(toQString(caption(2000)));
+        shelf.SelectedBank = shelf.BankCount + 1;
+    }
+    banks->setCurrentIndex(shelf.SelectedBank - 1);
+    setUserSlot(banks, 1, shelf.SelectedBank);
+
+    const ExamRecord& exam = program_.Session.Exam;
+    auto refill = [&](int id, int fields, int selected) {
+        auto* list = static_cast<QComboBox*>(control(id));
+        list->clear();
+        for (int f = 1; f <= fields; ++f) list->addItem(toQString(captionField(caption(id), f)));
+        list->setCurrentIndex(selected - 1);
+    };
+    refill(2001, 5, exam.SelectionCriterion);
+    // "By examiner" is not offered.
+    refill(2003, 2, exam.MarkingMode);
+}
+
+void MainWindow::connectControl(QWidget* widget, int id) {
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        connect(list, &QComboBox::activated, this, [this, id] { command(id); });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        connect(button, &QAbstractButton::clicked, this, [this, id] { command(id); });
+    } else if (auto* picture = qobject_cast<PictureControl*>(widget)) {
+        connect(picture, &PictureControl::clicked, this, [this, id] { command(id); });
+    }
+}
+
+void MainWindow::installView() {
+    ExamView& view = program_.Session.View;
+    view = ExamView{};
+    view.SimplifiedLayout = simplified_;
+    view.setIndicator = [this](int i, int state) { setIndicator(i, state); };
+    view.setQuestionTexts = [this](const std::string& d, const std::string& q,
+                                   const std::array<std::string, 4>& a) { setQuestionTexts(d, q, a); };
+    view.showDefaultQuestionTexts = [this] { showDefaultQuestionTexts(); };
+    view.setFigure = [this](int id, const std::string& text) { setText(id, text); };
+    view.showExplanation = [this](const std::string& text) {
+        if (QWidget* area = control(2037)) {
+            static_cast<QAbstractButton*>(area)->setText(literalAmpersands(toQLines(text)));
+            setUserSlot(area, 1, 2);
+        }
+    };
+    view.showExplanationHint = [this] { setCaptionField(2037, 1); };
+    view.acknowledgeClick = [this] { acknowledgeClick(); };
+    view.playSound = [this](const std::string& name) { playSound(name); };
+    view.wait = [this](int ms) { waitWithoutBlocking(ms); };
+    view.clickNextAfter = [this](int ms) {
+        QTimer::singleShot(ms, this, [this] {
+            if (auto* next = qobject_cast<QAbstractButton*>(control(2010))) next->click();
+        });
+    };
+    view.moveFocus = [this](FocusTarget target) {
+        if (QWidget* w = control(target == FocusTarget::QuestionBox ? 2039 : 2038)) w->setFocus();
+    };
+    view.setExamChoicesEnabled = [this](bool enabled) {
+        for (int id : {2006, 2000, 2001, 2003})
+            if (QWidget* w = control(id)) w->setEnabled(enabled);
+    };
+    view.lessonMenuEnabled = [this] { return actions_[CmdLessons]->isEnabled(); };
+    view.setLessonMenuEnabled = [this](bool enabled) { actions_[CmdLessons]->setEnabled(enabled); };
+    view.setSeekCaption = [this](int field) { setCaptionField(2004, field); };
+    view.setMarkArmed = [this](bool armed) { setUserSlot(control(2007), 7, armed ? 1 : 0); };
+    view.askYesNo = [this](const std::string& title, const std::string& text) {
+        return myMsgBox(this, text, title, MbYesNo | MbIconExclamation, 0,
+                        otherText(OtherButtonCaptions)) == IdYes;
+    };
+    view.inform = [this](const std::string& title, const std::string& text) {
+        myMsgBox(this, text, title, MbOk | MbIconInformation, 0, otherText(OtherButtonCaptions));
+    };
+    view.postToWindow = [this](std::function<void()> work) {
+        QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+    };
+}
+
+void MainWindow::installPorts() {
+    BankPorts& ports = bankPorts();
+    ports.SimplifiedLayout = simplified_;
+    ports.informationBox = [this](const std::string& title, const std::string& text) {
+        myMsgBox(this, text, title, MbOk | MbIconInformation, 0, otherText(OtherButtonCaptions));
+    };
+    ports.plainBox = [this](const std::string& text) { mySystemBox(this, text, "", MbOk); };
+    ports.beginWait = [] { QApplication::setOverrideCursor(Qt::WaitCursor); };
+    ports.endWait = [] { QApplication::restoreOverrideCursor(); };
+    ports.lessonMenuCheck = [this](bool checked) { actions_[CmdLessons]->setChecked(checked); };
+    statusSink() = [this](const std::string& text) {
+        QWidget* line = control(2049);
+        if (!line) return;
+        static_cast<QLabel*>(line)->setText(toQString(text));
+        setBackground(line, text.empty() ? QColor(Qt::white) : HintColour);
+    };
+}
+
+// ---------------------------------------------------------------------------
+// Commands. The explanation window, the help and about boxes, the lesson
+// dialog and the dump utility have their own windows; their commands come
+// through here as well once those windows exist.
+
+void MainWindow::command(int id) {
+    ProgramState& p = program_;
+    ExamSession& s = p.Session;
+    ExamRecord& exam = s.Exam;
+    switch (id) {
+    case 2000: chooseBank(); return;
+    case 2006: launch(); return;
+    case 2001:
+        exam.SelectionCriterion = static_cast<QComboBox*>(control(2001))->currentIndex() + 1;
+        // A drawn exam nobody has started yet is drawn again at once.
+        if (exam.ExamStage >= StageDrawn)
+            QMetaObject::invokeMethod(this, [this] { command(2006); }, Qt::QueuedConnection);
+        return;
+    case 2003:
+        exam.MarkingMode = static_cast<QComboBox*>(control(2003))->currentIndex() + 1;
+        return;
+    case 2022: case 2023: case 2024: case 2025: case 2026: {
+        myAnswerChosen(s, p.Bank, id - 2021);
+        // So that it is not left drawn as the focused, default button.
+        if (QWidget* b = control(id)) QMetaObject::invokeMethod(b, [b] { b->clearFocus(); }, Qt::QueuedConnection);
+        return;
+    }
+    case 2040: case 2041: case 2042: case 2043: case 2044:
+        myAnswerChosen(s, p.Bank, id - 2039);
+        // The boxes show what the exam holds, not what the click toggled.
+        syncAnswerBoxes();
+        return;
+    case 2010: myNavigate(s, p.Bank, Navigation::Next); return;
+    case 2009: myNavigate(s, p.Bank, Navigation::Previous); return;
+    case 2008: myNavigate(s, p.Bank, Navigation::First); return;
+    case 2011: myNavigate(s, p.Bank, Navigation::Last); return;
+    case 2004: setSeek(static_cast<QCheckBox*>(control(2004))->isChecked()); return;
+    case 2005:
+        exam.ManualAdvanceAfterIncorrect = static_cast<QCheckBox*>(control(2005))->isChecked();
+        return;
+    case 2007: myMarkButton(s, p.Bank); return;
+    case 2015:
+    case CmdFrench: toggleLanguage(); return;
+    case CmdAudibleClues: exam.AudibleClues = actions_[CmdAudibleClues]->isChecked(); return;
+    case CmdManualAdvance: exam.ManualAdvance = actions_[CmdManualAdvance]->isChecked(); return;
+    case CmdQuit:
+        if (myEndExam(s, p.Bank, 1) == 3) return;
+        close();
+        return;
+    case 2037:
+        // Copies the explanation on show for pasting elsewhere.
+        if (auto* area = qobject_cast<QAbstractButton*>(control(2037)))
+            QGuiApplication::clipboard()->setText(area->text().replace(QLatin1String("&&"), QLatin1String("&")));
+        return;
+    default: return;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ProgramState& p = program_;
+    if (myEndExam(p.Session, p.Bank, 1) == 3) {
+        event->ignore();
+        return;
+    }
+    myWaitForLogging(p.Session, p.Bank);
+    event->accept();
+}
+
+void MainWindow::chooseBank() {
+    ProgramState& p = program_;
+    BankShelf& shelf = p.Shelf;
+    auto* list = static_cast<QComboBox*>(control(2000));
+    const int accepted = userSlot(list, 1);
+    // The history of a session still being written must be in before a
+    // bank reads its history back.
+    myWaitForLogging(p.Session, p.Bank);
+    const BankChoice choice = myChooseBank(p.Bank, shelf, fromQString(list->currentText()));
+    if (choice == BankChoice::NoBankYet || choice == BankChoice::AlreadyLoaded) return;
+    if (choice == BankChoice::ReadFailed) {
+        // The list goes back to the bank that is still in force.
+        shelf.SelectedBank = accepted;
+        list->setCurrentIndex(accepted - 1);
+        return;
+    }
+    if (myReadBankHistory(p.Session.LogFilePath, p.Session.Catalogue, shelf.SelectedBank, p.Bank) == 0) {
+        // Read again, history and all, when the bank is chosen again.
+        shelf.LoadedBank = 0;
+        return;
+    }
+    mySortList(p.Bank.TopicOrder, p.Bank.TopicCount, 'T', p.Bank);
+    mySortList(p.Bank.LessonIndex, p.Bank.LessonCount, 'L', p.Bank);
+    if (list->count() > shelf.BankCount) list->removeItem(shelf.BankCount);
+    setUserSlot(list, 1, shelf.SelectedBank);
+    QMetaObject::invokeMethod(
+        this, [this] { myDiscardDrawnExam(program_.Session, program_.Bank); }, Qt::QueuedConnection);
+}
+
+void MainWindow::launch() {
+    ProgramState& p = program_;
+    if (p.Session.Exam.ExamStage >= StageAnswering) return;
+    if (p.Shelf.SelectedBank < 1 || p.Shelf.SelectedBank > p.Shelf.BankCount) {
+        myErrorBox(message(MsgSelectBankFirst));
+        return;
+    }
+    if (myLaunchExam(p.Session, p.Bank)) setUserSlot(control(2004), 1, 2);
+}
+
+void MainWindow::toggleLanguage() {
+    uiContext().InterfaceLanguage = 1 - uiContext().InterfaceLanguage;
+    // The menu item has toggled its own mark already, the button has not.
+    actions_[CmdFrench]->setChecked(uiContext().InterfaceLanguage == 1);
+    applyLanguage();
+    setCaptionField(2015, uiContext().InterfaceLanguage + 1);
+}
+
+void MainWindow::setSeek(bool enabled) {
+    program_.Session.Exam.SeekEnabled = enabled;
+    setCaptionField(2009, enabled ? 2 : 1);
+    setCaptionField(2010, enabled ? 2 : 1);
+}
+
+void MainWindow::applyLanguage() {
+    for (int m = 0; m < MenuCount; ++m) {
+        QMenu* popup = menus_[static_cast<size_t>(m)];
+        const QList<QAction*> items = popup->actions();
+        for (int item = 0; item < MenuItemCount; ++item) {
+            const std::string text = menuText(m, item);
+            if (text.empty() || text == "-") continue;
+            if (item == 0) {
+                popup->setTitle(toQString(text));
+            } else if (item - 1 < items.size()) {
+                items[item - 1]->setText(toQString(text));
+            }
+        }
+    }
+    ProgramState& p = program_;
+    for (int id = FirstCaptionId; id <= LastCaptionId; ++id) {
+        QWidget* widget = control(id);
+        if (!widget || caption(id).empty()) continue;
+        switch (id) {
+        case 2004: case 2009: case 2010: case 2012: case 2037: case 2039:
+            setCaptionField(id, userSlot(widget, 1));
+            break;
+        case 2022: case 2023: case 2024: case 2025:
+        case 2040: case 2041: case 2042: case 2043: {
+            // While a question is on show its answers stay.
+            const std::string field = fieldOrEmpty(caption(id), userSlot(control(2039), 1));
+            if (!field.empty()) setText(id, field);
+            break;
+        }
+        case 2027: case 2031: case 2032: case 2038:
+        case 2028: case 2029: case 2030:
+        case 2015:
+            break;  // figures are shown again below; the button is the caller's
+        case 2001:
+        case 2003: {
+            auto* list = static_cast<QComboBox*>(widget);
+            const int fields = id == 2001 ? 5 : 2;
+            list->clear();
+            for (int f = 1; f <= fields; ++f) list->addItem(toQString(captionField(caption(id), f)));
+            list->setCurrentIndex((id == 2001 ? p.Session.Exam.SelectionCriterion : p.Session.Exam.MarkingMode) - 1);
+            break;
+        }
+        case 2000: {
+            auto* list = static_cast<QComboBox*>(widget);
+            if (userSlot(list, 1) == p.Shelf.BankCount + 1 && list->count() > p.Shelf.BankCount) {
+                list->removeItem(p.Shelf.BankCount);
+                list->addItem(toQString(caption(2000)));
+                list->setCurrentIndex(p.Shelf.BankCount);
+            }
+            break;
+        }
+        default:
+            setText(id, caption(id));
+            break;
+        }
+    }
+    myRerenderFigures(p.Session.Exam, p.Bank, p.Session.View);
+    emit languageApplied();
+}
+
+// ---------------------------------------------------------------------------
+// What the session shows.
+
+void MainWindow::setText(int id, const std::string& text) {
+    QWidget* widget = control(id);
+    if (!widget) return;
+    const QString q = toQLines(text);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        box->setPlainText(q);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(q);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(q);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(q);
+    }
+}
+
+void MainWindow::setCaptionField(int id, int field) {
+    QWidget* widget = control(id);
+    if (!widget) return;
+    const std::string text = fieldOrEmpty(caption(id), field);
+    setUserSlot(widget, 1, field);
+    if (!text.empty()) setText(id, text);
+}
+
+void MainWindow::setIndicator(int indicator, int state) {
+    if (indicator < 0 || indicator > 4) return;
+    if (simplified_) {
+        QWidget* box = control(2040 + indicator);
+        const bool checked = state == 2 || state == 3 || state == 5 || state == 6;
+        static_cast<QCheckBox*>(box)->setChecked(checked);
+        setUserSlot(box, 7, checked ? 1 : 0);
+        return;
+    }
+    if (state < 1 || state > 6) return;
+    static_cast<PictureControl*>(control(2050 + indicator))
+        ->setPicture(pictures_[static_cast<size_t>(state - 1)]);
+}
+
+void MainWindow::syncAnswerBoxes() {
+    const ExamRecord& exam = program_.Session.Exam;
+    for (int i = 0; i < 5; ++i) setIndicator(i, exam.AnswerChecked[static_cast<size_t>(i)] ? 2 : 1);
+}
+
+void MainWindow::setQuestionTexts(const std::string& designation, const std::string& question,
+                                  const std::array<std::string, 4>& answers) {
+    setText(2048, designation);
+    setText(2039, question);
+    setUserSlot(control(2039), 1, 2);
+    const int first = simplified_ ? 2040 : 2022;
+    for (int i = 0; i < 4; ++i)
+        if (auto* answer = qobject_cast<QAbstractButton*>(control(first + i)))
+            answer->setText(literalAmpersands(toQLines(answers[static_cast<size_t>(i)])));
+}
+
+void MainWindow::showDefaultQuestionTexts() {
+    setText(2048, "");
+    setCaptionField(2039, 1);
+    const int first = simplified_ ? 2040 : 2022;
+    for (int i = 0; i < 5; ++i) setText(first + i, caption(first + i));
+}
+
+void MainWindow::acknowledgeClick() {
+    QWidget* ack = control(2047);
+    if (!ack) return;
+    setBackground(ack, AcknowledgeColour);
+    acknowledgeTimer_.start(AcknowledgeMs);
+}
+
+void MainWindow::playSound(const std::string& name) {
+    QSoundEffect*& effect = sounds_[name];
+    if (!effect) {
+        effect = new QSoundEffect(this);
+        effect->setSource(QUrl(QStringLiteral("qrc:/") + toQString(name)));
+    }
+    effect->play();
+}
+
+void MainWindow::waitWithoutBlocking(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}

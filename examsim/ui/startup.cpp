@@ -1,0 +1,105 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QScreen>
+
+#include "bankdiscovery.h"
+#include "errorbox.h"
+#include "filedialogs.h"
+#include "mainwindow.h"
+#include "metrics.h"
+#include "msgbox.h"
+#include "qtext.h"
+#include "tooltips.h"
+#include "uicontext.h"
+#include "uitexts.h"
+
+namespace {
+
+ToolTipTable toolTipTable() {
+    ToolTipTable table;
+    table.FirstId = FirstTipId;
+    for (int id = FirstTipId; id <= LastTipId; ++id)
+        table.Texts.push_back({toolTipIn(id, 0), toolTipIn(id, 1)});
+    return table;
+}
+
+bool saveDialog(const std::string& title, const std::string& defaultName, const std::string& folder,
+                const std::string& defaultExt, const std::string& filter, std::string& chosen) {
+    chosen = defaultName;
+    unsigned flags = OfnOverwritePrompt | OfnHideReadOnly;
+    return mySaveFileDialog(nullptr, title, chosen, folder, filter, defaultExt, flags) != 0;
+}
+
+}  // namespace
+
+void myReadStartupChoices(ProgramState& p, const StartupInput& in) {
+    uiTexts();
+    uiContext().InterfaceLanguage = 0;
+    p.Session.Exam.AudibleClues = false;
+    p.Session.Exam.ManualAdvance = false;
+    uiContext().InterfaceLanguage = myKeyboardLanguage(in.KeyboardLocale);
+    p.Switches = CommandLine{};
+    myParseCommandLine(in.Arguments, p.Switches);
+    toolTipState().ReportToolTipFailures = p.Switches.ReportToolTipFailures;
+    p.ProgramFolder = in.ProgramFolder;
+    while (p.ProgramFolder.size() > 1 && (p.ProgramFolder.back() == '/' || p.ProgramFolder.back() == '\\'))
+        p.ProgramFolder.pop_back();
+}
+
+void myApplyDefaultFont(const CommandLine& switches) {
+    std::string face;
+    int size = 0;
+    const bool suggested = switches.FontName.empty() && mySuggestDefaultFont(face, size) != 0;
+    const FontChoice choice = myChooseDefaultFont(switches, suggested, face, size);
+    if (!choice.Use) return;
+    QFont font(toQString(choice.Name), choice.PointSize, QFont::Normal);
+    QApplication::setFont(font);
+}
+
+bool myFindBanksAndHistory(ProgramState& p) {
+    p.Bank = BankModel();
+    p.Shelf = BankShelf();
+    if (!myDiscoverBanks(p.Shelf, p.ProgramFolder)) {
+        myErrorBox(messageIn(MsgNoBank, 1));
+        return false;
+    }
+    ExamSession& s = p.Session;
+    s.ProgramFolder = p.ProgramFolder;
+    s.Catalogue = HistoryCatalogue{};
+    s.Catalogue.Titles.assign(p.Shelf.BankTitles.begin(), p.Shelf.BankTitles.begin() + p.Shelf.BankCount + 1);
+    s.LogFilePath = myObtainLoggingLocation(p.ProgramFolder, saveDialog);
+
+    std::string lastTitle;
+    HistorySettings settings;
+    if (myReadHistoryFile(s.LogFilePath, 0, 0, "", lastTitle, s.Catalogue, settings, nullptr) == 0)
+        return false;
+    if (settings.Found) {
+        uiContext().InterfaceLanguage = settings.InterfaceLanguage;
+        s.Exam.AudibleClues = settings.AudibleClues;
+        s.Exam.ManualAdvance = settings.ManualAdvance;
+    }
+    p.Shelf.SelectedBank = myBankShownFirst(p.Shelf, s.Catalogue, lastTitle);
+    return true;
+}
+
+std::unique_ptr<MainWindow> myStartUlvorane(ProgramState& p, const StartupInput& in) {
+    toolTipState().ReportToolTipFailures = true;
+    // The monitor under the mouse decides the window's size and place.
+    const QPoint cursor = QCursor::pos();
+    QScreen* monitor = myMonitorFromPoint(cursor.x(), cursor.y(), MonitorDefaultToNearest);
+    myReadStartupChoices(p, in);
+    myApplyDefaultFont(p.Switches);
+    if (!myFindBanksAndHistory(p)) return nullptr;
+
+    QRect workArea;
+    if (!myGetWorkArea(monitor, workArea)) workArea = QRect(0, 0, 1024, 768);
+    auto window = std::make_unique<MainWindow>(p, workArea);
+    installWindowErrorBox(window.get(), [] { return otherText(OtherButtonCaptions); });
+    window->menuAction(CmdLessons)->setEnabled(true);
+    toolTipState().ToolTipsAvailable = true;
+    static const ToolTipTable tips = toolTipTable();
+    myAddToolTips(window.get(), tips);
+    return window;
+}

@@ -1,0 +1,446 @@
+#include "uitexts.h"
+
+#include "sessiontexts.h"
+#include "text.h"
+#include "uicontext.h"
+
+namespace {
+
+#define NL "\r\n"
+
+struct MenuEntry {
+    int menu, item;
+    const char* english;
+    const char* french;
+};
+
+const MenuEntry kMenus[] = {
+    {0, 0, "&File", "&Fichier"},
+    {0, 1, "&Open File...", "&Ouvrir Fichier..."},
+    {0, 2, "-", "-"},
+    {0, 3, "&Quit", "&Quitter"},
+    {1, 0, "&Tools", "Ou&tils"},
+    {1, 1, "Selection, &Lessons...", "Sélection, &Leçons..."},
+    {1, 2, "-", "-"},
+    {1, 3, "Interface &français", "Interface &français"},
+    {1, 4, "&Audible clues", "Indices &Audibles"},
+    {1, 5, "&Manual Advance", "Avance &Manuelle"},
+    {1, 6, "D&ump Utility for authors", "D&ump Utility for authors"},
+    {2, 0, "&Help", "Ai&de"},
+    {2, 1, "&Help", "Ai&de"},
+    {2, 2, "-", "-"},
+    {2, 3, "&About Ulvorane", "À &Propos d'Ulv&orane"},
+};
+
+struct IdEntry {
+    int id;
+    const char* english;
+    const char* french;
+};
+
+// Captions owned by the session (figures, status sentence) come from its
+// own texts, so that the two never drift apart.
+const IdEntry kCaptions[] = {
+    {2000, "-- Please select a bank --", "-- SVP choisir une banque --"},
+    {2001,
+     "New, Missed, Known Answers|Totally random (no history)|Missed, New, Known Answers|New only|"
+     "Missed only",
+     "Nouvelles, Manquées, Connues|Sélection Aléatoire|Manquées, Nouvelles, Connues|"
+     "Nouvelles exclusivement|Manquées exclusivement"},
+    {2003, "As you go|At the end|By examiner", "À mesure|À la fin|Par examinateur"},
+    {2004, "Seek Unanswered or Incorrect|Seek Unanswered|Seek Incorrect",
+     "Trouver Manquante ou Erronée|Trouver Manquante|Trouver Incorrecte"},
+    {2005, "Manual advance after incorrect answer", "Avance manuelle après réponse incorrecte"},
+    {2006, "Launch", "Lancer"},
+    {2007, "Mark", "Corriger"},
+    {2008, "F&irst", "Pre&mière"},
+    {2009, "&PREVIOUS|SEEK &Previous", "&PRÉCÉDENTE|RECHERCHE &Précédente"},
+    {2010, "&NEXT|SEEK &Next", "&SUIVANTE|RECHERCHE &Suivante"},
+    {2011, "L&ast", "Der&nière"},
+    {2012, "Display" NL "&Explanation|Hide" NL "&Explanation",
+     "Afficher" NL "&Explication|Cacher" NL "&Explication"},
+    {2013, "Use Se&lection(s) made above", "Utiliser sé&lection ci-haute"},
+    {2014, "Cancel", "Annuler"},
+    {2015, "français|English", "français|English"},
+    {2018, "Question selection", "Critères de sélection"},
+    {2019, "Marking", "Correction"},
+    {2020, "Progress", "Progrès"},
+    {2021, "Navigation", "Navigation"},
+    {2022, "Answer 1.", "Réponse 1."},
+    {2023, "Answer 2.", "Réponse 2."},
+    {2024, "Answer 3.", "Réponse 3."},
+    {2025, "Answer 4.", "Réponse 4."},
+    {2026, "Answer 5.  Don't know", "Réponse 5.  Ne Sais Pas"},
+    {2033, "Good", "Bonnes"},
+    {2034, "Incorrect", "Incorrectes"},
+    {2035, "Don't know", "Ne Sais Pas"},
+    {2036, "Lessons selected = &,  Topics targeted = &,  Questions available in pool = &",
+     "Leçons choisies = &,  Sujets visés = &,  Questions disponibles en banque = &"},
+    {2037,
+     "This area, a button, displays an Explanation once a question has been marked." NL
+     " Press the button if you would like to copy the Explanation to the Windows clipboard.",
+     "Cette zone de texte, en fait un bouton, affiche une Explication après que votre réponse "
+     "ait été corrigée." NL
+     " Pressez le bouton si vous désirez copier l'Explication au presse-papiers de Windows."},
+    {2039,
+     "This area displays a question drawn from a question bank." NL
+     "If you find the font in use too small, restart the program after adjusting your entire "
+     "desktop via Windows' Display Properties > Appearance > Font Size" NL
+     "or see the command line parameters specific to Ulvorane in the Help section on the menu bar.",
+     "Cette zone de texte affiche les questions tour à tour." NL
+     "Si les caractères sont trop petits, ajustez d'abord votre bureau sous Windows, via "
+     "Propriétés d'Affichage > Apparence > Taille de Police" NL
+     "ou voyez les paramètres de ligne de commande, propres à Ulvorane, à la rubrique Aide sur la "
+     "barre de menu."},
+};
+
+const IdEntry kToolTips[] = {
+    {2000, "Question Bank from which to draw questions.", "Banque de Questions à utiliser."},
+    {2001, "Order of precedence in question selection.",
+     "Ordre de préférence dans le choix des questions."},
+    {2002, "Number of questions expected on the exam.", "Nombre de question prévu sur l'examen."},
+    {2003, "Marking mode:  immediate or at the end.", "Mode de correction:  immédiate ou à la fin."},
+    {2004, "When set, Previous/Next take you directly to Unanswered or Incorrect questions.",
+     "Si coché, Précédente/Suivante saute à la prochaine réponse Manquante ou Erronée."},
+    {2005, "When set, program stays on missed question until you press Next button.",
+     "Si coché, le programme attend que vous pressiez le bouton 'Suivante' après une réponse "
+     "erronée."},
+    {2006, "Prepare a new exam." NL "If partial exam needed, first see Tools > Lesson Selection.",
+     "Préparer un nouvel examen." NL
+     " Pour un examen partiel, voir d'abord sous Outils > Sélection Leçons."},
+    {2007, "Proceed with marking.", "Procéder à la correction."},
+    {2008, "Return to first question in exam.", "Retourner à la première question."},
+    {2009, "Go back one question  OR  find previous Unanswered/Incorrect.  See checkbox below.",
+     "Revenir à la question précédente  OU  trouver la prochaine réponse Manquante ou Erronée.  "
+     "Voir la case à cocher ci-dessous."},
+    {2010, "Advance to next question  OR  find next Unanswered/Incorrect.  See checkbox below.",
+     "Avancer à la prochaine question  OU  trouver la prochaine réponse Manquante ou Erronée.  "
+     "Voir la case à cocher ci-dessous."},
+    {2011, "Go to last question in exam.", "Aller à la dernière question"},
+    {2012, "Show/hide a small window for an explanation once question marked.",
+     "Afficher/masquer une fenêtre pour une explication au sujet d'une réponse corrigée."},
+    {2013, "Choose exam questions from Topics targeted by selected Lessons.",
+     "Limiter examen aux Sujets visés par les Leçons choisies."},
+    {2014, "Conduct full exam including all Topics from Question Bank.",
+     "Utiliser tous les Sujets de la Banque de Question pour l'examen."},
+    {2015, "Toggle between two interface languages.", "Alterner entre les langues pour l'interface."},
+    {2016, "Veviv Evevevev uz Ivuvoz.", "Ridud Uzadovor ov Oredad."},
+};
+
+const IdEntry kMessages[] = {
+    {2, "Please select a Question bank first.", "SVP d'abord choisir une Banque de Questions."},
+    {3, "myReadQuestionBank, cannot open file & err=& & & &",
+     "myReadQuestionBank, ne peut ouvrir fichier & err=& & & &"},
+    {4, "myReadQuestionBank, failed at &...& previous question seems to miss answer(s)",
+     "myReadQuestionBank, faute signalée à &...& réponses à la question PRÉCÉDENTE semblent "
+     "manquantes"},
+    {5, "myReadQuestionBank, failed at &...& exceeds array size of &",
+     "myReadQuestionBank, faute signalée à &...& tableau limité à &"},
+    {6, "myReadQuestionBank, invalid question at &...", "myReadQuestionBank, question invalide à &..."},
+    {7, "myReadQuestionBank, Lesson = && exceeds array size of &",
+     "myReadQuestionBank, Leçon = && dépasse le tableau limité à &"},
+    {8, "myReadQuestionBank, unidentified record, line & & &",
+     "myReadQuestionBank, enregistrement inconnu, ligne & & &"},
+    {9, "Missing explanations ( max 12 )", "Explications manquantes ( max 12 )"},
+    {10, "No Question Bank selected yet  or  Question Bank not broken down by lessons.",
+     "Aucune Banque n'a été choisie  ou  celle-ci n'est pas séparée en leçons."},
+    {11,
+     "In order to limit question selection to certain Topics," NL
+     "use check boxes to choose certain Lessons.",
+     "Pour limiter la sélection de questions à certains Sujets," NL
+     "cochez des cases pour choisir des Leçons"},
+    {12, "myFindFiles, number of files exceeds & (&)", "myFindFiles, nombre de fichiers excede & (&)"},
+    {13, "myParseQuestionRecord, invalid question designation at &...",
+     "myParseQuestionRecord, question mal numérotée à &..."},
+    {14, "myParseQuestionRecord, expected answer too long at &...",
+     "myParseQuestionRecord, réponse attendue trop longue à &..."},
+    {15, "myParseQuestionRecord, expected answer unacceptable at &...",
+     "myParseQuestionRecord, réponse attendue inacceptable à &..."},
+    {16, "myParseQuestionRecord, expected answer seems misplaced at &...",
+     "myParseQuestionRecord, réponse attendue semble mal positionnée à &..."},
+    {17, "myParseQuestionNo, wrong number of dashes in question designation for &",
+     "myParseQuestionNo, nombre de tirets incorrect à &"},
+    {18, "myRegisterQuestion, TopicNo = && exceeds array size of &",
+     "myRegisterQuestion, TopicNo = && dépasse le tableau limité à &"},
+    {19, "myRegisterQuestion, TopicNo = && NbrWithinTopic & exceeds array size of &",
+     "myRegisterQuestion, TopicNo = && NbrWithinTopic & dépasse le tableau limité à &"},
+    {20, "myRegisterQuestion, QuestionNo = &_-& is a DUPLICATE question",
+     "myRegisterQuestion, QuestionNo = &_-& est un numéro trouvé en double"},
+    {28, "Error on SystemParametersInfo, ncm.cbSize = &",
+     "Error on SystemParametersInfo, ncm.cbSize = &"},
+};
+
+const IdEntry kOthers[] = {
+    {1, "Reading Question Bank ", "Lecture de la Banque de Question "},
+    {2, "Question Bank read = &&From folder &&&Questions Read = &&",
+     "Banque lue = &&Du dossier &&&Questions lues = &&"},
+    {3,
+     "Answers Read = &     (& times 4 = &)&Explanations Read = &&&"
+     "Longest question      at &    size &&Longest answer        at &    size &&"
+     "Longest explanation at &    size &",
+     "Réponses lues = &     (& fois 4 = &)&Explications lues = &&&"
+     "Plus longue question  : &    longueur &&Plus longue réponse   : &    longueur &&"
+     "Plus longue explication: &    longueur &"},
+    {9, " - Selection", " - Sélection"},
+    {11, "& Topic(s) at & question(s) each = maximum & question(s)",
+     "& Sujet(s) à & question(s) chaque = maximum & question(s)"},
+    {12, " - Help| - About", " - Aide| - À propos"},
+    {13, " - Error Message", " - Message d'erreur"},
+    {15,
+     "This box provides an explanation after an answer has been marked." NL
+     "You may leave it up during an exam.  Grab it by its thin coloured line to move it elsewhere.",
+     "Une Explication apparaît dans cette boîte après qu'une réponse ait été corrigée." NL
+     "Vous pouvez laisser la boîte en place durant un examen.  Saisissez la par sa fine ligne de "
+     "couleur pour la déplacer ailleurs."},
+    {16, "OK,&Yes,&No,&Abort,&Retry,&Ignore,Cancel,&Try Again,&Continue,Help",
+     "OK,&Oui,&Non,&Abandonner,&Recommencer,&Ignorer,Annuler,&Recommencer,&Continuer,Aide"},
+};
+
+struct SessionEntry {
+    int number;
+    SessionText text;
+};
+const SessionEntry kSessionMessages[] = {
+    {21, SessionText::LogLocationFailed}, {22, SessionText::LogOpenFailed},
+    {23, SessionText::ReportOpenFailed},  {24, SessionText::HistoryReadFailed},
+    {25, SessionText::EmptyExam},         {26, SessionText::MarkNotArmed},
+};
+const SessionEntry kSessionOthers[] = {
+    {4, SessionText::UnansweredWarning}, {5, SessionText::LogDialogTitle},
+    {6, SessionText::MarkMessage},       {7, SessionText::LessonHeading},
+    {8, SessionText::AnswerIsLine},      {10, SessionText::ReportPrefix},
+    {14, SessionText::WarningTitleSuffix}, {17, SessionText::NotMarkedWarning},
+};
+const SessionEntry kSessionCaptions[] = {
+    {2027, SessionText::UnansweredCaption}, {2028, SessionText::UnansweredCaption},
+    {2029, SessionText::UnansweredCaption}, {2030, SessionText::UnansweredCaption},
+    {2031, SessionText::MarkCaption},       {2032, SessionText::PositionCaption},
+    {2038, SessionText::StatusCaption},
+};
+
+// The help text: a leading line break, then paragraphs separated by blank lines.
+const char* const kHelpEnglish[] = {
+    "The prime purpose of this program is to simulate an Industry Canada amateur radio "
+    "examination.",
+    "Visually impaired users can start the program with the switch /S for a simpler main window: "
+    "the answer buttons become check boxes and all information is placed in text boxes that "
+    "screen-reading software can read aloud. Put the switch, for example, at the end of the "
+    "target of a shortcut to the program.",
+    "Audible feedback can be turned on in the Tools menu: a good answer sounds the Morse letter R, "
+    "an invalid answer a \"boing\". In \"Mark at the End\" mode a click or a \"bloop\" confirms "
+    "choosing or removing an answer.",
+    "A report of the missed questions is written automatically into the program's folder, under "
+    "a name of the form \"MISSED year month day hour minute .TXT\".",
+    "The report can serve for review, or be mailed to an instructor.",
+    "Beyond the four proposed answers, a fifth choice, \"I don't know\", is offered: use it "
+    "rather than guessing.",
+    "A history of up to 100 exam sessions per qualification influences the choice of questions "
+    "within each Topic: depending on the criterion chosen, questions never seen come first, then "
+    "missed ones, then known ones. Other criteria offer, for instance, missed questions only.",
+    "A question counts as \"missed\" as long as the scores collected on it stay below the pass "
+    "mark of the whole exam.",
+    "The history is kept in the file \"Ulvorane_Log.txt\". Deleting that file discards the "
+    "history; a Totally Random selection ignores it for a while.",
+    "Several students sharing one computer keep separate histories by running copies of the "
+    "program from separate folders.",
+    "Answers can be validated one at a time, or all marked at the end by pressing \"Mark\".",
+    "Questions can be skipped and returned to later. With the \"Seek\" check box, Previous and "
+    "Next jump straight to the unanswered questions.",
+    "An \"Explanation\" window gives supplementary information once a question has been marked. "
+    "It can stay open during the exam and be moved like any window.",
+    "After the exam, \"Seek\" with Previous and Next takes you through the incorrect answers for "
+    "review.",
+    "When the question bank associates its questions with lessons, choosing lessons (Tools menu) "
+    "before launching limits the exam to the Topics of those lessons.",
+    "Command line parameters:" NL
+    "/A=n  changes the point size of the font by n (a positive or negative number)." NL
+    "/F=font_name,size  chooses the font and its point size, for example /F=Tahoma,14" NL
+    "/S  starts the simplified layout for screen-reading software." NL
+    "/D  adds a \"Dump Utility\" for question bank authors to the Tools menu." NL
+    "Example of a shortcut target:  \"c:\\whatever_folder\\Ulvorane.exe\" /A=2",
+    "Advance to the OK button to close this window.",
+};
+const char* const kHelpFrench[] = {
+    "Ce programme a pour but premier de simuler un examen de radioamateur d'Industrie Canada.",
+    "Les personnes ayant une déficience visuelle peuvent lancer le programme avec le paramètre /S "
+    "pour obtenir une fenêtre principale simplifiée : les boutons de réponse deviennent des cases "
+    "à cocher et toute l'information est placée dans des zones de texte que les logiciels de "
+    "lecture d'écran peuvent lire. Placez le paramètre, par exemple, à la fin de la cible d'un "
+    "raccourci vers le programme.",
+    "Des indices sonores peuvent être activés dans le menu Outils : une bonne réponse fait entendre "
+    "la lettre R en Morse, une réponse erronée un « boing ». En mode de correction « À la fin », un "
+    "déclic ou un « bloup » confirme le choix ou le retrait d'une réponse.",
+    "Un rapport des questions manquées est écrit automatiquement dans le dossier du programme, sous "
+    "un nom de la forme « ERRONÉES année mois jour heure minute .TXT ».",
+    "Ce rapport peut servir à la révision, ou être envoyé à un instructeur.",
+    "En plus des quatre réponses proposées, un cinquième choix, « Ne Sais Pas », est offert : "
+    "utilisez-le plutôt que de deviner.",
+    "Un historique d'au plus 100 séances d'examen par qualification influence le choix des "
+    "questions dans chaque Sujet : selon le critère choisi, les questions jamais vues viennent "
+    "d'abord, puis les questions manquées, puis les questions connues. D'autres critères offrent, "
+    "par exemple, les questions manquées seulement.",
+    "Une question compte comme « manquée » tant que les résultats obtenus pour elle restent sous "
+    "la note de passage de l'examen entier.",
+    "L'historique est conservé dans le fichier « Ulvorane_Log.txt ». Effacer ce fichier efface "
+    "l'historique; une Sélection Aléatoire n'en tient pas compte pendant un temps.",
+    "Plusieurs étudiants partageant un même ordinateur gardent des historiques distincts en "
+    "lançant des copies du programme depuis des dossiers distincts.",
+    "Les réponses peuvent être validées une à une, ou toutes corrigées à la fin en pressant "
+    "« Corriger ».",
+    "On peut sauter des questions et y revenir plus tard. Avec la case « Trouver », Précédente et "
+    "Suivante sautent directement aux questions sans réponse.",
+    "Une fenêtre « Explication » donne de l'information supplémentaire une fois la question "
+    "corrigée. Elle peut rester ouverte durant l'examen et se déplacer comme toute fenêtre.",
+    "Après l'examen, « Trouver » avec Précédente et Suivante permet de revoir les réponses "
+    "erronées.",
+    "Quand la banque de questions associe ses questions à des leçons, choisir des leçons (menu "
+    "Outils) avant de lancer l'examen le limite aux Sujets de ces leçons.",
+    "Paramètres de ligne de commande :" NL
+    "/A=n  modifie la taille de la police de n points (nombre positif ou négatif)." NL
+    "/F=nom_police,taille  choisit la police et sa taille, par exemple /F=Tahoma,14" NL
+    "/S  lance la présentation simplifiée pour les logiciels de lecture d'écran." NL
+    "/D  ajoute un « Dump Utility » pour les auteurs de banques au menu Outils." NL
+    "Exemple de cible de raccourci :  \"c:\\dossier_quelconque\\Ulvorane.exe\" /A=2",
+    "Sauter au bouton OK pour fermer cette fenêtre.",
+};
+
+const char* const kAboutEnglish =
+    "Ulvorane   V2.5  2014 04" NL
+    "A practice exam for the Canadian amateur radio certificate, in English and in French." NL NL
+    "Built in C++ with the Qt widget toolkit (www.qt.io)." NL
+    "Thanks to the many people who answer questions in the toolkit's user forums." NL
+    "Thanks to the maker of the original \"bloop\" sound.";
+const char* const kAboutFrench =
+    "Ulvorane   V2.5  2014 04" NL
+    "Un examen d'entraînement au certificat canadien de radioamateur, en français et en anglais." NL NL
+    "Réalisé en C++ avec la bibliothèque d'interface Qt (www.qt.io)." NL
+    "Merci aux nombreuses personnes qui répondent aux questions dans les forums de la bibliothèque." NL
+    "Merci à l'auteur du son « bloup » original.";
+
+template <size_t N>
+std::string paragraphs(const char* const (&parts)[N]) {
+    std::string text = NL;
+    for (size_t i = 0; i < N; ++i) {
+        if (i > 0) text += NL NL;
+        text += latin1(parts[i]);
+    }
+    return text;
+}
+
+std::string noBankEnglish() {
+    return "Program needs access to a question bank. The bank must be in the folder where the "
+           "program is launched." NL
+           "Please ensure a \"Questions_*.txt\" file is saved in the same directory as the program.";
+}
+std::string noBankFrench() {
+    return latin1("Le programme doit pouvoir accéder à une banque de questions. Celle-ci doit se "
+                  "trouver dans le même dossier que le programme." NL
+                  "SVP copier un fichier \"Questions_*.txt\" au répertoire où se trouve le "
+                  "programme.");
+}
+
+#undef NL
+
+}  // namespace
+
+void myFillTexts(UiTexts& t) {
+    t = UiTexts{};
+    for (const MenuEntry& e : kMenus) {
+        t.Menu[0][e.menu][e.item] = latin1(e.english);
+        t.Menu[1][e.menu][e.item] = latin1(e.french);
+    }
+    for (const IdEntry& e : kCaptions) {
+        t.Captions[0][e.id - FirstCaptionId] = latin1(e.english);
+        t.Captions[1][e.id - FirstCaptionId] = latin1(e.french);
+    }
+    for (int lang = 0; lang < 2; ++lang) {
+        for (const SessionEntry& e : kSessionCaptions)
+            t.Captions[lang][e.number - FirstCaptionId] = sessionTextIn(e.text, lang);
+        // The check boxes of the simplified layout answer like the buttons.
+        for (int i = 0; i < 5; ++i)
+            t.Captions[lang][2040 + i - FirstCaptionId] = t.Captions[lang][2022 + i - FirstCaptionId];
+        for (const SessionEntry& e : kSessionMessages)
+            t.Messages[lang][e.number] = sessionTextIn(e.text, lang);
+        for (const SessionEntry& e : kSessionOthers)
+            t.Others[lang][e.number] = sessionTextIn(e.text, lang);
+    }
+    for (const IdEntry& e : kToolTips) {
+        t.ToolTips[0][e.id - FirstTipId] = latin1(e.english);
+        t.ToolTips[1][e.id - FirstTipId] = latin1(e.french);
+    }
+    for (const IdEntry& e : kMessages) {
+        t.Messages[0][e.id] = latin1(e.english);
+        t.Messages[1][e.id] = latin1(e.french);
+    }
+    for (const IdEntry& e : kOthers) {
+        t.Others[0][e.id] = latin1(e.english);
+        t.Others[1][e.id] = latin1(e.french);
+    }
+
+    // Messages holding both languages: the column decides which comes first.
+    const std::string en1 = noBankEnglish(), fr1 = noBankFrench();
+    t.Messages[0][MsgNoBank] = en1 + CRLF + fr1;
+    t.Messages[1][MsgNoBank] = fr1 + CRLF + en1;
+    const std::string fr27 = latin1("Spécifiez la police de caractères comme suit \"/F=nom_police,taille\"");
+    t.Messages[0][MsgFontSwitch] = "Specify font as \"/F=font_name,point_size\"" + std::string(CRLF) + fr27;
+    t.Messages[1][MsgFontSwitch] = fr27 + CRLF + "Specify font as \"/F=font_name,pointsize\"";
+    const std::string en29 =
+        "Specify change to font size as  /A=n  where n is a positive or negative number.";
+    const std::string fr29 = latin1(
+        "Spécifiez une modification de la taille de la police comme suit:  /A=n  où n est un "
+        "nombre positif ou négatif.");
+    t.Messages[0][MsgSizeSwitch] = en29 + CRLF + fr29;
+    t.Messages[1][MsgSizeSwitch] = fr29 + CRLF + en29;
+
+    t.LongTexts[0][1] = paragraphs(kHelpEnglish);
+    t.LongTexts[1][1] = paragraphs(kHelpFrench);
+    t.LongTexts[0][2] = latin1(kAboutEnglish);
+    t.LongTexts[1][2] = latin1(kAboutFrench);
+}
+
+const UiTexts& uiTexts() {
+    static const UiTexts texts = [] {
+        UiTexts t;
+        myFillTexts(t);
+        return t;
+    }();
+    return texts;
+}
+
+namespace {
+int column(int language) { return language == 1 ? 1 : 0; }
+
+template <class Table>
+std::string entry(const Table& table, int index, int language) {
+    const auto& row = table[column(language)];
+    if (index < 0 || index >= static_cast<int>(row.size())) return {};
+    return row[static_cast<size_t>(index)];
+}
+int current() { return uiContext().InterfaceLanguage; }
+}  // namespace
+
+std::string menuTextIn(int menu, int item, int language) {
+    if (menu < 0 || menu >= MenuCount || item < 0 || item >= MenuItemCount) return {};
+    return uiTexts().Menu[column(language)][menu][item];
+}
+std::string captionIn(int id, int language) {
+    return entry(uiTexts().Captions, id - FirstCaptionId, language);
+}
+std::string toolTipIn(int id, int language) {
+    return entry(uiTexts().ToolTips, id - FirstTipId, language);
+}
+std::string messageIn(int number, int language) {
+    return number < 1 ? std::string() : entry(uiTexts().Messages, number, language);
+}
+std::string otherTextIn(int number, int language) {
+    return number < 1 ? std::string() : entry(uiTexts().Others, number, language);
+}
+std::string longTextIn(int number, int language) {
+    return number < 1 ? std::string() : entry(uiTexts().LongTexts, number, language);
+}
+
+std::string menuText(int menu, int item) { return menuTextIn(menu, item, current()); }
+std::string caption(int id) { return captionIn(id, current()); }
+std::string message(int number) { return messageIn(number, current()); }
+std::string otherText(int number) { return otherTextIn(number, current()); }
+std::string longText(int number) { return longTextIn(number, current()); }

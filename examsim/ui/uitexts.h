@@ -1,0 +1,67 @@
+// Every text the exam simulator's window shows, in both interface
+// languages: menus, control captions, tooltips, messages, other texts and
+// the help and about texts. Filled once at start-up; read in the column of
+// the interface language in force.
+#pragma once
+
+#include <array>
+#include <string>
+
+inline constexpr int FirstCaptionId = 2000;
+inline constexpr int LastCaptionId = 2044;
+inline constexpr int FirstTipId = 2000;
+inline constexpr int LastTipId = 2017;
+inline constexpr int MessageCount = 29;
+inline constexpr int OtherTextCount = 17;
+inline constexpr int MenuCount = 3;      // File, Tools, Help
+inline constexpr int MenuItemCount = 7;  // item 0 is the menu's title
+
+// Message and other-text numbers the window itself uses.
+enum UiMessage : int {
+    MsgNoBank = 1,
+    MsgSelectBankFirst = 2,
+    MsgEmptyExam = 25,
+    MsgMarkNotArmed = 26,
+    MsgFontSwitch = 27,
+    MsgSizeSwitch = 29,
+};
+enum UiOtherText : int {
+    OtherTitleHelpAbout = 12,
+    OtherTitleError = 13,
+    OtherTitleWarning = 14,
+    OtherExplanationHint = 15,
+    OtherButtonCaptions = 16,
+};
+
+struct UiTexts {
+    // [language][menu][item]
+    std::array<std::array<std::array<std::string, MenuItemCount>, MenuCount>, 2> Menu;
+    // [language][id - FirstCaptionId]
+    std::array<std::array<std::string, LastCaptionId - FirstCaptionId + 1>, 2> Captions;
+    std::array<std::array<std::string, LastTipId - FirstTipId + 1>, 2> ToolTips;
+    // [language][number], entry 0 unused
+    std::array<std::array<std::string, MessageCount + 1>, 2> Messages;
+    std::array<std::array<std::string, OtherTextCount + 1>, 2> Others;
+    std::array<std::array<std::string, 3>, 2> LongTexts;  // 1 help, 2 about
+};
+
+// Assigns every entry in both languages (Latin-1).
+void myFillTexts(UiTexts& texts);
+
+// The program's tables, filled on first use.
+const UiTexts& uiTexts();
+
+// Texts of a given language (0 English, 1 French); "" outside the tables.
+std::string menuTextIn(int menu, int item, int language);
+std::string captionIn(int id, int language);
+std::string toolTipIn(int id, int language);
+std::string messageIn(int number, int language);
+std::string otherTextIn(int number, int language);
+std::string longTextIn(int number, int language);
+
+// The same in the interface language in force.
+std::string menuText(int menu, int item);
+std::string caption(int id);
+std::string message(int number);
+std::string otherText(int number);
+std::string longText(int number);
