@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "boxanswers.h"
+#include "controls.h"
+#include "metrics.h"
+#include "errorrecorder.h"
+#include "mainwindow.h"
+#include "qtext.h"
+#include "startup.h"
+#include "tempfolder.h"
+#include "text.h"
+#include "uitexts.h"
+
+namespace {
+
+const char* const English = "Questions_Basic-English.txt";
+const char* const French = "Questions_Base-Francais.txt";
+
+std::string logLine(const std::string& title, const std::string& settings) {
+    return "~ " + title + " ~ 2014/04/25 14:30 ~ 80% ~  0=unans ~   3 Qstns ~  1=Mode ~ 64=Stage ~  "
+           "1=ok~  1=wrg~  1=dk~ Elapsed 00:01:00 ~ " + settings + " ~\r\n";
+}
+
+// A program folder with some of the sample banks and, if given, a history log.
+struct FolderSetup {
+    std::vector<const char*> banks;
+    std::string log;
+    const char* locale = "en_CA";
+    const char* arguments = "";
+};
+
+class Started {
+public:
+    explicit Started(const FolderSetup& setup) : errors_(0) {
+        for (const char* bank : setup.banks) {
+            std::string bytes;
+            int error = 0;
+            readFileBytes(std::string(SAMPLES_DIR) + "/" + bank, bytes, error);
+            folder_.write(bank, bytes);
+        }
+        if (!setup.log.empty()) folder_.write("Ulvorane_Log.txt", setup.log);
+        myReadStartupChoices(program, {setup.arguments, folder_.path(), setup.locale});
+        started = myFindBanksAndHistory(program);
+        if (!started) return;
+        window = std::make_unique<MainWindow>(program, QRect(0, 0, 1600, 1000));
+        // The bank shown first is read once the window runs its events.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    ~Started() {
+        // Leave without the confirmation an exam under way would ask for.
+        program.Session.Exam.ExamStage = StageNoExam;
+        window.reset();
+    }
+
+    QComboBox* banks() const { return static_cast<QComboBox*>(window->control(2000)); }
+    QString text(int id) const {
+        QWidget* w = window->control(id);
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+        if (auto* e = qobject_cast<QPlainTextEdit*>(w)) return e->toPlainText();
+        if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+        return {};
+    }
+    const std::vector<ShownBox>& errors() const { return errors_.boxes; }
+
+    BoxAnswers boxes;
+    ProgramState program;
+    bool started = false;
+    std::unique_ptr<MainWindow> window;
+
+private:
+    ErrorRecorder errors_;
+    TempFolder folder_;
+};
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+struct StartCase {
+    const char* name;
+    FolderSetup setup;
+    int language;
+    int selected;  // SelectedBank once the window is built
+    int loaded;    // LoadedBank once the first events ran
+};
+
+class StartUp : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(StartUp, ChoosesLanguageAndBankShownFirst) {
+    const StartCase& c = GetParam();
+    Started s(c.setup);
+    ASSERT_TRUE(s.started);
+    EXPECT_EQ(uiContext().InterfaceLanguage, c.language);
+    EXPECT_EQ(s.program.Shelf.SelectedBank, c.selected);
+    EXPECT_EQ(s.program.Shelf.LoadedBank, c.loaded);
+    EXPECT_EQ(s.banks()->currentIndex(), c.selected - 1);
+    const int bankCount = s.program.Shelf.BankCount;
+    if (c.loaded == 0) {
+        // The prompt is the last entry, and it is the one shown.
+        ASSERT_EQ(s.banks()->count(), bankCount + 1);
+        EXPECT_EQ(fromQString(s.banks()->currentText()), captionIn(2000, c.language));
+    } else {
+        EXPECT_EQ(s.banks()->count(), bankCount);
+        EXPECT_GT(s.program.Bank.QuestionCount, 0);
+    }
+    EXPECT_TRUE(s.errors().empty()) << s.errors().front().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StartUp,
+    ::testing::Values(
+        StartCase{"OneBankIsPreselected", {{English}, "", "en_CA"}, 0, 1, 1},
+        StartCase{"TwoBanksSelectNone", {{English, French}, "", "en_CA"}, 0, 3, 0},
+        StartCase{"FrenchKeyboard", {{English, French}, "", "fr_CA"}, 1, 3, 0},
+        StartCase{"FranceKeyboard", {{English}, "", "fr_FR"}, 1, 1, 1},
+        StartCase{"GermanKeyboard", {{English}, "", "de_DE"}, 0, 1, 1},
+        // Banks are listed by file name: Base-Francais, then Basic-English.
+        StartCase{"LogSaysFrenchAndNamesTheBank",
+                  {{English, French}, logLine("Basic sample (English)", "F1"), "en_CA"}, 1, 2, 2},
+        StartCase{"LogSaysEnglishOverAFrenchKeyboard",
+                  {{English, French}, logLine("Base - exemple (fran\xE7" "ais)", "E1"), "fr_CA"}, 0, 1, 1},
+        StartCase{"RecordedBankNoLongerPresent",
+                  {{English}, logLine("Advanced sample", "E1"), "en_CA"}, 0, 2, 0}),
+    [](const ::testing::TestParamInfo<StartCase>& info) { return info.param.name; });
+
+TEST(StartUpFailure, NoBankEndsWithTheFrenchFirstMessage) {
+    Started s(FolderSetup{{}, "", "en_CA"});
+    EXPECT_FALSE(s.started);
+    ASSERT_EQ(s.errors().size(), 1u);
+    EXPECT_EQ(s.errors()[0].text, messageIn(MsgNoBank, 1));
+    EXPECT_EQ(s.errors()[0].text.rfind("Le programme doit pouvoir", 0), 0u);
+}
+
+TEST(LanguageSwitch, RecaptionsAnswersWhenNoQuestionIsShown) {
+    Started s(FolderSetup{{English}});
+    ASSERT_TRUE(s.started);
+    s.window->command(2015);
+    EXPECT_EQ(uiContext().InterfaceLanguage, 1);
+    EXPECT_TRUE(s.window->menuAction(CmdFrench)->isChecked());
+    EXPECT_EQ(s.text(2022), q("Réponse 1."));
+    EXPECT_EQ(s.text(2025), q("Réponse 4."));
+    EXPECT_EQ(s.text(2026), q("Réponse 5.  Ne Sais Pas"));
+    EXPECT_EQ(s.text(2006), q("Lancer"));
+    EXPECT_EQ(s.text(2015), q("English"));  // names the other language
+    EXPECT_EQ(s.text(2009), q("&PRÉCÉDENTE"));
+    EXPECT_EQ(s.text(2039).left(20), q("Cette zone de texte "));
+    EXPECT_EQ(s.window->menu(1)->title(), q("Ou&tils"));
+    EXPECT_EQ(static_cast<QComboBox*>(s.window->control(2003))->itemText(1), q("À la fin"));
+    s.window->command(CmdFrench);
+    EXPECT_EQ(uiContext().InterfaceLanguage, 0);
+    EXPECT_EQ(s.text(2022), q("Answer 1."));
+    EXPECT_EQ(s.text(2015), q("français"));
+}
+
+TEST(LanguageSwitch, KeepsTheQuestionOnShow) {
+    Started s(FolderSetup{{English}});
+    ASSERT_TRUE(s.started);
+    s.window->command(2006);
+    ASSERT_EQ(s.program.Session.Exam.ExamStage, StageDrawn);
+    const QString question = s.text(2039);
+    const QString answer1 = s.text(2022);
+    ASSERT_NE(answer1, q("Answer 1."));
+    s.window->command(2015);
+    EXPECT_EQ(s.text(2039), question);
+    EXPECT_EQ(s.text(2022), answer1);
+    EXPECT_EQ(s.text(2026), q("Réponse 5.  Ne Sais Pas"));
+    EXPECT_TRUE(s.text(2032).startsWith(q("Question 1 de "))) << s.text(2032).toStdString();
+    EXPECT_EQ(s.text(2004), q("Trouver Manquante"));  // the field on show stays the same
+}
+
+TEST(LanguageSwitch, SwapsTheBankPromptInPlace) {
+    Started s(FolderSetup{{English, French}});
+    ASSERT_TRUE(s.started);
+    ASSERT_EQ(s.banks()->count(), 3);
+    s.window->command(2015);
+    EXPECT_EQ(s.banks()->count(), 3);
+    EXPECT_EQ(s.banks()->currentIndex(), 2);
+    EXPECT_EQ(s.banks()->currentText(), q("-- SVP choisir une banque --"));
+    EXPECT_EQ(userSlot(s.banks(), 1), 3);
+}
+
+TEST(MainWindowCommands, LaunchWithoutABankAsksForOneInTheInterfaceLanguage) {
+    Started s(FolderSetup{{English, French}, "", "fr_CA"});
+    ASSERT_TRUE(s.started);
+    s.window->command(2006);
+    ASSERT_EQ(s.errors().size(), 1u);
+    EXPECT_EQ(s.errors()[0].text, messageIn(MsgSelectBankFirst, 1));
+    EXPECT_EQ(s.program.Session.Exam.ExamStage, StageNoExam);
+}
+
+TEST(MainWindowCommands, ChoosingABankReadsItAndDropsThePrompt) {
+    Started s(FolderSetup{{English, French}});
+    ASSERT_TRUE(s.started);
+    s.banks()->setCurrentIndex(1);
+    s.window->command(2000);
+    EXPECT_EQ(s.program.Shelf.LoadedBank, 2);
+    EXPECT_EQ(s.banks()->count(), 2);
+    EXPECT_EQ(userSlot(s.banks(), 1), 2);
+    s.window->command(2006);
+    EXPECT_EQ(s.program.Session.Exam.ExamStage, StageDrawn);
+    EXPECT_TRUE(s.errors().empty());
+}
+
+TEST(MainWindowCommands, AnsweringMarksAndNextMoves) {
+    Started s(FolderSetup{{English}});
+    ASSERT_TRUE(s.started);
+    s.window->command(2006);
+    ExamRecord& exam = s.program.Session.Exam;
+    exam.ManualAdvance = true;
+    const int expected = s.program.Bank.ExpectedAnswer[exam.ExamOrder[1]][0] - '0';
+    s.window->command(2021 + expected);
+    EXPECT_EQ(exam.result(1), '1');
+    EXPECT_EQ(exam.ExamStage, StageAnswering);
+    EXPECT_FALSE(s.window->control(2006)->isEnabled());
+    EXPECT_EQ(s.text(2028), q("1"));
+    s.window->command(2010);
+    EXPECT_EQ(exam.CurrentQuestion, 2);
+    // Leaving with questions unanswered asks first; "No" keeps the window.
+    s.boxes.answer(IdNo);
+    s.window->show();
+    EXPECT_FALSE(s.window->close());
+    EXPECT_EQ(s.boxes.boxes.back().text, otherText(4));
+}
+
+TEST(MainWindowLayout, MenusAndListsAsBuilt) {
+    Started plain(FolderSetup{{English}});
+    ASSERT_TRUE(plain.started);
+    const QList<QAction*> tools = plain.window->menu(1)->actions();
+    EXPECT_EQ(tools.back()->text(), q("&Manual Advance"));
+    EXPECT_FALSE(plain.window->menuAction(CmdOpenFile)->isEnabled());
+    EXPECT_EQ(static_cast<QComboBox*>(plain.window->control(2003))->count(), 2);
+    EXPECT_EQ(static_cast<QComboBox*>(plain.window->control(2001))->count(), 5);
+    EXPECT_EQ(userSlot(plain.window.get(), 6), (100 << 16) | 100);
+    EXPECT_TRUE(static_cast<QAbstractButton*>(plain.window->control(2005))->isChecked());
+    EXPECT_EQ(plain.text(2032), q("Question nnn of nnn, pending"));
+    EXPECT_EQ(plain.text(2031), q("Mark:  nnn.n%"));
+}
+
+TEST(MainWindowLayout, DumpSwitchAddsTheUtilityAndSimplifiedDropsThePictures) {
+    Started s(FolderSetup{{English}, "", "en_CA", "/D /S"});
+    ASSERT_TRUE(s.started);
+    EXPECT_EQ(s.window->menu(1)->actions().back()->text(), q("D&ump Utility for authors"));
+    for (int id : {2015, 2016, 2049, 2050, 2022}) EXPECT_EQ(s.window->control(id), nullptr) << id;
+    for (int id : {2037, 2038, 2040, 2044}) EXPECT_NE(s.window->control(id), nullptr) << id;
+    EXPECT_EQ(s.window->minimumSize(), s.window->maximumSize());
+}
+
+TEST(MainWindowLayout, ShrinksToASmallWorkArea) {
+    Started s(FolderSetup{{English}});
+    ASSERT_TRUE(s.started);
+    MainWindow small(s.program, QRect(0, 0, 500, 300));
+    EXPECT_GT(small.shrink().Ky, 0);
+    EXPECT_LE(small.height(), 300);
+    EXPECT_LE(small.width(), 500);
+    // Answer buttons keep their 24-unit margin.
+    const DialogUnits units = dialogUnits(&small);
+    EXPECT_EQ(small.control(2022)->x(), units.toPixelsX(24));
+}
+
+TEST(SimplifiedAnswers, ABoxShowsOnlyWhatTheExamHolds) {
+    Started s(FolderSetup{{English}, "", "en_CA", "/S"});
+    ASSERT_TRUE(s.started);
+    // Each click a second after the last, past the double-click guard.
+    int64_t now = 0;
+    s.program.Session.Clock.systemTime = [&now] { return now += 10'000'000; };
+    auto* box = static_cast<QAbstractButton*>(s.window->control(2041));
+    box->click();  // no exam: nothing is recorded, nothing stays checked
+    EXPECT_FALSE(box->isChecked());
+    s.window->command(2006);
+    s.program.Session.Exam.ManualAdvance = true;
+    box->click();
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(s.program.Session.Exam.given(1), '2');
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// Renders the main window to PNG for looking at: both layouts, both
+// languages, with the sample banks loaded, an exam under way, and shrunk to
+// a small work area; plus the resource pictures enlarged.
+//
+//   examsim_ui_shots <samples folder> <output folder>
+#include <QApplication>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "mainwindow.h"
+#include "modalgate.h"
+#include "startup.h"
+#include "uicontext.h"
+
+namespace {
+
+QString out;
+
+void save(QWidget* w, const QString& name) {
+    w->grab().save(out + "/" + name + ".png");
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QTest::qWait(20);
+    }
+}
+
+std::unique_ptr<MainWindow> start(ProgramState& p, const QString& folder, const std::string& args,
+                                  const std::string& locale, const QRect& workArea) {
+    StartupInput in{args, folder.toStdString(), locale};
+    myReadStartupChoices(p, in);
+    if (!myFindBanksAndHistory(p)) return nullptr;
+    auto w = std::make_unique<MainWindow>(p, workArea);
+    w->show();
+    settle();
+    if (p.Shelf.LoadedBank == 0) {
+        // Several banks and no history: choose the first as a user would.
+        auto* banks = static_cast<QComboBox*>(w->control(2000));
+        banks->setCurrentIndex(0);
+        w->command(2000);
+        settle();
+    }
+    return w;
+}
+
+void answer(MainWindow& w, int id) {
+    static_cast<QAbstractButton*>(w.control(id))->click();
+    settle();
+}
+
+void shoot(const QString& folder, bool simplified, int language, const QString& name) {
+    ProgramState p;
+    auto w = start(p, folder, simplified ? "/S" : "", language ? "fr_CA" : "en_CA",
+                   QRect(0, 0, 1600, 1000));
+    if (!w) return;
+    save(w.get(), name + "-loaded");
+    answer(*w, 2006);
+    save(w.get(), name + "-launched");
+    p.Session.Clock.systemTime = [] {
+        static int64_t t = 0;
+        return t += 10'000'000;
+    };
+    answer(*w, simplified ? 2041 : 2023);
+    QTest::qWait(500);
+    settle();
+    answer(*w, simplified ? 2009 : 2009);
+    save(w.get(), name + "-answered");
+    w->command(CmdFrench);
+    settle();
+    save(w.get(), name + "-switched");
+    p.Session.Exam.ExamStage = StageNoExam;  // close without the confirmation
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 3) return 2;
+    out = argv[2];
+    QDir().mkpath(out);
+    modalAnswerer() = [](const ModalRequest&) -> std::optional<int> { return 1; };
+
+    QTemporaryDir dir;
+    for (const QString& f : QDir(argv[1]).entryList({"Questions_*.txt"}))
+        QFile::copy(QString(argv[1]) + "/" + f, dir.path() + "/" + f);
+
+    shoot(dir.path(), false, 0, "normal-en");
+    shoot(dir.path(), false, 1, "normal-fr");
+    shoot(dir.path(), true, 0, "simplified-en");
+    shoot(dir.path(), true, 1, "simplified-fr");
+    {
+        ProgramState p;
+        auto w = start(p, dir.path(), "", "en_CA", QRect(0, 0, 700, 420));
+        if (w) {
+            save(w.get(), "normal-small");
+            std::printf("small work area: kx=%d ky=%d size %dx%d\n", w->shrink().Kx, w->shrink().Ky,
+                        w->width(), w->height());
+        }
+    }
+    // The pictures, four times their size, on the window's colour.
+    QImage sheet(6 * 140 + 20, 420, QImage::Format_RGB32);
+    sheet.fill(QColor(239, 239, 239));
+    {
+        QPainter painter(&sheet);
+        for (int i = 0; i < 6; ++i) {
+            QPixmap pic = resourcePicture(AnswerPictureNames[size_t(i)], true);
+            painter.drawPixmap(10 + i * 140, 10, pic.scaled(128, 128));
+            painter.drawPixmap(10 + i * 140 + 48, 150, pic);
+        }
+        painter.drawPixmap(10, 200, resourcePicture("Logo2", false).scaled(160, 192));
+        painter.drawPixmap(200, 200, resourcePicture("Logo2", false));
+        painter.drawPixmap(300, 200, QPixmap(":/ProgIcon").scaled(128, 128));
+        painter.drawPixmap(450, 200, QPixmap(":/ProgIcon").scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        painter.drawPixmap(500, 200, QPixmap(":/ProgIcon").scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    sheet.save(out + "/resources.png");
+    return 0;
+}
