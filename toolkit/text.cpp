@@ -93,9 +93,22 @@ bool readFileBytes(const std::string& path, std::string& bytes, int& error) {
         error = errno ? errno : ENOENT;
         return false;
     }
-    char buf[1 << 16];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    // Read straight into the string, sized once from the file's length;
+    // reading on to the end still catches a file that grew meanwhile.
+    size_t chunk = 1 << 16;
+    if (std::fseek(f, 0, SEEK_END) == 0) {
+        long size = std::ftell(f);
+        if (size > 0) chunk = static_cast<size_t>(size) + 1;
+    }
+    std::rewind(f);
+    for (;;) {
+        const size_t had = bytes.size();
+        bytes.resize(had + chunk);
+        const size_t n = std::fread(bytes.data() + had, 1, chunk, f);
+        bytes.resize(had + n);
+        if (n < chunk) break;
+        chunk = 1 << 16;
+    }
     bool bad = std::ferror(f);
     error = bad ? (errno ? errno : EIO) : 0;
     std::fclose(f);
