@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include <sys/stat.h>
+
 LineReader::~LineReader() { close(); }
 
 bool LineReader::open(const std::string& path) {
@@ -93,14 +95,13 @@ bool readFileBytes(const std::string& path, std::string& bytes, int& error) {
         error = errno ? errno : ENOENT;
         return false;
     }
-    // Read straight into the string, sized once from the file's length;
-    // reading on to the end still catches a file that grew meanwhile.
+    // Read straight into the string, sized once from the length of a
+    // regular file (a directory may claim any length); reading on to the
+    // end still catches a file that grew meanwhile.
     size_t chunk = 1 << 16;
-    if (std::fseek(f, 0, SEEK_END) == 0) {
-        long size = std::ftell(f);
-        if (size > 0) chunk = static_cast<size_t>(size) + 1;
-    }
-    std::rewind(f);
+    struct stat info {};
+    if (::fstat(::fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        chunk = static_cast<size_t>(info.st_size) + 1;
     for (;;) {
         const size_t had = bytes.size();
         bytes.resize(had + chunk);
