@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "tempfolder.h"
 
 TEST(LineReader, SplitsOnLfAndCrLfKeepingEveryOtherByte) {
@@ -84,6 +86,37 @@ TEST(WriteLine, EndsEveryLineWithCrLf) {
     int err;
     ASSERT_TRUE(readFileBytes(path, bytes, err));
     EXPECT_EQ(bytes, "caf\xE9\r\n\r\n");
+}
+
+// Sizes around the 64 KiB read step, and bytes of every value.
+class ReadFileBytesSize : public ::testing::TestWithParam<size_t> {};
+
+TEST_P(ReadFileBytesSize, ReadsTheWholeFile) {
+    TempFolder dir;
+    std::string written(GetParam(), '\0');
+    for (size_t i = 0; i < written.size(); ++i) written[i] = static_cast<char>(i * 7 % 256);
+    std::string bytes = "left over";
+    int err = -1;
+    ASSERT_TRUE(readFileBytes(dir.write("f.bin", written), bytes, err));
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(bytes, written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ReadFileBytesSize, ::testing::Values(0, 1, 65535, 65536, 65537, 300001));
+
+TEST(ReadFileBytes, FailsOnAFolder) {
+    TempFolder dir;
+    std::string bytes;
+    int err = 0;
+    EXPECT_FALSE(readFileBytes(dir.path(), bytes, err));
+    EXPECT_EQ(err, EISDIR);
+}
+
+TEST(ReadFileBytes, ReadsAFileThatClaimsNoLength) {
+    std::string bytes;
+    int err = -1;
+    ASSERT_TRUE(readFileBytes("/proc/self/status", bytes, err));
+    EXPECT_NE(bytes.find("Name:"), std::string::npos);
 }
 
 TEST(WriteLine, ReportsAFullDevice) {
