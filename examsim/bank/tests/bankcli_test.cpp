@@ -7,27 +7,9 @@
 
 #include "bankfixture.h"
 #include "bankreader.h"
+#include "toolrun.h"
 
 namespace {
-
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-
-ToolRun run(const std::vector<std::string>& args) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    ToolRun r{runBankTool(args, out, err), "", ""};
-    for (auto [file, text] : {std::pair{out, &r.out}, std::pair{err, &r.err}}) {
-        std::rewind(file);
-        char buf[4096];
-        size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) text->append(buf, n);
-        std::fclose(file);
-    }
-    return r;
-}
 
 // Counts taken from the file itself, the way an author would count them.
 struct Counts {
@@ -55,7 +37,7 @@ TEST_P(SampleBank, CheckPrintsCountsThatMatchTheFile) {
     const std::string path = std::string(SAMPLES_DIR) + "/" + GetParam();
     Counts c = countRecords(path);
     ASSERT_GT(c.questions, 0);
-    ToolRun r = run({"check", path});
+    ToolRun r = runTool({"check", path});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_NE(r.out.find("Questions Read = " + std::to_string(c.questions) + "\n"), std::string::npos) << r.out;
@@ -94,7 +76,7 @@ TEST(SampleBanks, TwinsShareDesignationsAndAnswers) {
 TEST(BankTool, ErrorsGoToStandardErrorInTheChosenLanguage) {
     TempFolder dir;
     const std::string path = dir.write("Questions_Bad.txt", crlf({"B-1-1-1 (9) Q"}));
-    ToolRun r = run({"--lang", "fr", "check", path});
+    ToolRun r = runTool({"--lang", "fr", "check", path});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, toUtf8(latin1("myParseQuestionRecord, réponse attendue inacceptable à B-1-1-1 (9) Q...\n")));
@@ -103,14 +85,14 @@ TEST(BankTool, ErrorsGoToStandardErrorInTheChosenLanguage) {
 TEST(BankTool, DumpWritesTempTxtBesideTheBank) {
     TempFolder dir;
     const std::string path = dir.write("Questions_D.txt", crlf(question("B-1-1-1", "2", "Q")));
-    ToolRun r = run({"dump", path, "4"});
+    ToolRun r = runTool({"dump", path, "4"});
     EXPECT_EQ(r.code, 0) << r.err;
     std::string bytes;
     int error = 0;
     ASSERT_TRUE(readFileBytes(dir.file("Temp.txt"), bytes, error));
     EXPECT_EQ(bytes, crlf({"B-001-001-001 (2)", "Q", "one", "two", "three", "four", "Total 1"}));
-    EXPECT_EQ(run({"dump", path, "9"}).code, 1);
-    EXPECT_EQ(run({"check"}).code, 2);
+    EXPECT_EQ(runTool({"dump", path, "9"}).code, 1);
+    EXPECT_EQ(runTool({"check"}).code, 2);
 }
 
 }  // namespace

@@ -6,27 +6,9 @@
 
 #include "bankcli.h"
 #include "isedkit.h"
+#include "toolrun.h"
 
 namespace {
-
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-
-ToolRun run(const std::vector<std::string>& args) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    ToolRun r{runBankTool(args, out, err), "", ""};
-    for (auto [file, text] : {std::pair{out, &r.out}, std::pair{err, &r.err}}) {
-        std::rewind(file);
-        char buf[4096];
-        size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) text->append(buf, n);
-        std::fclose(file);
-    }
-    return r;
-}
 
 class ImportCommand : public ::testing::Test {
 protected:
@@ -37,7 +19,7 @@ protected:
 
 TEST_F(ImportCommand, WritesBothBanksAndSaysWhatTheReaderFound) {
     const std::string out = dir.file("banks");
-    ToolRun r = run({"import", source, "--out", out});
+    ToolRun r = runTool({"import", source, "--out", out});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, out + "/Questions_Basic_EN.txt: \"Basic 2025 English\", 2 questions in 2 topics, 2 lessons\n" +
@@ -46,7 +28,7 @@ TEST_F(ImportCommand, WritesBothBanksAndSaysWhatTheReaderFound) {
 
 TEST_F(ImportCommand, OptionsComeInAnyOrderAndFrenchIsSpokenOnRequest) {
     const std::string out = dir.file("banks");
-    ToolRun r = run({"import", "--name", "Base2025", "--lang", "fr", "--out", out, source});
+    ToolRun r = runTool({"import", "--name", "Base2025", "--lang", "fr", "--out", out, source});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(std::filesystem::exists(out + "/Questions_Base2025_EN.txt"));
     EXPECT_TRUE(std::filesystem::exists(out + "/Questions_Base2025_FR.txt"));
@@ -67,7 +49,7 @@ TEST_P(ImportUsageTest, BadUsageShowsTheUsageAndWritesNothing) {
     dir.write("f.txt", crlf({IsedHeader, isedRow("B-001-001-001")}));
     std::vector<std::string> args;
     for (const std::string& a : GetParam().args) args.push_back(a == "F" ? dir.file("f.txt") : a);
-    ToolRun r = run(args);
+    ToolRun r = runTool(args);
     EXPECT_EQ(r.code, 2);
     EXPECT_EQ(r.err, ImportUsage);
     EXPECT_EQ(r.out, "");
@@ -83,13 +65,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, ImportUsageTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ImportCommand, FailuresGoToStandardErrorInTheChosenLanguage) {
-    ToolRun r = run({"--lang", "fr", "import", dir.file("missing.txt"), "--out", dir.file("banks")});
+    ToolRun r = runTool({"--lang", "fr", "import", dir.file("missing.txt"), "--out", dir.file("banks")});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.rfind("myReadIsedFile, ne peut ouvrir fichier " + dir.file("missing.txt") + " err=2 ", 0), 0u)
         << r.err;
 
-    r = run({"import", source, "--name", "../Escape", "--out", dir.file("banks")});
+    r = runTool({"import", source, "--name", "../Escape", "--out", dir.file("banks")});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "ulvorane-bank import, NAME ../Escape may hold only letters, digits, -, _ and .\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("banks")));
