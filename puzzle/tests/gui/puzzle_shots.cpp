@@ -44,6 +44,7 @@ void shootTiles() {
     }
     p.end();
     sheet.save(out + "/tiles.png");
+    sheet.scaled(sheet.size() * 2).save(out + "/tiles-x2.png");
 }
 
 void shootResources() {
