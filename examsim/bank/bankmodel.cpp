@@ -50,9 +50,27 @@ void clearBankModel(BankModel& model) {
     model.QuestionCount = 0;
     model.TopicCount = 0;
     model.LessonCount = 0;
-    for (auto& topic : model.Topics) topic = TopicRecord{};
+    // Reset in place rather than from fresh records: the strings keep their
+    // buffers, and each full read clears some two thousand of them.
+    for (auto& topic : model.Topics) {
+        topic.TopicKey.assign(TopicKeyWidth, ' ');
+        topic.Count = 0;
+        for (auto& slot : topic.Question) {
+            slot.NbrWithinTopic.assign(NbrWithinTopicWidth, ' ');
+            slot.QuestionIndex = 0;
+            slot.LessonNo = 0;
+            slot.Picked.assign(1, ' ');
+            slot.Stats = {};
+        }
+    }
     for (auto& order : model.TopicOrder) order = 0;
-    for (auto& lesson : model.Lessons) lesson = LessonRecord{};
+    for (auto& lesson : model.Lessons) {
+        lesson.LessonId.assign(LessonIdWidth, ' ');
+        lesson.LessonTitle.assign(LessonTitleWidth, ' ');
+        lesson.LessonQuestionCount = 0;
+        lesson.LessonTally = {};
+        lesson.LessonSelected = 0;
+    }
     for (auto& index : model.LessonIndex) index = 0;
     model.ReadStats = {};
     model.QuestionsPerTopic = 0;

@@ -1,6 +1,8 @@
 #include "bankreader.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -14,6 +16,116 @@
 namespace {
 
 std::string first30(std::string_view line) { return std::string(line.substr(0, 30)); }
+
+std::string_view trimSpacesView(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+std::string_view trimLeftSpacesView(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    return s;
+}
+
+// Most banks are plain ASCII: tell so eight bytes at a time rather than
+// decoding every byte as UTF-8.
+bool allAscii(std::string_view bytes) {
+    constexpr uint64_t highBits = 0x8080808080808080ULL;
+    size_t at = 0;
+    for (; at + 64 <= bytes.size(); at += 64) {
+        uint64_t any = 0;
+        for (size_t k = 0; k < 64; k += 8) {
+            uint64_t word;
+            std::memcpy(&word, bytes.data() + at + k, sizeof word);
+            any |= word;
+        }
+        if (any & highBits) return false;
+    }
+    for (; at < bytes.size(); ++at)
+        if (static_cast<unsigned char>(bytes[at]) >= 0x80) return false;
+    return true;
+}
+
+// The first `c` in line[from, to): the fields of a question record lie
+// within its first columns, too close for a library search to pay off.
+size_t findWithin(std::string_view line, char c, size_t from, size_t to) {
+    to = std::min(to, line.size());
+    for (size_t i = from; i < to; ++i)
+        if (line[i] == c) return i;
+    return std::string_view::npos;
+}
+
+// Assigning by resize and copy keeps the string's buffer from the last read
+// and skips the general overlap handling of assign().
+void copyInto(std::string& to, std::string_view from) {
+    to.resize(from.size());
+    if (!from.empty()) std::memcpy(to.data(), from.data(), from.size());
+}
+
+// The first parenthesis of either kind at or after `from`.
+size_t findParenthesis(std::string_view line, size_t from) {
+    for (size_t i = from; i < line.size(); ++i)
+        if (line[i] == '(' || line[i] == ')') return i;
+    return std::string_view::npos;
+}
+
+bool sameBytes(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+struct QuestionFields {
+    std::string_view designation;  // as written, not yet normalised
+    char expected = '1';           // "1".."4" whatever the labels
+    std::string_view text;
+};
+
+// Cuts a question record into its fields without copying it; false after
+// reporting what is wrong with it.
+bool parseQuestionRecord(const BankModel& model, std::string_view line, QuestionFields& fields) {
+    size_t space = findWithin(line, ' ', 6, 14);
+    if (space == std::string_view::npos || space < 7 || space > 13) {
+        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, invalid question designation at &...",
+                                       latin1("myParseQuestionRecord, question mal numérotée à &...")),
+                            {first30(line)}));
+        return false;
+    }
+    size_t open = findWithin(line, '(', space + 1, 15);
+    if (open == std::string_view::npos || open < 8 || open > 14) {
+        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer seems misplaced at &...",
+                                       latin1("myParseQuestionRecord, réponse attendue semble mal positionnée à &...")),
+                            {first30(line)}));
+        return false;
+    }
+    // The expected answer is the second field of the line cut at every
+    // parenthesis, whichever kind comes first.
+    size_t cut1 = findParenthesis(line, 0);
+    size_t cut2 = findParenthesis(line, cut1 + 1);
+    std::string_view answer = trimSpacesView(cut2 == std::string_view::npos ? line.substr(cut1 + 1)
+                                                                            : line.substr(cut1 + 1, cut2 - cut1 - 1));
+    if (answer.size() != 1) {
+        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer too long at &...",
+                                       latin1("myParseQuestionRecord, réponse attendue trop longue à &...")),
+                            {first30(line)}));
+        return false;
+    }
+    const unsigned char c = static_cast<unsigned char>(answer[0]);
+    const unsigned char low = static_cast<unsigned char>(model.AnswerLabels[1].AnswerLetter[0]);
+    const unsigned char high = static_cast<unsigned char>(model.AnswerLabels[AnswersPerQuestion].AnswerLetter[0]);
+    if (c < low || c > high) {
+        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer unacceptable at &...",
+                                       latin1("myParseQuestionRecord, réponse attendue inacceptable à &...")),
+                            {first30(line)}));
+        return false;
+    }
+    fields.designation = line.substr(0, space);
+    fields.expected = static_cast<char>(c - low + '1');
+    size_t close = findWithin(line, ')', open, line.size());
+    fields.text = close == std::string_view::npos ? std::string_view() : trimSpacesView(line.substr(close + 1));
+    return true;
+}
 
 void setLessonMenuCheck(BankModel& model, bool checked) {
     model.LessonMenuChecked = checked;
@@ -60,7 +172,7 @@ Kind classify(const BankModel& model, std::string_view line, int& answerNo) {
     const size_t width = model.AnswerLabels[1].AnswerPrefix.size();
     std::string_view head = line.substr(0, width);
     for (int k = 1; k <= AnswersPerQuestion; ++k) {
-        if (head == model.AnswerLabels[k].AnswerPrefix) {
+        if (sameBytes(head, model.AnswerLabels[k].AnswerPrefix)) {
             answerNo = k;
             return Kind::Answer;
         }
@@ -98,8 +210,7 @@ void applyHeader(BankModel& model, const std::vector<std::string>& fields) {
 // A bank saved by a modern editor comes as UTF-8, with or without a
 // byte-order mark; the program's texts are Latin-1.
 void toLatin1IfUtf8(std::string& bytes) {
-    const bool ascii = std::none_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    if (ascii || !looksLikeUtf8(bytes)) return;
+    if (allAscii(bytes) || !looksLikeUtf8(bytes)) return;
     std::string_view body(bytes);
     if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
     bytes = latin1(body);
@@ -111,6 +222,11 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
     int answerCount = 0;
     int lesson = 0;
     int result = 1;
+    // Kept across records: short strings that never reach the heap, and
+    // the topics this read opened.
+    QuestionFields fields;
+    std::string designation, topicKey, numberKey;
+    TopicIndex topics;
     forEachLine(bytes, [&](std::string_view raw) {
         ++lineNo;
         std::string_view line = trimRecord(raw);
@@ -119,7 +235,7 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
             case Kind::Comment:
                 return true;
             case Kind::Answer:
-                model.Answers[model.QuestionCount][answerNo].assign(line);
+                copyInto(model.Answers[model.QuestionCount][answerNo], line);
                 ++answerCount;
                 updateReadStats(model, 1, line.size());
                 return true;
@@ -133,9 +249,12 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
                     return false;
                 }
                 answerCount = 0;
-                std::string designation, expected, text, topicKey, numberKey;
-                if (!myParseQuestionRecord(model, std::string(line), designation, expected, text) ||
-                    !myParseQuestionNo(designation, topicKey, numberKey)) {
+                if (!parseQuestionRecord(model, line, fields)) {
+                    result = 0;
+                    return false;
+                }
+                designation.assign(fields.designation);
+                if (!myParseQuestionNo(designation, topicKey, numberKey)) {
                     result = 0;
                     return false;
                 }
@@ -149,15 +268,17 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
                 ++model.QuestionCount;
                 int32_t topicNo = 0, slotNo = 0;
                 if (!myRegisterQuestion(model, topicKey, numberKey, model.QuestionCount,
-                                        static_cast<uint8_t>(lesson), topicNo, slotNo)) {
+                                        static_cast<uint8_t>(lesson), topicNo, slotNo, topics)) {
                     --model.QuestionCount;
                     result = 0;
                     return false;
                 }
                 const int q = model.QuestionCount;
-                model.Designation[q] = fixedWidth(designation, DesignationWidth);
-                model.ExpectedAnswer[q] = expected;
-                model.QuestionText[q] = text;
+                std::string& fixedDesignation = model.Designation[q];
+                fixedDesignation.assign(designation, 0, DesignationWidth);
+                fixedDesignation.resize(DesignationWidth, ' ');
+                model.ExpectedAnswer[q].assign(1, fields.expected);
+                copyInto(model.QuestionText[q], fields.text);
                 model.QuestionRef[q] = topicNo * 16 + slotNo;
                 ++model.Lessons[model.LessonCount].LessonQuestionCount;
                 model.Explanation[q].clear();
@@ -165,7 +286,7 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
                 return true;
             }
             case Kind::Explanation:
-                model.Explanation[model.QuestionCount] = trimLeftSpaces(line.substr(1));
+                copyInto(model.Explanation[model.QuestionCount], trimLeftSpacesView(line.substr(1)));
                 updateReadStats(model, 2, line.size());
                 return true;
             case Kind::Lesson: {
@@ -225,46 +346,11 @@ std::string myGetPathPart(const std::string& path, const std::string& part) {
 
 bool myParseQuestionRecord(const BankModel& model, const std::string& line, std::string& designation,
                            std::string& expectedAnswer, std::string& questionText) {
-    const std::string head = first30(line);
-    size_t space = line.find(' ', 6);
-    if (space == std::string::npos || space < 7 || space > 13) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, invalid question designation at &...",
-                                       latin1("myParseQuestionRecord, question mal numérotée à &...")),
-                            {head}));
-        return false;
-    }
-    size_t open = line.find('(', space + 1);
-    if (open == std::string::npos || open < 8 || open > 14) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer seems misplaced at &...",
-                                       latin1("myParseQuestionRecord, réponse attendue semble mal positionnée à &...")),
-                            {head}));
-        return false;
-    }
-    // The expected answer is the second field of the line cut at every
-    // parenthesis, whichever kind comes first.
-    size_t cut1 = line.find_first_of("()");
-    size_t cut2 = line.find_first_of("()", cut1 + 1);
-    std::string answer =
-        trimSpaces(cut2 == std::string::npos ? line.substr(cut1 + 1) : line.substr(cut1 + 1, cut2 - cut1 - 1));
-    if (answer.size() != 1) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer too long at &...",
-                                       latin1("myParseQuestionRecord, réponse attendue trop longue à &...")),
-                            {head}));
-        return false;
-    }
-    const unsigned char c = static_cast<unsigned char>(answer[0]);
-    const unsigned char low = static_cast<unsigned char>(model.AnswerLabels[1].AnswerLetter[0]);
-    const unsigned char high = static_cast<unsigned char>(model.AnswerLabels[AnswersPerQuestion].AnswerLetter[0]);
-    if (c < low || c > high) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer unacceptable at &...",
-                                       latin1("myParseQuestionRecord, réponse attendue inacceptable à &...")),
-                            {head}));
-        return false;
-    }
-    designation = line.substr(0, space);
-    expectedAnswer = std::string(1, static_cast<char>(c - low + '1'));
-    size_t close = line.find(')', open);
-    questionText = close == std::string::npos ? std::string() : trimSpaces(line.substr(close + 1));
+    QuestionFields fields;
+    if (!parseQuestionRecord(model, line, fields)) return false;
+    designation.assign(fields.designation);
+    expectedAnswer.assign(1, fields.expected);
+    questionText.assign(fields.text);
     return true;
 }
 

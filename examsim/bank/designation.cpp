@@ -1,6 +1,5 @@
 #include "designation.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "errorbox.h"
@@ -8,22 +7,75 @@
 #include "text.h"
 #include "uicontext.h"
 
+namespace {
+// A field in the number picture "000": at least three digits, zero-filled
+// (a negative number keeps its sign and is not filled).
+struct NumberText {
+    char digits[24];
+    size_t start = sizeof digits;
+    std::string_view view() const { return {digits + start, sizeof digits - start}; }
+};
+
+NumberText numberText(std::string_view field) {
+    NumberText out;
+    const long long value = leadingNumber(field);
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value) : value;
+    do {
+        out.digits[--out.start] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        out.digits[--out.start] = '-';
+    else
+        while (sizeof out.digits - out.start < 3) out.digits[--out.start] = '0';
+    return out;
+}
+
+// Banks mostly write their designations whole, one letter and three
+// numbers of three digits (B-001-002-003): such a one is its own normal form.
+bool alreadyNormal(std::string_view d) {
+    if (d.size() != DesignationWidth || d[0] == '-') return false;
+    bool normal = true;
+    for (size_t i = 1; i < DesignationWidth; ++i) {
+        const bool dashHere = i % 4 == 1;
+        normal &= dashHere ? d[i] == '-' : (d[i] >= '0' && d[i] <= '9');
+    }
+    return normal;
+}
+}  // namespace
+
 bool myParseQuestionNo(std::string& designation, std::string& topicKey, std::string& numberKey) {
-    if (std::count(designation.begin(), designation.end(), '-') != 3) {
+    if (alreadyNormal(designation)) {
+        topicKey.assign(designation, 0, TopicKeyWidth);
+        numberKey.assign(designation, TopicKeyWidth + 1);
+        return true;
+    }
+    size_t dash[3];
+    int dashes = 0;
+    for (size_t i = 0; i < designation.size(); ++i) {
+        if (designation[i] != '-') continue;
+        if (dashes < 3) dash[dashes] = i;
+        ++dashes;
+    }
+    if (dashes != 3) {
         myErrorBox(fillMask(inLanguage("myParseQuestionNo, wrong number of dashes in question designation for &",
                                        latin1("myParseQuestionNo, nombre de tirets incorrect à &")),
                             {designation}));
         return false;
     }
-    std::vector<std::string> f = splitFields(designation, '-');
-    // The number picture "000": at least three digits, zero-filled.
-    auto number = [](const std::string& field) {
-        std::string digits = std::to_string(leadingNumber(field));
-        if (digits[0] != '-' && digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-        return digits;
-    };
-    std::string topic = f[0] + "-" + number(f[1]) + "-" + number(f[2]);
-    std::string normalised = topic + "-" + number(f[3]);
+    const std::string_view d(designation);
+    const std::string_view first = d.substr(0, dash[0]);
+    const NumberText second = numberText(d.substr(dash[0] + 1, dash[1] - dash[0] - 1));
+    const NumberText third = numberText(d.substr(dash[1] + 1, dash[2] - dash[1] - 1));
+    const NumberText fourth = numberText(d.substr(dash[2] + 1));
+    const size_t topicSize = first.size() + 1 + second.view().size() + 1 + third.view().size();
+    // Written in place: a designation of normal length stays off the heap.
+    std::string normalised(topicSize + 1 + fourth.view().size(), '-');
+    char* at = normalised.data();
+    for (std::string_view part : {first, second.view(), third.view(), fourth.view()}) {
+        part.copy(at, part.size());
+        at += part.size() + 1;
+    }
     // TopicKey and the history log keep 13 characters: a longer designation
     // would be cut there and no longer match itself.
     if (normalised.size() > DesignationWidth) {
@@ -32,9 +84,9 @@ bool myParseQuestionNo(std::string& designation, std::string& topicKey, std::str
                             {designation, static_cast<int>(DesignationWidth), normalised}));
         return false;
     }
-    topicKey = topic;
-    numberKey = number(f[3]);
-    designation = normalised;
+    topicKey.assign(normalised, 0, topicSize);
+    numberKey.assign(fourth.view());
+    designation = std::move(normalised);
     return true;
 }
 
@@ -51,37 +103,28 @@ bool sameKey(std::string_view a, std::string_view b) {
         if (a[i] != b[i]) return false;
     return true;
 }
-}  // namespace
 
-bool myRegisterQuestion(BankModel& model, const std::string& topicKey, const std::string& numberKey,
-                        int32_t questionIndex, uint8_t lesson, int32_t& topicNo, int32_t& slotNo) {
-    const long long n = leadingNumber(numberKey);
+void openTopic(BankModel& model, int32_t t, const std::string& topicKey) {
+    TopicRecord& topic = model.Topics[t];
+    for (int s = 1; s <= MaxPerTopic; ++s) topic.Question[s].QuestionIndex = 0;
+    model.TopicCount = t;
+    topic.TopicKey = fixedWidth(topicKey, TopicKeyWidth);
+    topic.Count = 1;
+    model.TopicOrder[t] = t;
+}
+
+bool numberAtLeastOne(long long n, const std::string& topicKey, const std::string& numberKey) {
     // Slot 0 does not exist: such a question could never be drawn nor found again.
-    if (n < 1) {
-        myErrorBox(fillMask(inLanguage("myRegisterQuestion, QuestionNo = &_-& number within topic must be 1 to &",
-                                       latin1("myRegisterQuestion, QuestionNo = &_-& le numéro dans le sujet doit être de 1 à &")),
-                            {topicKey, numberKey, MaxPerTopic}));
-        return false;
-    }
-    int32_t found = 0;
-    for (int32_t t = 1; t <= MaxTopics; ++t) {
-        TopicRecord& topic = model.Topics[t];
-        std::string_view key = keyOf(topic.TopicKey);
-        if (sameKey(key, topicKey)) {
-            ++topic.Count;
-            found = t;
-            break;
-        }
-        if (key.empty()) {
-            for (int s = 1; s <= MaxPerTopic; ++s) topic.Question[s].QuestionIndex = 0;
-            model.TopicCount = t;
-            topic.TopicKey = fixedWidth(topicKey, TopicKeyWidth);
-            topic.Count = 1;
-            model.TopicOrder[t] = t;
-            found = t;
-            break;
-        }
-    }
+    if (n >= 1) return true;
+    myErrorBox(fillMask(inLanguage("myRegisterQuestion, QuestionNo = &_-& number within topic must be 1 to &",
+                                   latin1("myRegisterQuestion, QuestionNo = &_-& le numéro dans le sujet doit être de 1 à &")),
+                        {topicKey, numberKey, MaxPerTopic}));
+    return false;
+}
+
+// Files the question in slot n of topic `found` (0: no topic could be had).
+bool fileInSlot(BankModel& model, int32_t found, long long n, const std::string& topicKey, const std::string& numberKey,
+                int32_t questionIndex, uint8_t lesson, int32_t& topicNo, int32_t& slotNo) {
     if (found == 0) {
         myErrorBox(fillMask(inLanguage("myRegisterQuestion, TopicNo = && exceeds array size of &",
                                        latin1("myRegisterQuestion, TopicNo = && dépasse le tableau limité à &")),
@@ -101,11 +144,50 @@ bool myRegisterQuestion(BankModel& model, const std::string& topicKey, const std
                             {topicKey, numberKey}));
         return false;
     }
-    slot.NbrWithinTopic = fixedWidth(numberKey, NbrWithinTopicWidth);
+    slot.NbrWithinTopic.assign(numberKey, 0, NbrWithinTopicWidth);
+    slot.NbrWithinTopic.resize(NbrWithinTopicWidth, ' ');
     slot.QuestionIndex = static_cast<int16_t>(questionIndex);
     slot.LessonNo = lesson;
     slot.Stats = {};
     topicNo = found;
     slotNo = static_cast<int32_t>(n);
     return true;
+}
+}  // namespace
+
+bool myRegisterQuestion(BankModel& model, const std::string& topicKey, const std::string& numberKey,
+                        int32_t questionIndex, uint8_t lesson, int32_t& topicNo, int32_t& slotNo) {
+    const long long n = leadingNumber(numberKey);
+    if (!numberAtLeastOne(n, topicKey, numberKey)) return false;
+    int32_t found = 0;
+    for (int32_t t = 1; t <= MaxTopics; ++t) {
+        TopicRecord& topic = model.Topics[t];
+        std::string_view key = keyOf(topic.TopicKey);
+        if (sameKey(key, topicKey)) {
+            ++topic.Count;
+            found = t;
+            break;
+        }
+        if (key.empty()) {
+            openTopic(model, t, topicKey);
+            found = t;
+            break;
+        }
+    }
+    return fileInSlot(model, found, n, topicKey, numberKey, questionIndex, lesson, topicNo, slotNo);
+}
+
+bool myRegisterQuestion(BankModel& model, const std::string& topicKey, const std::string& numberKey,
+                        int32_t questionIndex, uint8_t lesson, int32_t& topicNo, int32_t& slotNo, TopicIndex& index) {
+    const long long n = leadingNumber(numberKey);
+    if (!numberAtLeastOne(n, topicKey, numberKey)) return false;
+    int32_t found = index.find(topicKey);
+    if (found != 0) {
+        ++model.Topics[found].Count;
+    } else if (model.TopicCount < MaxTopics) {
+        found = model.TopicCount + 1;
+        openTopic(model, found, topicKey);
+        index.add(topicKey, found);
+    }
+    return fileInSlot(model, found, n, topicKey, numberKey, questionIndex, lesson, topicNo, slotNo);
 }
