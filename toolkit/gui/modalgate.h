@@ -10,7 +10,8 @@
 class QDialog;
 class QWidget;
 
-enum class ModalKind { MessageBox, SystemBox, OpenFile, SaveFile };
+// Dialog: any other modal dialog of a program (an input box, a choice list).
+enum class ModalKind { MessageBox, SystemBox, OpenFile, SaveFile, Dialog };
 
 struct ModalRequest {
     ModalKind Kind = ModalKind::MessageBox;
