@@ -1,6 +1,8 @@
 #include "controlwidgets.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -70,4 +72,49 @@ QString literalAmpersands(const QString& text) {
     QString out = text;
     out.replace(QLatin1Char('&'), QLatin1String("&&"));
     return out;
+}
+
+namespace {
+class TextBoxFilter : public QObject {
+public:
+    explicit TextBoxFilter(QPlainTextEdit* box) : QObject(box), box_(box) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (watched == box_) QMetaObject::invokeMethod(box_, [b = box_] { toStart(b); }, Qt::QueuedConnection);
+            return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+            box_->setFocus(Qt::MouseFocusReason);
+            toStart(box_);
+            return true;
+        case QEvent::MouseMove:
+            // No selection by dragging either.
+            return (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton) != 0;
+        default:
+            return false;
+        }
+    }
+
+private:
+    static void toStart(QPlainTextEdit* box) {
+        QTextCursor cursor = box->textCursor();
+        cursor.movePosition(QTextCursor::Start);
+        box->setTextCursor(cursor);
+    }
+    QPlainTextEdit* box_;
+};
+}  // namespace
+
+void installTextBoxFilter(QWidget* textBox) {
+    auto* box = qobject_cast<QPlainTextEdit*>(textBox);
+    if (!box) return;
+    auto* filter = new TextBoxFilter(box);
+    box->installEventFilter(filter);
+    box->viewport()->installEventFilter(filter);
+    // A read-only box still takes the keyboard focus so it can be read.
+    box->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
 }

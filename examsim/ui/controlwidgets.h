@@ -27,15 +27,26 @@ public:
     WrapCheckBox(const QString& text, bool textOnLeft, QWidget* parent = nullptr)
         : QCheckBox(text, parent), textOnLeft_(textOnLeft) {}
 
-protected:
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    // An answer box shows the exam's state: a click (or an accessibility
+    // action, which clicks) is reported but leaves the check mark alone.
+    void setTogglesItself(bool toggles) { togglesItself_ = toggles; }
 
 protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void nextCheckState() override {
+        if (togglesItself_) QCheckBox::nextCheckState();
+    }
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool textOnLeft_ = false;
+    bool togglesItself_ = true;
 };
+
+// Read-only text boxes a screen reader reads from the start: focus never
+// arrives with text selected, and a click only gives the focus (the caret
+// goes to the start).
+void installTextBoxFilter(QWidget* textBox);
 
 // Graphic control: a picture drawn centred and unscaled over the window's
 // colour. Clicks are reported (the logo opens the about box).

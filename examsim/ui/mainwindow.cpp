@@ -26,6 +26,8 @@
 #include "modalgate.h"
 #include "msgbox.h"
 #include "qtext.h"
+#include "secondarywindows.h"
+#include "lessondialog.h"
 #include "selection.h"
 #include "sessiontexts.h"
 #include "text.h"
@@ -122,6 +124,30 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
     buildControls(workArea);
     installView();
     installPorts();
+    if (simplified_) {
+        // The boxes show the exam's answers; only the filter turns a click
+        // or a key into an answer.
+        for (int id = 2040; id <= 2044; ++id) {
+            auto* box = static_cast<WrapCheckBox*>(control(id));
+            box->setTogglesItself(false);
+            box->installEventFilter(this);
+            // A screen reader's toggle sets the box directly: the box goes
+            // back to what the exam holds and the toggle counts as a click.
+            connect(box, &QAbstractButton::toggled, this, [this, box, id] {
+                if (showingAnswerState_) return;
+                {
+                    const QSignalBlocker quiet(box);
+                    box->setChecked(userSlot(box, 7) != 0);
+                }
+                command(id);
+            });
+        }
+        installTextBoxFilter(control(2038));
+    } else {
+        registerResizing();
+    }
+    installTextBoxFilter(control(2039));
+    describeForScreenReaders();
 
     acknowledgeTimer_.setSingleShot(true);
     connect(&acknowledgeTimer_, &QTimer::timeout, this, [this] {
@@ -135,6 +161,12 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
 }
 
 MainWindow::~MainWindow() {
+    // The logging thread posts its result through this window's view: it
+    // must be done before the view goes.
+    myWaitForLogging(program_.Session, program_.Bank);
+    // The help and about boxes have no owner to take them along.
+    for (QPointer<InfoBox>& box : infoBoxes_) delete box.data();
+    myResizeFree(resize_);
     // Nothing may reach this window once it is gone.
     program_.Session.View = ExamView{};
     program_.Session.View.SimplifiedLayout = simplified_;
@@ -232,6 +264,8 @@ void MainWindow::buildControls(const QRect& workArea) {
     if (!simplified_) {
         for (size_t i = 0; i < pictures_.size(); ++i)
             pictures_[i] = resourcePicture(AnswerPictureNames[i], true);
+        // The window goes on without pictures.
+        if (pictures_.back().isNull()) mySystemBox(nullptr, "IAM failed", "", MbOk | MbTaskModal);
         static_cast<PictureControl*>(control(2016))->setPicture(logo);
         for (int i = 0; i < 5; ++i) setIndicator(i, 1);
         setBackground(control(2049), Qt::white);
@@ -359,6 +393,13 @@ void MainWindow::installView() {
         }
     };
     view.showExplanationHint = [this] { setCaptionField(2037, 1); };
+    view.explanationWindowOpen = [this] { return !explanation_.isNull(); };
+    view.clearExplanationWindow = [this] {
+        if (explanation_) explanation_->clear();
+    };
+    view.postExplanationRefresh = [this] {
+        QMetaObject::invokeMethod(this, [this] { refreshExplanationWindow(); }, Qt::QueuedConnection);
+    };
     view.acknowledgeClick = [this] { acknowledgeClick(); };
     view.playSound = [this](const std::string& name) { playSound(name); };
     view.wait = [this](int ms) { waitWithoutBlocking(ms); };
@@ -457,6 +498,21 @@ void MainWindow::command(int id) {
         if (myEndExam(s, p.Bank, 1) == 3) return;
         close();
         return;
+    case 2012: toggleExplanationWindow(); return;
+    case CmdLessons:
+        myOpenLessonDialog(this, p.Bank, simplified_, shrink_.slotValue() & 0xFFFF, [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { myDiscardDrawnExam(program_.Session, program_.Bank); }, Qt::QueuedConnection);
+        });
+        return;
+    case CmdDumpUtility: runDumpUtility(); return;
+    case CmdOpenFile: showOpenFileDialog(); return;
+    case CmdHelp: showInfoBox(1); return;
+    case CmdAbout:
+    case 2016:
+        showInfoBox(2);
+        if (QWidget* logo = control(2016)) logo->clearFocus();
+        return;
     case 2037:
         // Copies the explanation on show for pasting elsewhere.
         if (auto* area = qobject_cast<QAbstractButton*>(control(2037)))
@@ -473,6 +529,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     myWaitForLogging(p.Session, p.Bank);
+    closeSecondaryWindows();
     event->accept();
 }
 
@@ -586,6 +643,10 @@ void MainWindow::applyLanguage() {
         }
     }
     myRerenderFigures(p.Session.Exam, p.Bank, p.Session.View);
+    for (QPointer<InfoBox>& box : infoBoxes_)
+        if (box) box->applyLanguage();
+    if (explanation_ && explanation_->content() == ShowsHint) explanation_->showHint();
+    describeForScreenReaders();
     emit languageApplied();
 }
 
@@ -620,7 +681,9 @@ void MainWindow::setIndicator(int indicator, int state) {
     if (simplified_) {
         QWidget* box = control(2040 + indicator);
         const bool checked = state == 2 || state == 3 || state == 5 || state == 6;
+        showingAnswerState_ = true;
         static_cast<QCheckBox*>(box)->setChecked(checked);
+        showingAnswerState_ = false;
         setUserSlot(box, 7, checked ? 1 : 0);
         return;
     }

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <QRect>
 #include <QTimer>
 #include <array>
@@ -14,11 +15,14 @@
 
 #include "mainlayout.h"
 #include "program.h"
+#include "resizer.h"
 
 class QAction;
 class QComboBox;
 class QMenu;
 class QSoundEffect;
+class ExplanationWindow;
+class InfoBox;
 
 // Command ids of the menu items.
 enum MenuCommand : int {
@@ -58,6 +62,10 @@ public:
     QMenu* menu(int index) const;  // 0 File, 1 Tools, 2 Help
     ShrinkFactors shrink() const { return shrink_; }
     ProgramState& program() { return program_; }
+    // The secondary windows while they are open, else null.
+    ExplanationWindow* explanationWindow() const;
+    InfoBox* infoBox(int kind) const;  // 1 help, 2 about
+    const ResizeState& resizeState() const { return resize_; }
 
 signals:
     // After a language switch: the help, about and explanation windows
@@ -66,6 +74,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -88,6 +97,16 @@ private:
     void acknowledgeClick();
     void playSound(const std::string& name);
     void waitWithoutBlocking(int milliseconds);
+    void toggleExplanationWindow();
+    bool openExplanationWindow();
+    void refreshExplanationWindow();
+    int showInfoBox(int kind);
+    void runDumpUtility();
+    void showOpenFileDialog();
+    void closeSecondaryWindows();
+    void registerResizing();
+    bool answerBoxEvent(QWidget* box, QEvent* event);
+    void describeForScreenReaders();
     void setText(int id, const std::string& latin1Text);
     void setCaptionField(int id, int field);
 
@@ -100,4 +119,8 @@ private:
     std::array<QPixmap, 6> pictures_;
     QTimer acknowledgeTimer_;
     std::map<std::string, QSoundEffect*> sounds_;
+    QPointer<ExplanationWindow> explanation_;
+    std::array<QPointer<InfoBox>, 3> infoBoxes_;  // entries 1 help, 2 about
+    ResizeState resize_;
+    bool showingAnswerState_ = false;  // the window itself sets an answer box
 };

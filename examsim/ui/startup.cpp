@@ -17,14 +17,6 @@
 
 namespace {
 
-ToolTipTable toolTipTable() {
-    ToolTipTable table;
-    table.FirstId = FirstTipId;
-    for (int id = FirstTipId; id <= LastTipId; ++id)
-        table.Texts.push_back({toolTipIn(id, 0), toolTipIn(id, 1)});
-    return table;
-}
-
 bool saveDialog(const std::string& title, const std::string& defaultName, const std::string& folder,
                 const std::string& defaultExt, const std::string& filter, std::string& chosen) {
     chosen = defaultName;
@@ -99,7 +91,8 @@ std::unique_ptr<MainWindow> myStartUlvorane(ProgramState& p, const StartupInput&
     installWindowErrorBox(window.get(), [] { return otherText(OtherButtonCaptions); });
     window->menuAction(CmdLessons)->setEnabled(true);
     toolTipState().ToolTipsAvailable = true;
-    static const ToolTipTable tips = toolTipTable();
-    myAddToolTips(window.get(), tips);
+    // The client area holds the controls: the hints of the status line
+    // go blank over its bare surface.
+    myAddToolTips(window->centralWidget(), examToolTips());
     return window;
 }

@@ -444,3 +444,14 @@ std::string caption(int id) { return captionIn(id, current()); }
 std::string message(int number) { return messageIn(number, current()); }
 std::string otherText(int number) { return otherTextIn(number, current()); }
 std::string longText(int number) { return longTextIn(number, current()); }
+
+const ToolTipTable& examToolTips() {
+    static const ToolTipTable table = [] {
+        ToolTipTable t;
+        t.FirstId = FirstTipId;
+        for (int id = FirstTipId; id <= LastTipId; ++id)
+            t.Texts.push_back({toolTipIn(id, 0), toolTipIn(id, 1)});
+        return t;
+    }();
+    return table;
+}

@@ -7,6 +7,8 @@
 #include <array>
 #include <string>
 
+#include "tooltips.h"
+
 inline constexpr int FirstCaptionId = 2000;
 inline constexpr int LastCaptionId = 2044;
 inline constexpr int FirstTipId = 2000;
@@ -65,3 +67,7 @@ std::string caption(int id);
 std::string message(int number);
 std::string otherText(int number);
 std::string longText(int number);
+
+// The tooltip texts of every window of the program (main window and lesson
+// dialog), for the toolkit's tooltips.
+const ToolTipTable& examToolTips();

@@ -1,0 +1,223 @@
+// The main window's events beyond its controls' own: the secondary windows
+// it opens, the answer-box filter of the simplified layout, proportional
+// resizing, the authors' dump utility and what screen readers are told.
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include "bankdump.h"
+#include "controls.h"
+#include "filedialogs.h"
+#include "inputbox.h"
+#include "mainwindow.h"
+#include "metrics.h"
+#include "qtext.h"
+#include "secondarywindows.h"
+#include "sessiontexts.h"
+#include "text.h"
+#include "uicontext.h"
+#include "uitexts.h"
+
+ExplanationWindow* MainWindow::explanationWindow() const { return explanation_.data(); }
+
+InfoBox* MainWindow::infoBox(int kind) const {
+    return kind == 1 || kind == 2 ? infoBoxes_[static_cast<size_t>(kind)].data() : nullptr;
+}
+
+void MainWindow::toggleExplanationWindow() {
+    if (!explanation_) {
+        if (openExplanationWindow()) setCaptionField(2012, 2);
+        if (QWidget* button = control(2012)) button->setFocus();
+        return;
+    }
+    ExplanationWindow* window = explanation_;
+    explanation_ = nullptr;
+    window->close();
+    window->deleteLater();
+    setCaptionField(2012, 1);
+}
+
+bool MainWindow::openExplanationWindow() {
+    QWidget* progress = control(2020);
+    if (!progress) return false;
+    const DialogUnits dlu = dialogUnits(this);
+    // It covers the caption, the menu bar and the controls left of the
+    // "Progress" frame.
+    int captionHeight = geometry().y() - frameGeometry().y();
+    if (captionHeight <= 0) captionHeight = systemWindowMetrics().CaptionHeight;
+    const int lift = captionHeight + menuBar()->height();
+    const QRect frame = progress->geometry();
+    const QPoint topLeft = centralWidget()->mapToGlobal(QPoint(0, 0)) - QPoint(0, lift);
+    const QSize size(frame.x() - dlu.toPixelsX(2), frame.height() + lift);
+    if (size.width() <= 0 || size.height() <= 0) return false;
+
+    explanation_ = new ExplanationWindow(this, QRect(topLeft, size), dlu);
+    const ExamRecord& exam = program_.Session.Exam;
+    const int p = exam.CurrentQuestion;
+    const bool onQuestion = p >= 1 && p <= exam.ExamSize;
+    if (onQuestion && ((exam.ExamStage >= StageAnswering && exam.result(p) > '0') ||
+                       exam.ExamStage == StageOver))
+        explanation_->showExplanation(program_.Bank.Explanation[exam.ExamOrder[p]]);
+    else
+        explanation_->showHint();
+    explanation_->show();
+    return true;
+}
+
+void MainWindow::refreshExplanationWindow() {
+    const ExamRecord& exam = program_.Session.Exam;
+    const int p = exam.CurrentQuestion;
+    if (!explanation_ || p < 1 || p > exam.ExamSize) return;
+    explanation_->showExplanation(program_.Bank.Explanation[exam.ExamOrder[p]]);
+}
+
+int MainWindow::showInfoBox(int kind) {
+    if (kind != 1 && kind != 2) return 0;
+    QPointer<InfoBox>& entry = infoBoxes_[static_cast<size_t>(kind)];
+    if (entry) {
+        entry->raise();
+        entry->activateWindow();
+        entry->focusTarget()->setFocus();
+        return 0;
+    }
+    auto* box = new InfoBox(static_cast<InfoKind>(kind), shrink_, dialogUnits(this));
+    entry = box;
+    box->show();
+    // A screen reader starts reading the help at once.
+    if (kind == 1 && simplified_) box->focusTarget()->setFocus();
+    return 1;
+}
+
+void MainWindow::closeSecondaryWindows() {
+    for (QPointer<InfoBox>& box : infoBoxes_)
+        if (box) box->close();
+    if (explanation_) {
+        ExplanationWindow* window = explanation_;
+        explanation_ = nullptr;
+        window->close();
+        window->deleteLater();
+    }
+}
+
+void MainWindow::runDumpUtility() {
+    const std::optional<std::string> reply = myInputBox(this, dumpPrompt(), dumpTitle());
+    if (!reply) return;
+    myDumpBank(program_.Bank, program_.ProgramFolder, *reply, longTextIn(1, 0), longTextIn(1, 1));
+}
+
+void MainWindow::showOpenFileDialog() {
+    // The menu item stays greyed; the name chosen is not used.
+    std::string name = "*.txt";
+    unsigned flags = OfnFileMustExist | OfnHideReadOnly | OfnExplorer;
+    myOpenFileDialog(this, "", name, program_.ProgramFolder, "Text Files|*.txt|All Files|*.*", "txt",
+                     flags);
+}
+
+void MainWindow::registerResizing() {
+    QWidget* client = centralWidget();
+    // The client area must have its first size before it is recorded.
+    if (QLayout* l = layout()) l->activate();
+    myResizeInit(client, resize_);
+    auto add = [this](int id, int flags, int widthPercent = 0, int heightPercent = 0,
+                      int repaint = 0, int xMove = 0, int yMove = 0) {
+        myResizeAddControl(resize_, id, flags, widthPercent, heightPercent, repaint, xMove, yMove);
+    };
+    add(2049, RsKeepBottom | RsWidth, 0, 0, 1);
+    add(2020, RsKeepRight, 0, 0, 1);
+    for (int id : {2032, 2033, 2034, 2035, 2028, 2029, 2030, 2027, 2031}) add(id, RsKeepRight);
+    add(2016, RsMoveX, 60);
+    add(2039, 9222, 100, 15);
+    for (int i = 0; i < 5; ++i) {
+        add(2022 + i, 4118, 100, 15, 0, 0, 15 * i);
+        add(2050 + i, 4112, 100, 22, 1, 0, 15 * i);
+    }
+    add(2019, RsMoveX, 20);
+    add(2003, RsMoveX, 20);
+    add(2021, RsKeepOffsetFromMiddleX | RsMoveY, 0, 0, 1);
+    for (int id : {2008, 2009, 2010, 2011, 2004, 2005, 2012})
+        add(id, RsKeepOffsetFromMiddleX | RsMoveY);
+
+    // The window may not shrink below 85 % of its width and 95 % of its
+    // height (outer sizes), nor grow past the screen.
+    const QSize outer = frameGeometry().size();
+    const QSize frame = outer - size();
+    setMinimumSize(static_cast<int>(roundHalfEven(0.85 * outer.width())) - frame.width(),
+                   static_cast<int>(roundHalfEven(0.95 * outer.height())) - frame.height());
+    // (A window built for a larger work area than its screen keeps its size.)
+    if (QScreen* s = screen()) setMaximumSize((s->size() - frame).expandedTo(size()));
+    client->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget()) {
+        if (event->type() == QEvent::Resize && !isMinimized() && isVisible())
+            myResizeOnSize(resize_);
+        return false;
+    }
+    const int id = controlId(watched);
+    if (simplified_ && id >= 2040 && id <= 2044)
+        return answerBoxEvent(static_cast<QWidget*>(watched), event);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The check mark of an answer box changes only through the exam: "+" or
+// "=" choose an unchecked answer, "-" takes back a checked one, the space
+// bar and the mouse choose on release.
+bool MainWindow::answerBoxEvent(QWidget* box, QEvent* event) {
+    const int id = controlId(box);
+    const bool checked = userSlot(box, 7) != 0;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        if (typed == QLatin1String("+") || typed == QLatin1String("=")) {
+            if (!checked) command(id);
+            return true;
+        }
+        if (typed == QLatin1String("-")) {
+            if (checked) command(id);
+            return true;
+        }
+        return key->key() == Qt::Key_Space;
+    }
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Space) return false;
+        if (!key->isAutoRepeat()) command(id);
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        box->setFocus(Qt::MouseFocusReason);
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        command(id);
+        return true;
+    case QEvent::MouseButtonDblClick:
+        return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    default:
+        return false;
+    }
+}
+
+// Buttons and boxes are announced by their own texts; lists and text boxes
+// get a name, and every control with a tooltip gets it as description, so
+// that a screen reader says what the mouse user reads in the tip.
+void MainWindow::describeForScreenReaders() {
+    const int language = uiContext().InterfaceLanguage;
+    for (const auto& [id, widget] : controls_) {
+        const std::string tip = examToolTips().tip(id, language);
+        widget->setAccessibleDescription(tip.empty() ? QString() : toQLines(tip));
+    }
+    auto name = [this](int id, const std::string& text) {
+        if (QWidget* widget = control(id)) widget->setAccessibleName(toQString(text));
+    };
+    name(2000, caption(2018));
+    name(2001, caption(2018));
+    name(2003, caption(2019));
+    name(2039, splitFields(replaceAll(captionField(caption(2039), 1), "\r\n", "\n"), '\n').front());
+}

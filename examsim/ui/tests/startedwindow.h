@@ -1,0 +1,86 @@
+// Test helper: a program folder with question banks (and a history log)
+// and the exam simulator started in it, its window built but not shown.
+#pragma once
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "boxanswers.h"
+#include "errorrecorder.h"
+#include "mainwindow.h"
+#include "startup.h"
+#include "tempfolder.h"
+#include "text.h"
+
+inline const char* const English = "Questions_Basic-English.txt";
+inline const char* const French = "Questions_Base-Francais.txt";
+
+inline std::string logLine(const std::string& title, const std::string& settings) {
+    return "~ " + title + " ~ 2014/04/25 14:30 ~ 80% ~  0=unans ~   3 Qstns ~  1=Mode ~ 64=Stage ~  "
+           "1=ok~  1=wrg~  1=dk~ Elapsed 00:01:00 ~ " + settings + " ~\r\n";
+}
+
+// A program folder with some of the sample banks and, if given, a history log.
+struct FolderSetup {
+    std::vector<const char*> banks;
+    std::string log;
+    const char* locale = "en_CA";
+    const char* arguments = "";
+    // Further files written as they are: (name, bytes).
+    std::vector<std::pair<std::string, std::string>> files = {};
+};
+
+class Started {
+public:
+    explicit Started(const FolderSetup& setup) : errors_(0) {
+        for (const char* bank : setup.banks) {
+            std::string bytes;
+            int error = 0;
+            readFileBytes(std::string(SAMPLES_DIR) + "/" + bank, bytes, error);
+            folder_.write(bank, bytes);
+        }
+        if (!setup.log.empty()) folder_.write("Ulvorane_Log.txt", setup.log);
+        for (const auto& [name, bytes] : setup.files) folder_.write(name, bytes);
+        myReadStartupChoices(program, {setup.arguments, folder_.path(), setup.locale});
+        started = myFindBanksAndHistory(program);
+        if (!started) return;
+        window = std::make_unique<MainWindow>(program, QRect(0, 0, 1600, 1000));
+        // The bank shown first is read once the window runs its events.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    ~Started() {
+        // Leave without the confirmation an exam under way would ask for.
+        program.Session.Exam.ExamStage = StageNoExam;
+        window.reset();
+    }
+
+    QComboBox* banks() const { return static_cast<QComboBox*>(window->control(2000)); }
+    QString text(int id) const {
+        QWidget* w = window->control(id);
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+        if (auto* e = qobject_cast<QPlainTextEdit*>(w)) return e->toPlainText();
+        if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+        return {};
+    }
+    const std::vector<ShownBox>& errors() const { return errors_.boxes; }
+    const TempFolder& folder() const { return folder_; }
+
+    BoxAnswers boxes;
+    ProgramState program;
+    bool started = false;
+    std::unique_ptr<MainWindow> window;
+
+private:
+    ErrorRecorder errors_;
+    TempFolder folder_;
+};
+
+inline QString q(const char* utf8) { return QString::fromUtf8(utf8); }
