@@ -11,7 +11,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "lessondialog.h"
 #include "mainwindow.h"
+#include "secondarywindows.h"
 #include "modalgate.h"
 #include "startup.h"
 #include "uicontext.h"
@@ -77,6 +82,71 @@ void shoot(const QString& folder, bool simplified, int language, const QString& 
     p.Session.Exam.ExamStage = StageNoExam;  // close without the confirmation
 }
 
+// A whole exam marked as it went (one in three answers wrong, one "Don't
+// know"), shown on a missed question; in the normal layout with the
+// explanation window over it, then the help box and the lesson dialog.
+void shootMarked(const QString& folder, bool simplified, const QString& name) {
+    ProgramState p;
+    auto w = start(p, folder, simplified ? "/S" : "", "en_CA", QRect(0, 0, 1600, 1000));
+    if (!w) return;
+    p.Session.Clock.systemTime = [] {
+        static int64_t t = 0;
+        return t += 10'000'000;
+    };
+    ExamRecord& exam = p.Session.Exam;
+    exam.ManualAdvance = true;
+    w->command(2006);
+    for (int pos = 1; pos <= exam.ExamSize; ++pos) {
+        const int right = p.Bank.ExpectedAnswer[exam.ExamOrder[pos]][0] - '0';
+        const int answer = pos == 4 ? 5 : pos % 3 == 2 ? right % 4 + 1 : right;
+        w->command((simplified ? 2039 : 2021) + answer);
+        w->command(2010);
+    }
+    settle();
+    w->command(2008);
+    w->command(2010);  // position 2: a wrong answer
+    settle();
+    save(w.get(), name);
+    if (simplified) {
+        w->command(CmdHelp);
+        settle();
+        if (InfoBox* help = w->infoBox(1)) save(help, "help-simplified");
+        return;
+    }
+    w->command(2012);
+    settle();
+    if (ExplanationWindow* e = w->explanationWindow()) {
+        save(e, "explanation");
+        // As it sits over the main window.
+        QPixmap both = w->grab();
+        QPainter painter(&both);
+        const QPoint at = e->pos() - w->pos();
+        painter.drawPixmap(at.x(), std::max(at.y(), 0), e->grab());
+        painter.end();
+        both.save(out + "/" + name + "-explanation.png");
+    }
+    w->command(CmdHelp);
+    settle();
+    if (InfoBox* help = w->infoBox(1)) save(help, "help");
+    w->command(CmdAbout);
+    settle();
+    if (InfoBox* about = w->infoBox(2)) save(about, "about");
+    auto saved = modalAnswerer();
+    modalAnswerer() = [](const ModalRequest& r) -> std::optional<int> {
+        if (auto* d = qobject_cast<LessonDialog*>(r.Dialog)) {
+            for (int i = 1; i <= 3; ++i)
+                if (QCheckBox* b = d->lessonBox(i)) b->click();
+            d->show();
+            settle();
+            save(d, "lessons");
+        }
+        return 0;
+    };
+    exam.ExamStage = StageOver;
+    w->command(CmdLessons);
+    modalAnswerer() = saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -95,6 +165,8 @@ int main(int argc, char** argv) {
     shoot(dir.path(), false, 1, "normal-fr");
     shoot(dir.path(), true, 0, "simplified-en");
     shoot(dir.path(), true, 1, "simplified-fr");
+    shootMarked(dir.path(), false, "marked-normal");
+    shootMarked(dir.path(), true, "marked-simplified");
     {
         ProgramState p;
         auto w = start(p, dir.path(), "", "en_CA", QRect(0, 0, 700, 420));
