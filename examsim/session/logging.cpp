@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 #include "historylog.h"
 #include "text.h"
@@ -22,6 +23,13 @@ LogOutcome myLogSession(const LogJob& job) {
     if (std::fclose(log) != 0) ok = false;
     if (!ok) {
         outcome.LogError = errno ? errno : EIO;
+        // A disk that fills up mid-record leaves part of it behind, and the
+        // next session would be appended to that torn line: cut the log
+        // back to the history it held before.
+        std::error_code ignored;
+        const std::filesystem::path file(fileSystemPath(job.LogPath));
+        if (std::filesystem::is_regular_file(file, ignored))
+            std::filesystem::resize_file(file, static_cast<std::uintmax_t>(outcome.SummaryPosition), ignored);
         return outcome;
     }
     outcome.LogWritten = true;
