@@ -39,19 +39,6 @@ FolderSetup tinySetup(const char* arguments) {
     return FolderSetup{{}, "", "en_CA", arguments, {{"Questions_Tiny.txt", tinyBank()}}};
 }
 
-// Drives the session's clock: each answer a second after the last, always
-// at the same local time.
-void steadyClock(ProgramState& p) {
-    auto now = std::make_shared<int64_t>(0);
-    p.Session.Clock.systemTime = [now] { return *now += 10'000'000; };
-    p.Session.Clock.localNow = [] { return LocalMoment{2024, 3, 5, 10, 20, 30, 0}; };
-}
-
-void settle(int ms = 0) {
-    if (ms) QTest::qWait(ms);
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
 int expectedAnswer(const ProgramState& p, int position) {
     return p.Bank.ExpectedAnswer[p.Session.Exam.ExamOrder[position]][0] - '0';
 }
@@ -414,11 +401,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LanguageMidExam, RecaptionsAndTheExamGoesOn) {
     Started s(tinySetup(""));
     ASSERT_TRUE(s.started);
-    steadyClock(s.program);
     ExamRecord& exam = s.program.Session.Exam;
-    exam.ManualAdvance = true;
-    s.window->show();
-    s.window->command(2006);
+    launchManually(s);
     s.window->command(2021 + answerFor(s.program, 1, Pick::Right));
     s.window->command(2010);
     const QString question = s.text(2039);

@@ -22,15 +22,6 @@
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
-void steadyClock(ProgramState& p) {
-    auto now = std::make_shared<int64_t>(0);
-    p.Session.Clock.systemTime = [now] { return *now += 10'000'000; };
-}
-
 QString plain(QWidget* w) {
     if (auto* e = qobject_cast<QPlainTextEdit*>(w)) return e->toPlainText();
     if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
@@ -40,11 +31,8 @@ QString plain(QWidget* w) {
 TEST(ExplanationWindow, HintFirstThenTheExplanationOnceMarked) {
     Started s(FolderSetup{{English}});
     ASSERT_TRUE(s.started);
-    steadyClock(s.program);
     ExamRecord& exam = s.program.Session.Exam;
-    exam.ManualAdvance = true;
-    s.window->show();
-    s.window->command(2006);
+    launchManually(s);
     s.window->command(2012);
     ExplanationWindow* w = s.window->explanationWindow();
     ASSERT_NE(w, nullptr);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <memory>
 #include <string>
 #include <utility>
@@ -82,5 +83,28 @@ private:
     ErrorRecorder errors_;
     TempFolder folder_;
 };
+
+// Drives the session's clock: each answer a second after the last (past the
+// double-click guard), always at the same local time.
+inline void steadyClock(ProgramState& p) {
+    auto now = std::make_shared<int64_t>(0);
+    p.Session.Clock.systemTime = [now] { return *now += 10'000'000; };
+    p.Session.Clock.localNow = [] { return LocalMoment{2024, 3, 5, 10, 20, 30, 0}; };
+}
+
+// Lets queued work run, after waiting ms first when given.
+inline void settle(int ms = 0) {
+    if (ms) QTest::qWait(ms);
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+// The window shown with an exam drawn, answered at the steady clock; NEXT
+// only when clicked.
+inline void launchManually(Started& s) {
+    steadyClock(s.program);
+    s.program.Session.Exam.ManualAdvance = true;
+    s.window->show();
+    s.window->command(2006);
+}
 
 inline QString q(const char* utf8) { return QString::fromUtf8(utf8); }
