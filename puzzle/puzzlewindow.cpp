@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 
 #include "controls.h"
@@ -30,26 +29,6 @@ constexpr int ClientWidth = 512, ClientHeight = 336;
 // the next multiple (a size already on a multiple moves up too).
 int roundUpPast(int value, int multiple) { return (value / multiple + 1) * multiple; }
 }  // namespace
-
-Surface::Surface(QWidget* parent, bool centred) : QWidget(parent), centred_(centred) {}
-
-void Surface::setImage(const QImage& image) {
-    image_ = image;
-    update();
-}
-
-void Surface::paintEvent(QPaintEvent*) {
-    if (image_.isNull()) return;
-    QPainter p(this);
-    const QPoint at = centred_ ? QPoint((width() - image_.width()) / 2, (height() - image_.height()) / 2)
-                               : QPoint(0, 0);
-    p.drawImage(at, image_);
-}
-
-void Surface::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
 
 PuzzleWindow::PuzzleWindow(const PuzzleFiles& files, const QFont& dialogFont, QScreen* monitor)
     : files_(files), random_(defaultRandomSource()) {
@@ -152,8 +131,8 @@ void PuzzleWindow::buildControls() {
 
     for (int p = 1; p <= PieceCount; ++p) {
         const HomeSlot& slot = board_.HomeSlots[static_cast<size_t>(p)];
-        Surface* piece = control<Surface>(FirstPieceId + p, QRect(slot.Left, slot.Top, CellWidth, CellHeight));
-        piece->setImage(newSurface(piece->size(), colours_.Background));
+        auto* piece = control<PictureControl>(FirstPieceId + p, QRect(slot.Left, slot.Top, CellWidth, CellHeight));
+        piece->setPicture(newSurface(piece->size(), colours_.Background));
         piece->setMouseTracking(true);
         piece->installEventFilter(this);
         piece->hide();
@@ -189,8 +168,8 @@ void PuzzleWindow::buildControls() {
 
     for (int c = 1; c <= CellCount; ++c) {
         const BoardCell& cell = board_.Cells[static_cast<size_t>(c)];
-        Surface* frame = control<Surface>(FirstCellFrameId + c, QRect(cell.Left, cell.Top, CellWidth, CellHeight));
-        frame->setImage(drawCellFrame(frame->size()));
+        auto* frame = control<PictureControl>(FirstCellFrameId + c, QRect(cell.Left, cell.Top, CellWidth, CellHeight));
+        frame->setPicture(drawCellFrame(frame->size()));
         frame->hide();
         cells_[static_cast<size_t>(c)] = frame;
     }
@@ -205,21 +184,21 @@ void PuzzleWindow::buildControls() {
     const QImage logo(QStringLiteral(":/puzzle/Logo2.bmp"));
     const int logoW = roundUpPast(units_.fromPixelsX(logo.width()), 4);
     const int logoH = roundUpPast(units_.fromPixelsY(logo.height()), 8);
-    logo_ = new Surface(client_, true);
+    logo_ = new PictureControl(client_, PictureControl::Centred);
     setControlId(logo_, LogoId);
     logo_->setGeometry(dlu(30 - logoW / 2, 259 - logoH / 2, logoW, logoH));
     logo_->lower();
-    logo_->setImage(logo);
+    logo_->setPicture(logo);
     logo_->setCursor(Qt::PointingHandCursor);
-    connect(logo_, &Surface::clicked, this, [this] { showInfoWindow(AboutWindow); });
+    connect(logo_, &PictureControl::clicked, this, [this] { showInfoWindow(AboutWindow); });
 
-    okSign_ = control<Surface>(OkSignId, QRect(448, 216, 44, 32));
-    crossedSign_ = control<Surface>(CrossedSignId, QRect(448, 216, 44, 32));
+    okSign_ = control<PictureControl>(OkSignId, QRect(448, 216, 44, 32));
+    crossedSign_ = control<PictureControl>(CrossedSignId, QRect(448, 216, 44, 32));
     const int innerWidth = okSign_->width() - 1;
     okSignFont_ = puzzleFont(files_.TileFontName, fitOkSignPoints(files_.TileFontName, innerWidth), true);
     const QColor face = palette().color(QPalette::Window);
-    okSign_->setImage(drawOkSign(okSign_->size(), false, okSignFont_, face));
-    crossedSign_->setImage(drawOkSign(crossedSign_->size(), true, okSignFont_, face));
+    okSign_->setPicture(drawOkSign(okSign_->size(), false, okSignFont_, face));
+    crossedSign_->setPicture(drawOkSign(crossedSign_->size(), true, okSignFont_, face));
     okSign_->hide();
     crossedSign_->hide();
 
@@ -257,7 +236,7 @@ void PuzzleWindow::attachToolTips() {
 
 QWidget* PuzzleWindow::checkMark(int cell) const { return checkMarks_.at(static_cast<size_t>(cell)); }
 
-Surface* PuzzleWindow::pieceOfTile(int t) const {
+PictureControl* PuzzleWindow::pieceOfTile(int t) const {
     for (int p = 1; p <= PieceCount; ++p) {
         const TilePiece& piece = board_.Pieces[static_cast<size_t>(p)];
         if ((piece.Presence & 1) && piece.TileNumber == t) return pieces_[static_cast<size_t>(p)];
@@ -325,14 +304,14 @@ void PuzzleWindow::ensureTileFont() {
 void PuzzleWindow::drawTileFace(int32_t piece, const Tile& tile) {
     if (piece < 1 || piece > PieceCount) return;
     ensureTileFont();
-    Surface* surface = pieces_[static_cast<size_t>(piece)];
-    surface->setImage(drawTile(tile, surface->size(), colours_, *tileFonts_));
+    PictureControl* surface = pieces_[static_cast<size_t>(piece)];
+    surface->setPicture(drawTile(tile, surface->size(), colours_, *tileFonts_));
 }
 
 void PuzzleWindow::clearTileFace(int32_t piece) {
     if (piece < 1 || piece > PieceCount) return;
-    Surface* surface = pieces_[static_cast<size_t>(piece)];
-    surface->setImage(newSurface(surface->size(), colours_.Background));
+    PictureControl* surface = pieces_[static_cast<size_t>(piece)];
+    surface->setPicture(newSurface(surface->size(), colours_.Background));
 }
 
 void PuzzleWindow::showOkSign(bool shown) { okSign_->setVisible(shown); }
@@ -504,7 +483,7 @@ void PuzzleWindow::describeTile(int piece) {
 void PuzzleWindow::buttonDown(QPoint at) {
     const int p = pieceIndex(client_->childAt(at));
     if (p == 0 || drag_.Dragging) return;
-    Surface* piece = pieces_[static_cast<size_t>(p)];
+    PictureControl* piece = pieces_[static_cast<size_t>(p)];
     QApplication::setOverrideCursor(hands_[board_.LeftHanded ? 1 : 0]);
     drag_.Dragging = true;
     drag_.DraggedPiece = p;
@@ -517,7 +496,7 @@ void PuzzleWindow::buttonDown(QPoint at) {
 
 void PuzzleWindow::mouseMoved(QPoint at) {
     if (!drag_.Dragging) return;
-    Surface* piece = pieces_[static_cast<size_t>(drag_.DraggedPiece)];
+    PictureControl* piece = pieces_[static_cast<size_t>(drag_.DraggedPiece)];
     int x = 0, y = 0;
     if (dragMove(drag_, piece->x(), piece->y(), at.x(), at.y(), x, y)) {
         piece->move(x, y);
@@ -528,7 +507,7 @@ void PuzzleWindow::mouseMoved(QPoint at) {
 void PuzzleWindow::buttonUp() {
     if (!drag_.Dragging) return;
     const int p = drag_.DraggedPiece;
-    Surface* piece = pieces_[static_cast<size_t>(p)];
+    PictureControl* piece = pieces_[static_cast<size_t>(p)];
     piece->update();
     QApplication::restoreOverrideCursor();
     drag_.Dragging = false;

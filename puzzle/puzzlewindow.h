@@ -14,6 +14,7 @@
 #include "board.h"
 #include "diagramselect.h"
 #include "metrics.h"
+#include "picturecontrol.h"
 #include "tilerender.h"
 
 class QAction;
@@ -37,26 +38,6 @@ inline constexpr int ExitMenuId = 2083, FrenchMenuId = 2084, LeftHandedMenuId = 
                      CenterMenuId = 2086, HelpMenuId = 2088, AboutMenuId = 2089,
                      FontsMenuId = 2090;
 
-// A control that keeps a picture of its client area and repaints from it.
-class Surface : public QWidget {
-    Q_OBJECT
-public:
-    explicit Surface(QWidget* parent, bool centred = false);
-    void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
-
-signals:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    QImage image_;
-    bool centred_;
-};
-
 class PuzzleWindow : public QMainWindow, public BoardView, public SelectionView {
     Q_OBJECT
 public:
@@ -73,11 +54,11 @@ public:
     const Board& board() const { return board_; }
     const DialogUnits& units() const { return units_; }
     QWidget* client() const { return client_; }
-    Surface* piece(int p) const { return pieces_.at(static_cast<size_t>(p)); }
+    PictureControl* piece(int p) const { return pieces_.at(static_cast<size_t>(p)); }
     QWidget* checkMark(int cell) const;
-    Surface* cellFrame(int cell) const { return cells_.at(static_cast<size_t>(cell)); }
+    PictureControl* cellFrame(int cell) const { return cells_.at(static_cast<size_t>(cell)); }
     // The piece showing tile t of the diagram on the board, nullptr when none.
-    Surface* pieceOfTile(int t) const;
+    PictureControl* pieceOfTile(int t) const;
     QAction* menuAction(int id) const;
     QWidget* infoWindow(int k) const;
 
@@ -151,12 +132,12 @@ private:
     QLabel* okFontHolder_ = nullptr;
     QLabel* tileFontHolder_ = nullptr;
     QGroupBox* group_ = nullptr;
-    Surface* logo_ = nullptr;
-    Surface* okSign_ = nullptr;
-    Surface* crossedSign_ = nullptr;
+    PictureControl* logo_ = nullptr;
+    PictureControl* okSign_ = nullptr;
+    PictureControl* crossedSign_ = nullptr;
     std::array<QLabel*, CellCount + 1> checkMarks_{};
-    std::array<Surface*, CellCount + 1> cells_{};
-    std::array<Surface*, PieceCount + 1> pieces_{};
+    std::array<PictureControl*, CellCount + 1> cells_{};
+    std::array<PictureControl*, PieceCount + 1> pieces_{};
     std::array<QMenu*, 3> menus_{};
     std::array<std::array<QAction*, 5>, 3> menuItems_{};
     std::array<QPointer<InfoWindow>, 3> infoWindows_;

@@ -47,27 +47,6 @@ void WrapCheckBox::paintEvent(QPaintEvent*) {
     }
 }
 
-PictureControl::PictureControl(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-}
-
-void PictureControl::setPicture(const QPixmap& picture) {
-    picture_ = picture;
-    update();
-}
-
-void PictureControl::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
-    QPainter painter(this);
-    painter.drawPixmap((width() - picture_.width()) / 2, (height() - picture_.height()) / 2,
-                       picture_);
-}
-
-void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
 QString literalAmpersands(const QString& text) {
     QString out = text;
     out.replace(QLatin1Char('&'), QLatin1String("&&"));

@@ -1,12 +1,13 @@
 // The few controls the window needs beyond the toolkit's own: buttons and
-// check boxes whose text wraps and sits left, vertically centred, and a
-// graphic control that shows a picture it owns.
+// check boxes whose text wraps and sits left, vertically centred. The
+// graphic controls are the toolkit's PictureControl.
 #pragma once
 
 #include <QCheckBox>
-#include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
+
+#include "picturecontrol.h"
 
 // Multi-line push button, text at the left and vertically centred.
 class WrapButton : public QPushButton {
@@ -47,26 +48,6 @@ private:
 // arrives with text selected, and a click only gives the focus (the caret
 // goes to the start).
 void installTextBoxFilter(QWidget* textBox);
-
-// Graphic control: a picture drawn centred and unscaled over the window's
-// colour. Clicks are reported (the logo opens the about box).
-class PictureControl : public QWidget {
-    Q_OBJECT
-public:
-    explicit PictureControl(QWidget* parent = nullptr);
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
-
-signals:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    QPixmap picture_;
-};
 
 // Mnemonic marks in a text that must show as it is (question and answer
 // texts from a bank).

@@ -329,8 +329,12 @@ QWidget* MainWindow::makeControl(const ControlPlace& place, QWidget* parent) {
                                                                : Qt::AlignLeft);
         return frame;
     }
-    case ControlKind::Picture:
-        return new PictureControl(parent);
+    case ControlKind::Picture: {
+        // Drawn centred over the window's colour.
+        auto* picture = new PictureControl(parent, PictureControl::Centred);
+        picture->setAutoFillBackground(true);
+        return picture;
+    }
     case ControlKind::Label:
     default: {
         // Labels without a caption of their own start empty.

@@ -99,14 +99,14 @@ TEST_F(PuzzleWindowTest, ChoosingADiagramScattersItsTilesOverTheHomeSlots) {
     }
     EXPECT_FALSE(window->cellFrame(27)->isVisible());
     // The faces are drawn: not the blank tile colour.
-    EXPECT_NE(window->pieceOfTile(1)->image(),
+    EXPECT_NE(window->pieceOfTile(1)->picture().toImage(),
               newSurface(window->pieceOfTile(1)->size(), tileColours(displayDepth()).Background));
 }
 
 TEST_F(PuzzleWindowTest, DraggedTileSnapsToItsCell) {
     auto window = openWith(ThreeDiagrams);
     chooseEntry(*window, DiagramListId, 0);
-    Surface* piece = window->pieceOfTile(2);
+    PictureControl* piece = window->pieceOfTile(2);
     const int target = tileOf(*window, 2).TargetCell;
     // Let go a little off the cell's corner: it snaps exactly.
     dragPiece(piece, cellCorner(*window, target) + QPoint(window->units().toPixelsX(20), 9));
@@ -119,7 +119,7 @@ TEST_F(PuzzleWindowTest, DraggedTileSnapsToItsCell) {
 TEST_F(PuzzleWindowTest, DropOutsideTheSkeletonSendsTheTileBack) {
     auto window = openWith(ThreeDiagrams);
     chooseEntry(*window, DiagramListId, 0);
-    Surface* piece = window->pieceOfTile(1);
+    PictureControl* piece = window->pieceOfTile(1);
     const QPoint home = piece->pos();
     dragPiece(piece, cellCorner(*window, 9));  // not part of this diagram
     EXPECT_EQ(piece->pos(), home);
@@ -130,7 +130,7 @@ TEST_F(PuzzleWindowTest, DropOutsideTheSkeletonSendsTheTileBack) {
 TEST_F(PuzzleWindowTest, DragFollowsTheHandWithinTheLimits) {
     auto window = openWith(ThreeDiagrams);
     chooseEntry(*window, DiagramListId, 0);
-    Surface* piece = window->pieceOfTile(1);
+    PictureControl* piece = window->pieceOfTile(1);
     const QPoint grip(piece->width() / 2, piece->height() / 2);
     sendMouse(piece, QEvent::MouseButtonPress, grip, Qt::LeftButton);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
@@ -150,7 +150,7 @@ TEST_F(PuzzleWindowTest, LeftHandedUserGetsTheLeftHand) {
     auto window = openWith(ThreeDiagrams);
     chooseEntry(*window, DiagramListId, 0);
     window->menuAction(LeftHandedMenuId)->trigger();
-    Surface* piece = window->pieceOfTile(1);
+    PictureControl* piece = window->pieceOfTile(1);
     sendMouse(piece, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->hotSpot(), QPoint(25, 8));
@@ -202,7 +202,7 @@ TEST_F(PuzzleWindowTest, StartOverReshuffles) {
     auto window = openWith(ThreeDiagrams);
     chooseEntry(*window, DiagramListId, 0);
     dragPiece(window->pieceOfTile(1), cellCorner(*window, tileOf(*window, 1).TargetCell));
-    Surface* before = window->pieceOfTile(1);
+    PictureControl* before = window->pieceOfTile(1);
     controlOf<QPushButton>(*window, StartOverId)->click();
     // The source goes on with 5, 9, 2, 4: a new order, every tile at home.
     EXPECT_EQ(window->pieceOfTile(1), window->piece(5));
@@ -306,7 +306,7 @@ TEST_F(PuzzleWindowTest, FontsReportNamesTheTileFontOnceItExists) {
 TEST_F(PuzzleWindowTest, HelpAndAboutFollowTheLanguageAndCloseWithTheWindow) {
     auto window = openWith(ThreeDiagrams);
     window->menuAction(HelpMenuId)->trigger();
-    controlOf<Surface>(*window, LogoId)->clicked();
+    controlOf<PictureControl>(*window, LogoId)->clicked();
     QWidget* help = window->infoWindow(1);
     QWidget* about = window->infoWindow(2);
     ASSERT_TRUE(help && about);
