@@ -4,16 +4,13 @@
 
 #include "bankreader.h"
 #include "fuzzsupport.h"
-#include "uicontext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFile file("bank-header");
     static BankModel model;  // never changed by a header pass, so one will do
-    silenceMessages();
-    uiContext().InterfaceLanguage = static_cast<int>(size & 1);
 
     std::string title;
-    myReadQuestionBank(model, file.write(data, size), HeaderPass, title);
+    myReadQuestionBank(model, inputFile(file, data, size), HeaderPass, title);
     if (model.QuestionCount != 0 || model.TopicCount != 0 || model.LessonCount != 0) std::abort();
     return 0;
 }

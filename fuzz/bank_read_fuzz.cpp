@@ -4,16 +4,13 @@
 
 #include "bankreader.h"
 #include "fuzzsupport.h"
-#include "uicontext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFile file("bank-read");
-    silenceMessages();
-    uiContext().InterfaceLanguage = static_cast<int>(size & 1);
 
     BankModel model;
     std::string title;
-    const std::string& path = file.write(data, size);
+    const std::string& path = inputFile(file, data, size);
     if (myReadQuestionBank(model, path, FullRead, title) != 1) return 0;
 
     // What a successful read promises the rest of the program.

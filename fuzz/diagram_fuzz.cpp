@@ -3,17 +3,14 @@
 
 #include "diagramfile.h"
 #include "fuzzsupport.h"
-#include "uicontext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFile file("diagram");
-    silenceMessages();
-    uiContext().InterfaceLanguage = static_cast<int>(size & 1);
 
     DiagramTables tables;
     std::string widest;
     std::vector<ReadNote> notes;
-    if (!readDiagramFile(file.write(data, size), "Arial", tables, widest, &notes)) return 0;
+    if (!readDiagramFile(inputFile(file, data, size), "Arial", tables, widest, &notes)) return 0;
 
     if (tables.DiagramCount < 0) std::abort();
     // The prompt slot after the last diagram is always there.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "errorbox.h"
+#include "uicontext.h"
 
 // One file per fuzzing process, rewritten for each input. /dev/shm keeps the
 // file writes off the disk when it is there.
@@ -47,4 +48,12 @@ inline void silenceMessages() {
         (void)keep;
     };
     statusSink() = [](const std::string&) {};
+}
+
+// How each target starts: messages silenced, the interface language taken
+// from the input's length (both get their turn), the input on disk.
+inline const std::string& inputFile(const ScratchFile& file, const uint8_t* data, size_t size) {
+    silenceMessages();
+    uiContext().InterfaceLanguage = static_cast<int>(size & 1);
+    return file.write(data, size);
 }

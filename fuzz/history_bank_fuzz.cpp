@@ -7,7 +7,6 @@
 #include "fuzzsupport.h"
 #include "historylog.h"
 #include "text.h"
-#include "uicontext.h"
 
 #ifndef SAMPLES_DIR
 #error "SAMPLES_DIR must name the folder of the sample banks"
@@ -34,8 +33,6 @@ void clearStats(BankModel& bank) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFile file("history-bank");
-    silenceMessages();
-    uiContext().InterfaceLanguage = static_cast<int>(size & 1);
     BankModel& bank = sampleBank();
 
     HistoryCatalogue catalogue;
@@ -43,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                         fixedWidth("Basic", BankTitleWidth)};
     HistorySettings settings;
     std::string last;
-    const std::string& path = file.write(data, size);
+    const std::string& path = inputFile(file, data, size);
     if (myReadHistoryFile(path, 0, 0, "", last, catalogue, settings, nullptr) != -1) std::abort();
 
     clearStats(bank);

@@ -5,12 +5,9 @@
 #include "fuzzsupport.h"
 #include "historylog.h"
 #include "text.h"
-#include "uicontext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFile file("history-catalogue");
-    silenceMessages();
-    uiContext().InterfaceLanguage = static_cast<int>(size & 1);
 
     HistoryCatalogue catalogue;
     // Titles as discovery stores them (25 characters), one of them blank.
@@ -19,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                         fixedWidth("", BankTitleWidth), fixedWidth("Q", BankTitleWidth)};
     HistorySettings settings;
     std::string last;
-    if (myReadHistoryFile(file.write(data, size), 0, 0, "", last, catalogue, settings, nullptr) != -1)
+    if (myReadHistoryFile(inputFile(file, data, size), 0, 0, "", last, catalogue, settings, nullptr) != -1)
         std::abort();  // a log that exists and can be read is never a failure
     for (size_t b = 1; b < catalogue.Titles.size(); ++b) {
         const CatalogueColumn& column = catalogue.Columns[b];
