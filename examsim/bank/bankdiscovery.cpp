@@ -2,10 +2,10 @@
 
 #include "bankports.h"
 #include "bankreader.h"
+#include "banktexts.h"
 #include "errorbox.h"
 #include "filefinder.h"
 #include "text.h"
-#include "uicontext.h"
 
 bool myDiscoverBanks(BankShelf& shelf, const std::string& programFolder) {
     std::vector<BankEntry> found;
@@ -24,15 +24,9 @@ bool myDiscoverBanks(BankShelf& shelf, const std::string& programFolder) {
     return shelf.BankCount > 0;
 }
 
-std::string noBankMessage() {
-    return latin1("Le programme doit pouvoir accéder à une banque de questions. Celle-ci doit se trouver "
-                  "dans le même dossier que le programme.") +
-           CRLF + "SVP copier un fichier \"Questions_*.txt\" au r" + latin1("é") +
-           "pertoire o" + latin1("ù") + " se trouve le programme." + CRLF +
-           "Program needs access to a question bank. The bank must be in the folder where the program "
-           "is launched." +
-           CRLF + "Please ensure a \"Questions_*.txt\" file is saved in the same directory as the program.";
-}
+// Shown before the window exists, so in French-first form whatever the
+// interface language.
+std::string noBankMessage() { return bankMessageIn(MsgNoBank, 1); }
 
 int32_t myChooseBankShownFirst(BankShelf& shelf, const std::string& lastTitle) {
     const std::string wanted = trimSpaces(lastTitle);
@@ -52,7 +46,7 @@ std::vector<std::string> bankListItems(const BankShelf& shelf) {
     std::vector<std::string> items;
     for (int b = 1; b <= shelf.BankCount; ++b) items.push_back(shelf.BankList[b].Label);
     if (shelf.SelectedBank < 1 || shelf.SelectedBank > shelf.BankCount)
-        items.push_back(inLanguage("-- Please select a bank --", "-- SVP choisir une banque --"));
+        items.push_back(bankCaption(CaptionBankPrompt));
     return items;
 }
 
@@ -65,7 +59,7 @@ BankChoice myChooseBank(BankModel& model, BankShelf& shelf, const std::string& l
         }
     }
     if (shelf.SelectedBank < 1 || shelf.SelectedBank > shelf.BankCount) {
-        myErrorBox(inLanguage("Please select a Question bank first.", "SVP d'abord choisir une Banque de Questions."));
+        myErrorBox(bankMessage(MsgSelectBankFirst));
         return BankChoice::NoBankYet;
     }
     if (shelf.SelectedBank == shelf.LoadedBank) return BankChoice::AlreadyLoaded;

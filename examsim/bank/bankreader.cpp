@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "bankports.h"
+#include "banktexts.h"
 #include "designation.h"
 #include "errorbox.h"
 #include "masks.h"
@@ -87,16 +88,12 @@ struct QuestionFields {
 bool parseQuestionRecord(const BankModel& model, std::string_view line, QuestionFields& fields) {
     size_t space = findWithin(line, ' ', 6, 14);
     if (space == std::string_view::npos || space < 7 || space > 13) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, invalid question designation at &...",
-                                       latin1("myParseQuestionRecord, question mal numérotée à &...")),
-                            {first30(line)}));
+        myErrorBox(fillMask(bankMessage(MsgBadDesignation), {first30(line)}));
         return false;
     }
     size_t open = findWithin(line, '(', space + 1, 15);
     if (open == std::string_view::npos || open < 8 || open > 14) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer seems misplaced at &...",
-                                       latin1("myParseQuestionRecord, réponse attendue semble mal positionnée à &...")),
-                            {first30(line)}));
+        myErrorBox(fillMask(bankMessage(MsgAnswerMisplaced), {first30(line)}));
         return false;
     }
     // The expected answer is the second field of the line cut at every
@@ -106,18 +103,14 @@ bool parseQuestionRecord(const BankModel& model, std::string_view line, Question
     std::string_view answer = trimSpacesView(cut2 == std::string_view::npos ? line.substr(cut1 + 1)
                                                                             : line.substr(cut1 + 1, cut2 - cut1 - 1));
     if (answer.size() != 1) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer too long at &...",
-                                       latin1("myParseQuestionRecord, réponse attendue trop longue à &...")),
-                            {first30(line)}));
+        myErrorBox(fillMask(bankMessage(MsgAnswerTooLong), {first30(line)}));
         return false;
     }
     const unsigned char c = static_cast<unsigned char>(answer[0]);
     const unsigned char low = static_cast<unsigned char>(model.AnswerLabels[1].AnswerLetter[0]);
     const unsigned char high = static_cast<unsigned char>(model.AnswerLabels[AnswersPerQuestion].AnswerLetter[0]);
     if (c < low || c > high) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionRecord, expected answer unacceptable at &...",
-                                       latin1("myParseQuestionRecord, réponse attendue inacceptable à &...")),
-                            {first30(line)}));
+        myErrorBox(fillMask(bankMessage(MsgAnswerUnacceptable), {first30(line)}));
         return false;
     }
     fields.designation = line.substr(0, space);
@@ -241,10 +234,7 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
                 return true;
             case Kind::Question: {
                 if (answerCount != 0 && answerCount != AnswersPerQuestion) {
-                    myErrorBox(fillMask(
-                        inLanguage("myReadQuestionBank, failed at &...& previous question seems to miss answer(s)",
-                                   latin1("myReadQuestionBank, faute signalée à &...& réponses à la question PRÉCÉDENTE semblent manquantes")),
-                        {first30(line), CRLF}));
+                    myErrorBox(fillMask(bankMessage(MsgAnswersMissing), {first30(line), CRLF}));
                     result = 0;
                     return false;
                 }
@@ -259,9 +249,7 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
                     return false;
                 }
                 if (model.QuestionCount + 1 > MaxQuestions) {
-                    myErrorBox(fillMask(inLanguage("myReadQuestionBank, failed at &...& exceeds array size of &",
-                                                   latin1("myReadQuestionBank, faute signalée à &...& tableau limité à &")),
-                                        {first30(line), CRLF, MaxQuestions}));
+                    myErrorBox(fillMask(bankMessage(MsgTooManyQuestions), {first30(line), CRLF, MaxQuestions}));
                     result = 0;
                     return false;
                 }
@@ -300,9 +288,7 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
                     title = trimLeftSpaces(after.substr(0, after.find_first_of("{}")));
                 }
                 if (model.LessonCount >= MaxLessons) {
-                    myErrorBox(fillMask(inLanguage("myReadQuestionBank, Lesson = && exceeds array size of &",
-                                                   latin1("myReadQuestionBank, Leçon = && dépasse le tableau limité à &")),
-                                        {id, CRLF, MaxLessons}));
+                    myErrorBox(fillMask(bankMessage(MsgTooManyLessons), {id, CRLF, MaxLessons}));
                     result = 0;
                     return false;
                 }
@@ -324,9 +310,7 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
                 return true;
             }
             case Kind::Unknown:
-                myErrorBox(fillMask(inLanguage("myReadQuestionBank, unidentified record, line & & &",
-                                               "myReadQuestionBank, enregistrement inconnu, ligne & & &"),
-                                    {lineNo, CRLF, first30(line)}));
+                myErrorBox(fillMask(bankMessage(MsgUnknownRecord), {lineNo, CRLF, first30(line)}));
                 result = 0;
                 return false;
         }
@@ -357,21 +341,11 @@ bool myParseQuestionRecord(const BankModel& model, const std::string& line, std:
 std::string bankStatisticsText(const BankModel& model, const std::string& path, bool simplified) {
     const auto& st = model.ReadStats;
     std::string text = fillMask(
-        inLanguage("Question Bank read = &&From folder &&&Questions Read = &&",
-                   "Banque lue = &&Du dossier &&&Questions lues = &&"),
+        bankOtherText(OtherBankRead),
         {myGetPathPart(path, "N"), CRLF, myGetPathPart(path, "P"), CRLF, CRLF, st[0].Count, CRLF});
     if (simplified) return text;
     text += fillMask(
-        inLanguage("Answers Read = &     (& times 4 = &)&"
-                   "Explanations Read = &&&"
-                   "Longest question      at &    size &&"
-                   "Longest answer        at &    size &&"
-                   "Longest explanation at &    size &",
-                   latin1("Réponses lues = &     (& fois 4 = &)&"
-                          "Explications lues = &&&"
-                          "Plus longue question  : &    longueur &&"
-                          "Plus longue réponse   : &    longueur &&"
-                          "Plus longue explication: &    longueur &")),
+        bankOtherText(OtherBankFigures),
         {st[1].Count, st[0].Count, " " + std::to_string(st[0].Count * 4), CRLF, st[2].Count, CRLF, CRLF,
          fixedWidth(st[0].LongestAt, DesignationWidth), st[0].LongestSize, CRLF,
          fixedWidth(st[1].LongestAt, DesignationWidth), st[1].LongestSize, CRLF,
@@ -382,7 +356,7 @@ std::string bankStatisticsText(const BankModel& model, const std::string& path, 
 std::string missingExplanationsText(const BankModel& model) {
     const auto& st = model.ReadStats;
     if (st[2].Count < 1 || st[0].Count <= st[2].Count) return {};
-    std::string text = inLanguage("Missing explanations ( max 12 )", "Explications manquantes ( max 12 )");
+    std::string text = bankMessage(MsgMissingExplanations);
     text += CRLF;
     int listed = 0;
     for (int q = 1; q <= model.QuestionCount && listed < 12; ++q) {
@@ -395,7 +369,7 @@ std::string missingExplanationsText(const BankModel& model) {
 }
 
 int myReadQuestionBank(BankModel& model, const std::string& path, int mode, std::string& headerTitle) {
-    myShowStatus(inLanguage("Reading Question Bank ", "Lecture de la Banque de Question ") + path);
+    myShowStatus(bankOtherText(OtherReadingBank) + path);
     WaitCursor wait;
 
     // The header pass only learns the title: records before the header go
@@ -415,9 +389,7 @@ int myReadQuestionBank(BankModel& model, const std::string& path, int mode, std:
     std::string bytes;
     int error = 0;
     if (!readFileBytes(path, bytes, error)) {
-        myErrorBox(fillMask(inLanguage("myReadQuestionBank, cannot open file & err=& & & &",
-                                       "myReadQuestionBank, ne peut ouvrir fichier & err=& & & &"),
-                            {CRLF, error, errorText(error), CRLF, path}));
+        myErrorBox(fillMask(bankMessage(MsgBankOpenFailed), {CRLF, error, errorText(error), CRLF, path}));
         return 0;
     }
     toLatin1IfUtf8(bytes);

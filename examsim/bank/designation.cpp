@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "banktexts.h"
 #include "errorbox.h"
 #include "masks.h"
 #include "text.h"
-#include "uicontext.h"
 
 namespace {
 // A field in the number picture "000": at least three digits, zero-filled
@@ -58,9 +58,7 @@ bool myParseQuestionNo(std::string& designation, std::string& topicKey, std::str
         ++dashes;
     }
     if (dashes != 3) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionNo, wrong number of dashes in question designation for &",
-                                       latin1("myParseQuestionNo, nombre de tirets incorrect à &")),
-                            {designation}));
+        myErrorBox(fillMask(bankMessage(MsgDashCount), {designation}));
         return false;
     }
     const std::string_view d(designation);
@@ -79,8 +77,7 @@ bool myParseQuestionNo(std::string& designation, std::string& topicKey, std::str
     // TopicKey and the history log keep 13 characters: a longer designation
     // would be cut there and no longer match itself.
     if (normalised.size() > DesignationWidth) {
-        myErrorBox(fillMask(inLanguage("myParseQuestionNo, question designation & is longer than & characters once written as &",
-                                       latin1("myParseQuestionNo, désignation de question & dépasse & caractères une fois écrite &")),
+        myErrorBox(fillMask(bankMessage(MsgDesignationTooLong),
                             {designation, static_cast<int>(DesignationWidth), normalised}));
         return false;
     }
@@ -116,9 +113,7 @@ void openTopic(BankModel& model, int32_t t, const std::string& topicKey) {
 bool numberAtLeastOne(long long n, const std::string& topicKey, const std::string& numberKey) {
     // Slot 0 does not exist: such a question could never be drawn nor found again.
     if (n >= 1) return true;
-    myErrorBox(fillMask(inLanguage("myRegisterQuestion, QuestionNo = &_-& number within topic must be 1 to &",
-                                   latin1("myRegisterQuestion, QuestionNo = &_-& le numéro dans le sujet doit être de 1 à &")),
-                        {topicKey, numberKey, MaxPerTopic}));
+    myErrorBox(fillMask(bankMessage(MsgNumberBelowOne), {topicKey, numberKey, MaxPerTopic}));
     return false;
 }
 
@@ -126,22 +121,16 @@ bool numberAtLeastOne(long long n, const std::string& topicKey, const std::strin
 bool fileInSlot(BankModel& model, int32_t found, long long n, const std::string& topicKey, const std::string& numberKey,
                 int32_t questionIndex, uint8_t lesson, int32_t& topicNo, int32_t& slotNo) {
     if (found == 0) {
-        myErrorBox(fillMask(inLanguage("myRegisterQuestion, TopicNo = && exceeds array size of &",
-                                       latin1("myRegisterQuestion, TopicNo = && dépasse le tableau limité à &")),
-                            {topicKey, CRLF, MaxTopics}));
+        myErrorBox(fillMask(bankMessage(MsgTooManyTopics), {topicKey, CRLF, MaxTopics}));
         return false;
     }
     if (n > MaxPerTopic) {
-        myErrorBox(fillMask(inLanguage("myRegisterQuestion, TopicNo = && NbrWithinTopic & exceeds array size of &",
-                                       latin1("myRegisterQuestion, TopicNo = && NbrWithinTopic & dépasse le tableau limité à &")),
-                            {topicKey, CRLF, n, MaxPerTopic}));
+        myErrorBox(fillMask(bankMessage(MsgTooManyInTopic), {topicKey, CRLF, n, MaxPerTopic}));
         return false;
     }
     QuestionSlot& slot = model.Topics[found].Question[n];
     if (slot.QuestionIndex != 0) {
-        myErrorBox(fillMask(inLanguage("myRegisterQuestion, QuestionNo = &_-& is a DUPLICATE question",
-                                       latin1("myRegisterQuestion, QuestionNo = &_-& est un numéro trouvé en double")),
-                            {topicKey, numberKey}));
+        myErrorBox(fillMask(bankMessage(MsgDuplicateQuestion), {topicKey, numberKey}));
         return false;
     }
     slot.NbrWithinTopic.assign(numberKey, 0, NbrWithinTopicWidth);

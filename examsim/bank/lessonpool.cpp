@@ -1,10 +1,10 @@
 #include "lessonpool.h"
 
 #include "bankports.h"
+#include "banktexts.h"
 #include "errorbox.h"
 #include "masks.h"
 #include "text.h"
-#include "uicontext.h"
 
 namespace {
 void setMenuCheck(BankModel& model, bool checked) {
@@ -15,8 +15,7 @@ void setMenuCheck(BankModel& model, bool checked) {
 
 bool lessonDialogMayOpen(const BankModel& model) {
     if (model.LessonCount > 0) return true;
-    myErrorBox(inLanguage("No Question Bank selected yet  or  Question Bank not broken down by lessons.",
-                          latin1("Aucune Banque n'a été choisie  ou  celle-ci n'est pas séparée en leçons.")));
+    myErrorBox(bankMessage(MsgNoLessons));
     return false;
 }
 
@@ -41,15 +40,12 @@ PoolFigures myPoolFigures(const BankModel& model) {
 }
 
 std::string poolLabelText(const PoolFigures& pool) {
-    return fillMask(inLanguage("Lessons selected = &,  Topics targeted = &,  Questions available in pool = &",
-                               latin1("Leçons choisies = &,  Sujets visés = &,  Questions disponibles en banque = &")),
-                    {pool.LessonsSelected, pool.TopicsTargeted, pool.QuestionsAvailable});
+    return fillMask(bankCaption(CaptionPoolFigures), {pool.LessonsSelected, pool.TopicsTargeted, pool.QuestionsAvailable});
 }
 
 std::vector<std::string> sizeListTexts(const PoolFigures& pool) {
     std::vector<std::string> items;
-    const std::string topicItem = inLanguage("& Topic(s) at & question(s) each = maximum & question(s)",
-                                             latin1("& Sujet(s) à & question(s) chaque = maximum & question(s)"));
+    const std::string& topicItem = bankOtherText(OtherTopicSizeItem);
     for (int k = 1; k <= MaxPerTopic; ++k) {
         const int total = k * pool.TopicsTargeted;
         if (total > LessonExamMaximum || pool.QuestionsAvailable <= total) break;
@@ -94,10 +90,7 @@ LessonOutcome myUseLessonSelection(BankModel& model, const std::vector<std::stri
     long long perTopic = 0;
     if (currentText.find('=') == std::string::npos) {
         if (leadingNumber(trimSpaces(replaceAll(currentText, "question(s)", ""))) == 0) {
-            myErrorBox(inLanguage(std::string("In order to limit question selection to certain Topics,") + CRLF +
-                                      "use check boxes to choose certain Lessons.",
-                                  latin1("Pour limiter la sélection de questions à certains Sujets,") + CRLF +
-                                      "cochez des cases pour choisir des Leçons"));
+            myErrorBox(bankMessage(MsgChooseLessons));
             return outcome;
         }
         perTopic = MaxPerTopic;  // the whole pool: every question of each topic

@@ -1,5 +1,6 @@
 #include "uitexts.h"
 
+#include "banktexts.h"
 #include "sessiontexts.h"
 #include "text.h"
 #include "uicontext.h"
@@ -38,10 +39,10 @@ struct IdEntry {
     const char* french;
 };
 
-// Captions owned by the session (figures, status sentence) come from its
-// own texts, so that the two never drift apart.
+// Captions owned by the session (figures, status sentence) and by the bank
+// core (bank prompt, lesson pool figures) come from their own texts, so that
+// the copies never drift apart.
 const IdEntry kCaptions[] = {
-    {2000, "-- Please select a bank --", "-- SVP choisir une banque --"},
     {2001,
      "New, Missed, Known Answers|Totally random (no history)|Missed, New, Known Answers|New only|"
      "Missed only",
@@ -74,8 +75,6 @@ const IdEntry kCaptions[] = {
     {2033, "Good", "Bonnes"},
     {2034, "Incorrect", "Incorrectes"},
     {2035, "Don't know", "Ne Sais Pas"},
-    {2036, "Lessons selected = &,  Topics targeted = &,  Questions available in pool = &",
-     "Leçons choisies = &,  Sujets visés = &,  Questions disponibles en banque = &"},
     {2037,
      "This area, a button, displays an Explanation once a question has been marked." NL
      " Press the button if you would like to copy the Explanation to the Windows clipboard.",
@@ -128,62 +127,13 @@ const IdEntry kToolTips[] = {
 };
 
 const IdEntry kMessages[] = {
-    {2, "Please select a Question bank first.", "SVP d'abord choisir une Banque de Questions."},
-    {3, "myReadQuestionBank, cannot open file & err=& & & &",
-     "myReadQuestionBank, ne peut ouvrir fichier & err=& & & &"},
-    {4, "myReadQuestionBank, failed at &...& previous question seems to miss answer(s)",
-     "myReadQuestionBank, faute signalée à &...& réponses à la question PRÉCÉDENTE semblent "
-     "manquantes"},
-    {5, "myReadQuestionBank, failed at &...& exceeds array size of &",
-     "myReadQuestionBank, faute signalée à &...& tableau limité à &"},
-    {6, "myReadQuestionBank, invalid question at &...", "myReadQuestionBank, question invalide à &..."},
-    {7, "myReadQuestionBank, Lesson = && exceeds array size of &",
-     "myReadQuestionBank, Leçon = && dépasse le tableau limité à &"},
-    {8, "myReadQuestionBank, unidentified record, line & & &",
-     "myReadQuestionBank, enregistrement inconnu, ligne & & &"},
-    {9, "Missing explanations ( max 12 )", "Explications manquantes ( max 12 )"},
-    {10, "No Question Bank selected yet  or  Question Bank not broken down by lessons.",
-     "Aucune Banque n'a été choisie  ou  celle-ci n'est pas séparée en leçons."},
-    {11,
-     "In order to limit question selection to certain Topics," NL
-     "use check boxes to choose certain Lessons.",
-     "Pour limiter la sélection de questions à certains Sujets," NL
-     "cochez des cases pour choisir des Leçons"},
     {12, "myFindFiles, number of files exceeds & (&)", "myFindFiles, nombre de fichiers excede & (&)"},
-    {13, "myParseQuestionRecord, invalid question designation at &...",
-     "myParseQuestionRecord, question mal numérotée à &..."},
-    {14, "myParseQuestionRecord, expected answer too long at &...",
-     "myParseQuestionRecord, réponse attendue trop longue à &..."},
-    {15, "myParseQuestionRecord, expected answer unacceptable at &...",
-     "myParseQuestionRecord, réponse attendue inacceptable à &..."},
-    {16, "myParseQuestionRecord, expected answer seems misplaced at &...",
-     "myParseQuestionRecord, réponse attendue semble mal positionnée à &..."},
-    {17, "myParseQuestionNo, wrong number of dashes in question designation for &",
-     "myParseQuestionNo, nombre de tirets incorrect à &"},
-    {18, "myRegisterQuestion, TopicNo = && exceeds array size of &",
-     "myRegisterQuestion, TopicNo = && dépasse le tableau limité à &"},
-    {19, "myRegisterQuestion, TopicNo = && NbrWithinTopic & exceeds array size of &",
-     "myRegisterQuestion, TopicNo = && NbrWithinTopic & dépasse le tableau limité à &"},
-    {20, "myRegisterQuestion, QuestionNo = &_-& is a DUPLICATE question",
-     "myRegisterQuestion, QuestionNo = &_-& est un numéro trouvé en double"},
     {28, "Error on SystemParametersInfo, ncm.cbSize = &",
      "Error on SystemParametersInfo, ncm.cbSize = &"},
 };
 
 const IdEntry kOthers[] = {
-    {1, "Reading Question Bank ", "Lecture de la Banque de Question "},
-    {2, "Question Bank read = &&From folder &&&Questions Read = &&",
-     "Banque lue = &&Du dossier &&&Questions lues = &&"},
-    {3,
-     "Answers Read = &     (& times 4 = &)&Explanations Read = &&&"
-     "Longest question      at &    size &&Longest answer        at &    size &&"
-     "Longest explanation at &    size &",
-     "Réponses lues = &     (& fois 4 = &)&Explications lues = &&&"
-     "Plus longue question  : &    longueur &&Plus longue réponse   : &    longueur &&"
-     "Plus longue explication: &    longueur &"},
     {9, " - Selection", " - Sélection"},
-    {11, "& Topic(s) at & question(s) each = maximum & question(s)",
-     "& Sujet(s) à & question(s) chaque = maximum & question(s)"},
     {12, " - Help| - About", " - Aide| - À propos"},
     {13, " - Error Message", " - Message d'erreur"},
     {15,
@@ -327,18 +277,6 @@ std::string paragraphs(const char* const (&parts)[N]) {
     return text;
 }
 
-std::string noBankEnglish() {
-    return "Program needs access to a question bank. The bank must be in the folder where the "
-           "program is launched." NL
-           "Please ensure a \"Questions_*.txt\" file is saved in the same directory as the program.";
-}
-std::string noBankFrench() {
-    return latin1("Le programme doit pouvoir accéder à une banque de questions. Celle-ci doit se "
-                  "trouver dans le même dossier que le programme." NL
-                  "SVP copier un fichier \"Questions_*.txt\" au répertoire où se trouve le "
-                  "programme.");
-}
-
 #undef NL
 
 }  // namespace
@@ -363,6 +301,13 @@ void myFillTexts(UiTexts& t) {
             t.Messages[lang][e.number] = sessionTextIn(e.text, lang);
         for (const SessionEntry& e : kSessionOthers)
             t.Others[lang][e.number] = sessionTextIn(e.text, lang);
+        for (int n = 1; n <= MessageCount; ++n)
+            if (const std::string& text = bankMessageIn(n, lang); !text.empty()) t.Messages[lang][n] = text;
+        for (int n = 1; n <= OtherTextCount; ++n)
+            if (const std::string& text = bankOtherTextIn(n, lang); !text.empty()) t.Others[lang][n] = text;
+        for (int id = FirstCaptionId; id <= LastCaptionId; ++id)
+            if (const std::string& text = bankCaptionIn(id, lang); !text.empty())
+                t.Captions[lang][id - FirstCaptionId] = text;
     }
     for (const IdEntry& e : kToolTips) {
         t.ToolTips[0][e.id - FirstTipId] = latin1(e.english);
@@ -378,9 +323,6 @@ void myFillTexts(UiTexts& t) {
     }
 
     // Messages holding both languages: the column decides which comes first.
-    const std::string en1 = noBankEnglish(), fr1 = noBankFrench();
-    t.Messages[0][MsgNoBank] = en1 + CRLF + fr1;
-    t.Messages[1][MsgNoBank] = fr1 + CRLF + en1;
     const std::string fr27 = latin1("Spécifiez la police de caractères comme suit \"/F=nom_police,taille\"");
     t.Messages[0][MsgFontSwitch] = "Specify font as \"/F=font_name,point_size\"" + std::string(CRLF) + fr27;
     t.Messages[1][MsgFontSwitch] = fr27 + CRLF + "Specify font as \"/F=font_name,pointsize\"";

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "banktexts.h"
 #include "tooltips.h"
 
 inline constexpr int FirstCaptionId = 2000;
@@ -18,10 +19,9 @@ inline constexpr int OtherTextCount = 17;
 inline constexpr int MenuCount = 3;      // File, Tools, Help
 inline constexpr int MenuItemCount = 7;  // item 0 is the menu's title
 
-// Message and other-text numbers the window itself uses.
+// Message and other-text numbers the window itself uses (the bank core's
+// own, MsgNoBank and the like, come with banktexts.h).
 enum UiMessage : int {
-    MsgNoBank = 1,
-    MsgSelectBankFirst = 2,
     MsgEmptyExam = 25,
     MsgMarkNotArmed = 26,
     MsgFontSwitch = 27,
