@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "bankports.h"
+#include "consoleports.h"
 #include "bankreader.h"
 #include "errorbox.h"
 #include "importedbank.h"
@@ -12,9 +13,6 @@
 
 namespace {
 
-void print(std::FILE* to, const std::string& text) {
-    std::fputs((toUtf8(replaceAll(text, "\r\n", "\n")) + "\n").c_str(), to);
-}
 
 // The name becomes part of two file names in the program's folder.
 bool validName(const std::string& name) {
@@ -50,7 +48,7 @@ bool readBack(const std::string& path, std::FILE* out) {
     BankModel model;
     std::string unused;
     if (!myReadQuestionBank(model, path, FullRead, unused)) return false;
-    print(out, fillMask(inLanguage("&: \"&\", & questions in & topics, & lessons",
+    printBoxText(out, fillMask(inLanguage("&: \"&\", & questions in & topics, & lessons",
                                    latin1("& : « & », & questions dans & sujets, & leçons")),
                         {path, model.CurrentBankTitle, model.QuestionCount, model.TopicCount, model.LessonCount}));
     return true;
@@ -65,18 +63,12 @@ int runImportTool(const std::vector<std::string>& args, int language, std::FILE*
         return 2;
     }
 
-    const int savedLanguage = uiContext().InterfaceLanguage;
-    const ErrorBoxPort savedErrors = errorBoxPort();
-    const BankPorts savedPorts = bankPorts();
-    uiContext().InterfaceLanguage = language;
-    errorBoxPort().windowBox = nullptr;
-    errorBoxPort().systemBox = [err](const std::string&, const std::string& text) { print(err, text); };
-    bankPorts() = BankPorts{};
+    ConsolePorts console(language, err);
 
     int code = 1;
     std::array<std::string, 2> paths;
     if (!parsed.name.empty() && !validName(parsed.name)) {
-        print(err, fillMask(inLanguage("ulvorane-bank import, NAME & may hold only letters, digits, -, __ and .",
+        printBoxText(err, fillMask(inLanguage("ulvorane-bank import, NAME & may hold only letters, digits, -, __ and .",
                                        latin1("ulvorane-bank import, le NOM & ne peut contenir que lettres, "
                                               "chiffres, -, __ et .")),
                             {latin1(parsed.name)}));
@@ -85,8 +77,5 @@ int runImportTool(const std::vector<std::string>& args, int language, std::FILE*
         code = 0;
     }
 
-    bankPorts() = savedPorts;
-    errorBoxPort() = savedErrors;
-    uiContext().InterfaceLanguage = savedLanguage;
     return code;
 }

@@ -2,6 +2,7 @@
 
 #include "bankdump.h"
 #include "bankports.h"
+#include "consoleports.h"
 #include "bankreader.h"
 #include "errorbox.h"
 #include "importcli.h"
@@ -15,12 +16,6 @@ const char* const Usage =
     "       ulvorane-bank [--lang fr] dump FILE CHOICE    (CHOICE 1, 2, 2B, 3, 4 or 5; writes Temp.txt beside FILE)\n"
     "       ulvorane-bank [--lang fr] import FILE [--out FOLDER] [--name NAME]\n";
 
-// Box texts carry CR LF and Latin-1; a terminal wants LF and UTF-8.
-void print(std::FILE* to, const std::string& text) {
-    std::string shown = toUtf8(replaceAll(text, "\r\n", "\n"));
-    std::fputs(shown.c_str(), to);
-    std::fputc('\n', to);
-}
 
 }  // namespace
 
@@ -42,18 +37,12 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
         return 2;
     }
 
-    const int savedLanguage = uiContext().InterfaceLanguage;
-    const ErrorBoxPort savedErrors = errorBoxPort();
-    const BankPorts savedPorts = bankPorts();
-    uiContext().InterfaceLanguage = language;
-    errorBoxPort().windowBox = nullptr;
-    errorBoxPort().systemBox = [err](const std::string&, const std::string& text) { print(err, text); };
-    bankPorts() = BankPorts{};
+    ConsolePorts console(language, err);
     if (check) {
-        bankPorts().informationBox = [out](const std::string&, const std::string& text) { print(out, text); };
+        bankPorts().informationBox = [out](const std::string&, const std::string& text) { printBoxText(out, text); };
         bankPorts().plainBox = [out](const std::string& text) {
             std::fputc('\n', out);
-            print(out, text);
+            printBoxText(out, text);
         };
     }
 
@@ -64,21 +53,18 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
         if (check) {
             code = 0;
         } else if (upperCase(rest[2]) == "6") {
-            print(err, inLanguage("Choice 6 writes the program's help texts: use the Tools menu of Ulvorane.",
+            printBoxText(err, inLanguage("Choice 6 writes the program's help texts: use the Tools menu of Ulvorane.",
                                   latin1("Le choix 6 écrit les textes d'aide du programme: utilisez le menu Outils d'Ulvorane.")));
         } else if (myDumpBank(model, myGetPathPart(rest[1], "P"), rest[2], "", "")) {
-            print(out, myGetPathPart(rest[1], "P") + "Temp.txt");
+            printBoxText(out, myGetPathPart(rest[1], "P") + "Temp.txt");
             code = 0;
         } else if (errorBoxPort().systemBox) {
             // myDumpBank reports file failures itself; an unknown choice is silent there.
             const std::string choice = upperCase(rest[2]);
             if (choice != "1" && choice != "2" && choice != "2B" && choice != "3" && choice != "4" && choice != "5")
-                print(err, dumpPrompt());
+                printBoxText(err, dumpPrompt());
         }
     }
 
-    bankPorts() = savedPorts;
-    errorBoxPort() = savedErrors;
-    uiContext().InterfaceLanguage = savedLanguage;
     return code;
 }
