@@ -26,9 +26,9 @@ struct Puzzle {
         tables.DiagramCount = 1;
         Diagram& d = tables.Diagrams[1];
         d.Name = fixedWidth("Test", 40);
-        for (const TileSpec& spec : tiles) {
+        for (const TileSpec& given : tiles) {
             Tile& tile = tables.Tiles[1][++d.TileCount];
-            std::string pos = spec.position;
+            std::string pos = given.position;
             if (pos.size() == 2 && pos[0] >= 'A' && pos[0] <= 'C' && pos[1] >= '1' && pos[1] <= '9') {
                 tile.Row = pos[0] - 64;
                 tile.Column = pos[1] - '0';
@@ -36,7 +36,7 @@ struct Puzzle {
                 d.ColumnMask |= 1u << (tile.Column - 1);
             }
             tile.Kind = fixedWidth("BOX", 6);
-            tile.Label = fixedWidth(spec.label, 45);
+            tile.Label = fixedWidth(given.label, 45);
         }
         files.SelectedDiagram = 1;
         files.LoadedFile = 1;
@@ -80,9 +80,9 @@ class Centring : public testing::TestWithParam<CentringCase> {};
 
 TEST_P(Centring, SetUpShiftsTheDiagramToTheBottomRowAndTheMiddleColumns) {
     const CentringCase& c = GetParam();
-    std::vector<TileSpec> specs;
-    for (const char* p : c.positions) specs.push_back({p});
-    Puzzle pz(specs, {}, c.centre);
+    std::vector<TileSpec> layout;
+    for (const char* p : c.positions) layout.push_back({p});
+    Puzzle pz(layout, {}, c.centre);
     std::set<int32_t> expected;
     for (size_t i = 0; i < c.targets.size(); ++i) {
         EXPECT_EQ(pz.tile(static_cast<int32_t>(i + 1)).TargetCell, cellAt(c.targets[i]))

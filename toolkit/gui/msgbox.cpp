@@ -298,9 +298,9 @@ std::unique_ptr<MsgBoxDialog> buildMsgBox(QWidget* owner, const std::string& tex
     MsgBoxDialog* dialog = box.get();
     for (int k = 0; k < count; ++k) {
         const int index = set[size_t(k)];
-        const MsgBoxButton& spec = msgBoxButtons()[size_t(index)];
+        const MsgBoxButton& kind = msgBoxButtons()[size_t(index)];
         auto* button = new QPushButton(toQString(captions[size_t(index)]), dialog);
-        setControlId(button, spec.id);
+        setControlId(button, kind.id);
         button->setGeometry(firstX + k * (bw + gap), buttonY, bw, bh);
         if (k == defaultPosition) {
             button->setDefault(true);
@@ -310,7 +310,7 @@ std::unique_ptr<MsgBoxDialog> buildMsgBox(QWidget* owner, const std::string& tex
             QObject::connect(button, &QPushButton::clicked, dialog, &MsgBoxDialog::requestHelp);
         else
             QObject::connect(button, &QPushButton::clicked, dialog,
-                             [dialog, result = spec.result] { dialog->done(result); });
+                             [dialog, result = kind.result] { dialog->done(result); });
     }
 
     // The layout above is the desktop's outer size; the widget's own size is
