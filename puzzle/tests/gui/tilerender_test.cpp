@@ -108,7 +108,9 @@ TEST_P(StubStops, StubReachesTheOutline) {
     const int n = std::max(std::abs(step.x()), std::abs(step.y()));
     for (int i = 1; i < n; ++i) {
         const QPoint p = stubs[0].Start + step * i / n;
-        if (image.valid(p)) EXPECT_TRUE(isLine(image, p.x(), p.y())) << p.x() << "," << p.y();
+        if (image.valid(p)) {
+            EXPECT_TRUE(isLine(image, p.x(), p.y())) << p.x() << "," << p.y();
+        }
     }
 }
 
