@@ -48,8 +48,7 @@ std::string puzzleMessage(int number) {
                                           "se trouve le programme."));
     }
     case 5:
-        return inLanguage("myFindFiles, number of files exceeds & (&)",
-                          "myFindFiles, nombre de fichiers excede & (&)");
+        return findFilesOverflowMask(uiContext().InterfaceLanguage);
     case 6:
         return inLanguage("myReadQuestionBank, cannot open file & err=& &",
                           "myReadQuestionBank, ne peut ouvrir fichier & err=& &");

@@ -11,6 +11,11 @@
 
 namespace fs = std::filesystem;
 
+std::string findFilesOverflowMask(int language) {
+    return language == 1 ? "myFindFiles, nombre de fichiers excede & (&)"
+                         : "myFindFiles, number of files exceeds & (&)";
+}
+
 std::string joinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     if (folder.back() == '/') return folder + name;
@@ -69,8 +74,7 @@ std::vector<FoundFile> myFindFiles(const std::string& folder, const std::string&
     std::vector<FoundFile> found;
     for (const std::string& name : names) {
         if (static_cast<int64_t>(found.size()) >= maxEntries) {
-            myErrorBox(fillMask(inLanguage("myFindFiles, number of files exceeds & (&)",
-                                           "myFindFiles, nombre de fichiers excede & (&)"),
+            myErrorBox(fillMask(findFilesOverflowMask(uiContext().InterfaceLanguage),
                                 {std::to_string(maxEntries), name}));
             break;
         }

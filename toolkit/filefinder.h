@@ -40,5 +40,9 @@ int myFindFiles(const std::string& folder, const std::string& pattern, std::vect
 std::string finderLabel(const std::string& name, const std::string& prefix,
                         const std::string& suffix);
 
+// The mask of the too-many-files message in a language (0 English, 1
+// French); both programs' text tables list it under their own number.
+std::string findFilesOverflowMask(int language);
+
 // Joins a folder and a file name with "/".
 std::string joinPath(const std::string& folder, const std::string& name);

@@ -1,6 +1,7 @@
 #include "uitexts.h"
 
 #include "banktexts.h"
+#include "filefinder.h"
 #include "sessiontexts.h"
 #include "text.h"
 #include "uicontext.h"
@@ -127,7 +128,6 @@ const IdEntry kToolTips[] = {
 };
 
 const IdEntry kMessages[] = {
-    {12, "myFindFiles, number of files exceeds & (&)", "myFindFiles, nombre de fichiers excede & (&)"},
     {28, "Error on SystemParametersInfo, ncm.cbSize = &",
      "Error on SystemParametersInfo, ncm.cbSize = &"},
 };
@@ -317,6 +317,7 @@ void myFillTexts(UiTexts& t) {
         t.Messages[0][e.id] = latin1(e.english);
         t.Messages[1][e.id] = latin1(e.french);
     }
+    for (int lang = 0; lang < 2; ++lang) t.Messages[lang][12] = findFilesOverflowMask(lang);
     for (const IdEntry& e : kOthers) {
         t.Others[0][e.id] = latin1(e.english);
         t.Others[1][e.id] = latin1(e.french);
