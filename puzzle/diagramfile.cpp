@@ -89,11 +89,9 @@ std::string trimRecordLine(const std::string& line) {
     return trimRightSpaces(line.substr(b));
 }
 
+// Fields are trimmed as the record line was.
 std::string tileField(const std::vector<std::string>& fields, size_t i) {
-    if (i >= fields.size()) return std::string();
-    std::string f = trimRightSpaces(fields[i]);
-    size_t b = f.find_first_not_of(" \t");
-    return b == std::string::npos ? std::string() : f.substr(b);
+    return i < fields.size() ? trimRecordLine(fields[i]) : std::string();
 }
 
 void note(std::vector<ReadNote>* notes, int32_t line, std::string text) {
