@@ -34,11 +34,7 @@ protected:
     LogFaults() : errors(GetParam().language) {
         fillBank(bank, {{"B-001-001-001", '2', 0}, {"B-001-002-001", '3', 0}, {"B-002-001-001", '1', 0}},
                  {});
-        session.ProgramFolder = dir.path();
-        session.LogFilePath = dir.file("Ulvorane_Log.txt");
-        session.Catalogue.Titles = {"", fixedWidth("Basic Test Bank", BankTitleWidth)};
-        view.attach(session.View);
-        clock.attach(session.Clock);
+        attachSession(session, dir.path(), view, clock);
     }
 
     // One whole exam, "As you go", then what the window does before its next step.

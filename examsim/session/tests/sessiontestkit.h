@@ -143,6 +143,18 @@ struct ManualClock {
     }
 };
 
+// A session as the exam tests run it: program folder and log in `folder`,
+// the bank titled `title` first in the catalogue, shown in the view and
+// timed by the clock.
+inline void attachSession(ExamSession& session, const std::string& folder, RecordingView& view,
+                          ManualClock& clock, const std::string& title = "Basic Test Bank") {
+    session.ProgramFolder = folder;
+    session.LogFilePath = folder + "/Ulvorane_Log.txt";
+    session.Catalogue.Titles = {"", fixedWidth(title, BankTitleWidth)};
+    view.attach(session.View);
+    clock.attach(session.Clock);
+}
+
 inline std::string times(int n, const std::string& s) {
     std::string out;
     for (int i = 0; i < n; ++i) out += s;
