@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QFontMetrics>
 #include <QInputMethod>
 
 #include "commandline.h"
@@ -55,11 +54,7 @@ std::unique_ptr<PuzzleWindow> startPuzzle(const std::string& arguments,
     }
     files.TileFontName = switches.TileFontName.empty() ? face : switches.TileFontName;
 
-    // The reader measures label lines with the tile face as it really draws.
-    fontMetricsPort().textWidth = [](const std::string& fontFace, int size, bool bold,
-                                     const std::string& text) {
-        return QFontMetrics(puzzleFont(fontFace, size, bold)).horizontalAdvance(toQString(text));
-    };
+    measureLabelsWithTileFonts();
 
     if (!findDiagramFiles(files)) {
         myErrorBox(startupMessage(4));

@@ -273,6 +273,13 @@ QFont puzzleFont(const std::string& face, int points, bool bold) {
     return font;
 }
 
+void measureLabelsWithTileFonts() {
+    fontMetricsPort().textWidth = [](const std::string& face, int size, bool bold,
+                                     const std::string& text) {
+        return QFontMetrics(puzzleFont(face, size, bold)).horizontalAdvance(toQString(text));
+    };
+}
+
 int fitTileFontPoints(const std::string& face, const std::string& widestLine, int tileWidth) {
     const QString line = toQString(trimSpaces(widestLine));
     for (int points : TileFontSizes)

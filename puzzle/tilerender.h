@@ -29,6 +29,10 @@ double screenDpi();
 // A bold or regular font of the face at a point size, as the puzzle makes them.
 QFont puzzleFont(const std::string& face, int points, bool bold);
 
+// Has the diagram reader measure label lines with the tile face as it is
+// really drawn.
+void measureLabelsWithTileFonts();
+
 // Bold sizes tried for the tile text, largest first; the first whose widest
 // line fits in 0.88 of the tile width stays (the last one when none fits).
 inline constexpr int TileFontSizes[] = {20, 18, 16, 14, 12, 11, 10, 9, 8};

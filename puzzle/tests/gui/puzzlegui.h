@@ -20,19 +20,12 @@
 
 inline const char* TestFace = "DejaVu Sans";
 
-inline void useRealFontMetrics() {
-    fontMetricsPort().textWidth = [](const std::string& face, int size, bool bold,
-                                     const std::string& text) {
-        return QFontMetrics(puzzleFont(face, size, bold)).horizontalAdvance(toQString(text));
-    };
-}
-
 // A window over the diagram files of folder, shown, with its first queued
 // work (reading a lone file, setting up a lone diagram) done.
 inline std::unique_ptr<PuzzleWindow> openPuzzle(const std::string& folder, int language = 0) {
     uiContext().ProgramName = "Ostrilon";
     uiContext().InterfaceLanguage = language;
-    useRealFontMetrics();
+    measureLabelsWithTileFonts();
     PuzzleFiles files;
     files.ProgramFolder = folder;
     files.TileFontName = TestFace;
