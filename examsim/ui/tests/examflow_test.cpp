@@ -73,13 +73,6 @@ void expectChoicesEnabled(Started& s, bool on, const char* when) {
     for (int id : {2008, 2009, 2010, 2011, 2004, 2005, 2007}) EXPECT_TRUE(enabled(s, id)) << id << " " << when;
 }
 
-std::string readFile(const std::string& path) {
-    std::string bytes;
-    int error = 0;
-    readFileBytes(path, bytes, error);
-    return bytes;
-}
-
 // The logging thread hands its result back through the window's events.
 void waitForLogging(Started& s) {
     for (int i = 0; i < 100 && s.program.Session.Logging.pending(); ++i) settle(10);
@@ -197,11 +190,11 @@ TEST_P(WholeExam, TakenThroughTheWindow) {
     }
 
     waitForLogging(s);
-    const std::string log = readFile(s.folder().file("Ulvorane_Log.txt"));
+    const std::string log = fileBytes(s.folder().file("Ulvorane_Log.txt"));
     EXPECT_NE(log.find("Tiny bank"), std::string::npos) << log;
     EXPECT_NE(log.find("2024/03/05 10:20"), std::string::npos) << log;
     ASSERT_FALSE(exam.MissedReportName.empty());
-    const std::string report = readFile(s.folder().file(exam.MissedReportName));
+    const std::string report = fileBytes(s.folder().file(exam.MissedReportName));
     EXPECT_NE(report.find("Answer is"), std::string::npos) << report;
     EXPECT_TRUE(s.errors().size() == 1u) << s.errors().back().text;
 
@@ -387,7 +380,7 @@ TEST_P(QuitDuringExam, AsksThenClosesOrStays) {
     EXPECT_EQ(exam.MarkResults.substr(0, 4), c.stage == StageAllAnswered ? "1111" : "-000");
     // Closed only once the session was written.
     EXPECT_FALSE(s.program.Session.Logging.pending());
-    EXPECT_NE(readFile(s.folder().file("Ulvorane_Log.txt")).find("Tiny bank"), std::string::npos);
+    EXPECT_NE(fileBytes(s.folder().file("Ulvorane_Log.txt")).find("Tiny bank"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(

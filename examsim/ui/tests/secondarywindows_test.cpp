@@ -297,9 +297,7 @@ TEST_P(DumpUtility, AsksThenWritesTempTxt) {
     const std::string temp = s.folder().file("Temp.txt");
     ASSERT_EQ(std::filesystem::exists(temp), c.written);
     if (!c.written) return;
-    std::string bytes;
-    int error = 0;
-    readFileBytes(temp, bytes, error);
+    const std::string bytes = fileBytes(temp);
     // English help, a line break, French help.
     EXPECT_EQ(bytes, longTextIn(1, 0) + "\r\n" + longTextIn(1, 1) + "\r\n");
 }

@@ -23,6 +23,14 @@
 inline const char* const English = "Questions_Basic-English.txt";
 inline const char* const French = "Questions_Base-Francais.txt";
 
+// The bytes of a file, "" when it cannot be read.
+inline std::string fileBytes(const std::string& path) {
+    std::string bytes;
+    int error = 0;
+    readFileBytes(path, bytes, error);
+    return bytes;
+}
+
 inline std::string logLine(const std::string& title, const std::string& settings) {
     return "~ " + title + " ~ 2014/04/25 14:30 ~ 80% ~  0=unans ~   3 Qstns ~  1=Mode ~ 64=Stage ~  "
            "1=ok~  1=wrg~  1=dk~ Elapsed 00:01:00 ~ " + settings + " ~\r\n";
@@ -41,12 +49,8 @@ struct FolderSetup {
 class Started {
 public:
     explicit Started(const FolderSetup& setup) : errors_(0) {
-        for (const char* bank : setup.banks) {
-            std::string bytes;
-            int error = 0;
-            readFileBytes(std::string(SAMPLES_DIR) + "/" + bank, bytes, error);
-            folder_.write(bank, bytes);
-        }
+        for (const char* bank : setup.banks)
+            folder_.write(bank, fileBytes(std::string(SAMPLES_DIR) + "/" + bank));
         if (!setup.log.empty()) folder_.write("Ulvorane_Log.txt", setup.log);
         for (const auto& [name, bytes] : setup.files) folder_.write(name, bytes);
         myReadStartupChoices(program, {setup.arguments, folder_.path(), setup.locale});
