@@ -7,13 +7,6 @@
 
 namespace {
 
-std::string fileBytes(const std::string& path) {
-    std::string bytes;
-    int error = 0;
-    readFileBytes(path, bytes, error);
-    return bytes;
-}
-
 // Two topics listed out of designation order; the second question lacks an explanation.
 const std::vector<std::string> LetterBank = {
     "^Letters^^^A)",

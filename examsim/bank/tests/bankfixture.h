@@ -33,6 +33,14 @@ private:
     BankPorts saved_;
 };
 
+// The bytes of a file, "" when it cannot be read.
+inline std::string fileBytes(const std::string& path) {
+    std::string bytes;
+    int error = 0;
+    readFileBytes(path, bytes, error);
+    return bytes;
+}
+
 // Lines joined with CR LF, each ended by one.
 inline std::string crlf(const std::vector<std::string>& lines) {
     std::string out;
