@@ -82,7 +82,8 @@ BENCHMARK(PlainLineRead)->Unit(benchmark::kMillisecond);
 void HistoryPass0(benchmark::State& state) {
     for (auto _ : state) {
         HistoryCatalogue catalogue;
-        catalogue.Titles = {"", fixedWidth("Advanced Benchmark Bank", 25), fixedWidth("Basic Benchmark Bank", 25)};
+        catalogue.Titles = {"", fixedWidth("Advanced Benchmark Bank", BankTitleWidth),
+                            fixedWidth("Basic Benchmark Bank", BankTitleWidth)};
         HistorySettings settings;
         std::string last;
         myReadHistoryFile(logPath(), 0, 0, "", last, catalogue, settings, nullptr);
@@ -98,7 +99,8 @@ void HistoryPass1(benchmark::State& state) {
         HistoryCatalogue unused;
         HistorySettings settings;
         std::string last;
-        myReadHistoryFile(logPath(), 1, 0, fixedWidth("Basic Benchmark Bank", 25), last, unused, settings, &bank);
+        myReadHistoryFile(logPath(), 1, 0, fixedWidth("Basic Benchmark Bank", BankTitleWidth), last, unused,
+                          settings, &bank);
         benchmark::DoNotOptimize(bank.Topics[1].Question[1].Stats[0]);
     }
 }
