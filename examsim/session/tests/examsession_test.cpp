@@ -26,11 +26,7 @@ protected:
                  {{"B-001-001-001", '2', 2}, {"B-001-002-001", '3', 1}, {"B-002-001-001", '1', 2}},
                  {{"L02", "Theory"}, {"L01", "Rules"}});
         mySortList(bank.LessonIndex, bank.LessonCount, 'L', bank);
-        session.ProgramFolder = dir.path();
-        session.LogFilePath = dir.file("Ulvorane_Log.txt");
-        session.Catalogue.Titles = {"", fixedWidth("Basic Test Bank", BankTitleWidth)};
-        view.attach(session.View);
-        clock.attach(session.Clock);
+        attachSession(session, dir.path(), view, clock);
     }
 
     void click(int answer, int afterSeconds = 1) {
