@@ -8,6 +8,7 @@
 
 #include "bankmodel.h"
 #include "examsession.h"
+#include "masks.h"
 #include "text.h"
 
 struct TestQuestion {
@@ -59,13 +60,9 @@ inline void fillBank(BankModel& bank, const std::vector<TestQuestion>& questions
 // Topics B-ttt-001 with perTopic questions each, expected answers cycling 1..4.
 inline void fillFlatBank(BankModel& bank, int topics, int perTopic = 1) {
     std::vector<TestQuestion> qs;
-    auto three = [](int v) {
-        std::string t = std::to_string(v);
-        return std::string(3 - std::min<size_t>(3, t.size()), '0') + t;
-    };
     for (int t = 1; t <= topics; ++t)
         for (int n = 1; n <= perTopic; ++n)
-            qs.push_back({"B-" + three(t) + "-001-" + three(n),
+            qs.push_back({"B-" + formatNumber(t, "000") + "-001-" + formatNumber(n, "000"),
                           static_cast<char>('1' + static_cast<int>(qs.size()) % 4), 0});
     fillBank(bank, qs, {});
 }
