@@ -90,7 +90,7 @@ int checkDiagramFile(const std::string& path, std::string& listing) {
                             {d, name, diagram.TileCount}) +
                    CRLF;
         if (name.empty()) problem(false, inLanguage("the diagram has no name",
-                                                    "le schéma n'a pas de nom"));
+                                                    latin1("le schéma n'a pas de nom")));
         if (names.count(name))
             problem(true, fillMask(inLanguage("same name as diagram &: it cannot be chosen",
                                               latin1("même nom que le schéma & : impossible "
@@ -99,7 +99,7 @@ int checkDiagramFile(const std::string& path, std::string& listing) {
         else
             names[name] = d;
         if (diagram.TileCount == 0)
-            problem(true, inLanguage("the diagram has no tile", "le schéma n'a aucun bloc"));
+            problem(true, inLanguage("the diagram has no tile", latin1("le schéma n'a aucun bloc")));
 
         // Grid of tile numbers as the author wrote the positions.
         std::array<std::array<int32_t, 10>, 4> grid{};

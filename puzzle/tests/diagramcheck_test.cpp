@@ -142,6 +142,16 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"empty", "{D}\r\n", "the diagram has no tile"}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
+TEST(Checker, FrenchListingIsLatin1) {
+    ErrorRecorder rec(1);
+    TempFolder dir;
+    std::string listing;
+    EXPECT_EQ(checkDiagramFile(dir.write("Diagrams_F.txt", "{}\r\n"), listing), 1);
+    for (const char* expected : {"le sch\xE9ma n'a pas de nom", "le sch\xE9ma n'a aucun bloc"})
+        EXPECT_NE(listing.find(expected), std::string::npos) << expected << "\n" << listing;
+    EXPECT_EQ(listing.find("\xC3"), std::string::npos) << "UTF-8 left in a Latin-1 listing";
+}
+
 TEST(Checker, WarnsWithoutFailing) {
     ErrorRecorder rec;
     TempFolder dir;
