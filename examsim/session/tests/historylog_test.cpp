@@ -8,11 +8,6 @@
 
 namespace {
 
-std::string summaryOf(const std::string& title, const std::string& settings) {
-    return "~ " + title + " ~ 2014/04/25 14:30 ~ 80% ~  0=unans ~   3 Qstns ~  1=Mode ~ 64=Stage ~  1=ok~  "
-           "1=wrg~  1=dk~ Elapsed 00:01:00 ~ " + settings + " ~\r\n";
-}
-
 std::vector<std::string> titles(std::initializer_list<std::string> names) {
     std::vector<std::string> t{""};
     for (const std::string& n : names) t.push_back(fixedWidth(n, BankTitleWidth));

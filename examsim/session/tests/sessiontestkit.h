@@ -152,6 +152,13 @@ inline void attachSession(ExamSession& session, const std::string& folder, Recor
     clock.attach(session.Clock);
 }
 
+// The summary line a finished session leaves in the log for a bank, with its
+// settings ("E1", "F2AM" and the like).
+inline std::string summaryOf(const std::string& title, const std::string& settings) {
+    return "~ " + title + " ~ 2014/04/25 14:30 ~ 80% ~  0=unans ~   3 Qstns ~  1=Mode ~ 64=Stage ~  1=ok~  "
+           "1=wrg~  1=dk~ Elapsed 00:01:00 ~ " + settings + " ~\r\n";
+}
+
 inline std::string times(int n, const std::string& s) {
     std::string out;
     for (int i = 0; i < n; ++i) out += s;

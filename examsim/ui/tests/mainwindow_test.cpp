@@ -63,11 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"GermanKeyboard", {{English}, "", "de_DE"}, 0, 1, 1},
         // Banks are listed by file name: Base-Francais, then Basic-English.
         StartCase{"LogSaysFrenchAndNamesTheBank",
-                  {{English, French}, logLine("Basic sample (English)", "F1"), "en_CA"}, 1, 2, 2},
+                  {{English, French}, summaryOf("Basic sample (English)", "F1"), "en_CA"}, 1, 2, 2},
         StartCase{"LogSaysEnglishOverAFrenchKeyboard",
-                  {{English, French}, logLine("Base - exemple (fran\xE7" "ais)", "E1"), "fr_CA"}, 0, 1, 1},
+                  {{English, French}, summaryOf("Base - exemple (fran\xE7" "ais)", "E1"), "fr_CA"}, 0, 1, 1},
         StartCase{"RecordedBankNoLongerPresent",
-                  {{English}, logLine("Advanced sample", "E1"), "en_CA"}, 0, 2, 0}),
+                  {{English}, summaryOf("Advanced sample", "E1"), "en_CA"}, 0, 2, 0}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 TEST(StartUpFailure, NoBankEndsWithTheFrenchFirstMessage) {

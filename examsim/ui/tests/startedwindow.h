@@ -16,25 +16,13 @@
 #include "boxanswers.h"
 #include "errorrecorder.h"
 #include "mainwindow.h"
+#include "sessiontestkit.h"
 #include "startup.h"
 #include "tempfolder.h"
 #include "text.h"
 
 inline const char* const English = "Questions_Basic-English.txt";
 inline const char* const French = "Questions_Base-Francais.txt";
-
-// The bytes of a file, "" when it cannot be read.
-inline std::string fileBytes(const std::string& path) {
-    std::string bytes;
-    int error = 0;
-    readFileBytes(path, bytes, error);
-    return bytes;
-}
-
-inline std::string logLine(const std::string& title, const std::string& settings) {
-    return "~ " + title + " ~ 2014/04/25 14:30 ~ 80% ~  0=unans ~   3 Qstns ~  1=Mode ~ 64=Stage ~  "
-           "1=ok~  1=wrg~  1=dk~ Elapsed 00:01:00 ~ " + settings + " ~\r\n";
-}
 
 // A program folder with some of the sample banks and, if given, a history log.
 struct FolderSetup {
