@@ -82,7 +82,9 @@ TEST_P(ShownFirst, ChoosesFromTheRecordedTitle) {
     EXPECT_EQ(myChooseBankShownFirst(shelf, c.lastTitle), c.selected);
     std::vector<std::string> items = bankListItems(shelf);
     EXPECT_EQ(items.size(), static_cast<size_t>(c.banks + (c.selected > c.banks ? 1 : 0)));
-    if (c.selected > c.banks) EXPECT_EQ(items.back(), "-- Please select a bank --");
+    if (c.selected > c.banks) {
+        EXPECT_EQ(items.back(), "-- Please select a bank --");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

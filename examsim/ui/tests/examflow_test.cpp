@@ -107,7 +107,9 @@ TEST_P(WholeExam, TakenThroughTheWindow) {
     ASSERT_EQ(exam.ExamSize, 4);
     expectChoicesEnabled(s, true, "drawn");
     EXPECT_EQ(s.text(2004), q("Seek Unanswered"));
-    if (c.simplified) EXPECT_EQ(QApplication::focusWidget(), s.window->control(2039));
+    if (c.simplified) {
+        EXPECT_EQ(QApplication::focusWidget(), s.window->control(2039));
+    }
 
     // Position 1 right: in "As you go" NEXT is clicked by the program 400 ms
     // later; at the end every answer moves on.
@@ -160,7 +162,9 @@ TEST_P(WholeExam, TakenThroughTheWindow) {
         expectChoicesEnabled(s, false, "all answered");
         EXPECT_EQ(exam.MarkResults.substr(0, 4), "----");
         QTest::mouseClick(s.window->control(2007), Qt::LeftButton);
-        if (c.simplified) EXPECT_EQ(QApplication::focusWidget(), s.window->control(2038));
+        if (c.simplified) {
+            EXPECT_EQ(QApplication::focusWidget(), s.window->control(2038));
+        }
     }
     // The end: the mark is shown, the session logged, review begins.
     EXPECT_EQ(exam.ExamStage, StageOver);

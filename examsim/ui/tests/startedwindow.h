@@ -26,8 +26,8 @@ inline const char* const French = "Questions_Base-Francais.txt";
 
 // A program folder with some of the sample banks and, if given, a history log.
 struct FolderSetup {
-    std::vector<const char*> banks;
-    std::string log;
+    std::vector<const char*> banks = {};
+    std::string log = {};
     const char* locale = "en_CA";
     const char* arguments = "";
     // Further files written as they are: (name, bytes).
