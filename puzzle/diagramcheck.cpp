@@ -74,7 +74,7 @@ int checkDiagramFile(const std::string& path, std::string& listing) {
 
     std::string bytes;
     int error = 0;
-    if (readFileBytes(path, bytes, error) && looksLikeUtf8(bytes))
+    if (readFileBytes(fileSystemPath(path), bytes, error) && looksLikeUtf8(bytes))
         problem(false, inLanguage("the file looks like UTF-8; the puzzle reads Latin-1",
                                   latin1("le fichier semble en UTF-8 ; le casse-tête lit du "
                                          "Latin-1")));

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
             else
                 usage = true;
         } else if (check && file.empty() && arg.rfind("--", 0) != 0) {
-            file = arg;
+            file = latin1(arg);  // the program's texts, paths included, are Latin-1
         } else {
             usage = true;
         }

@@ -140,7 +140,7 @@ bool readDiagramFile(const std::string& path, const std::string& tileFontName,
     MeasureState measure{tileFontName, 0, std::string()};
 
     LineReader reader;
-    if (!reader.open(path)) {
+    if (!reader.open(fileSystemPath(path))) {
         return failReading(fillMask(puzzleMessage(6),
                                     {path, std::to_string(reader.error()),
                                      errorText(reader.error())}));

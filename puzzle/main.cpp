@@ -1,6 +1,5 @@
 // Ostrilon, the block-diagram puzzle.
 #include <QApplication>
-#include <QFile>
 #include <QStringList>
 
 #include "puzzlewindow.h"
@@ -10,7 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    const std::string folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    const std::string folder = fromQString(QCoreApplication::applicationDirPath());
     auto window = startPuzzle(fromQString(args.join(QLatin1Char(' '))), folder, keyboardLanguage());
     if (!window) return 1;
     window->show();

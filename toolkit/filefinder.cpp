@@ -59,11 +59,11 @@ std::vector<FoundFile> myFindFiles(const std::string& folder, const std::string&
 
     std::vector<std::string> names;
     std::error_code ec;
-    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end;
+    for (fs::directory_iterator it(folder.empty() ? "." : fileSystemPath(folder), ec), end; !ec && it != end;
          it.increment(ec)) {
         std::error_code typeError;
         if (it->is_directory(typeError)) continue;
-        std::string name = it->path().filename().string();
+        std::string name = latin1(it->path().filename().string());
         if (matchesIgnoringCase(name, prefix, suffix)) names.push_back(name);
     }
     // The desktop lists a folder in name order; do the same here so that the

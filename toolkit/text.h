@@ -77,6 +77,11 @@ long long roundHalfEven(double value);
 std::string latin1(std::string_view utf8);
 std::string toUtf8(std::string_view latin1Text);
 
+// Paths inside the programs are Latin-1 texts like every other; the file
+// system names files in UTF-8. Convert at each call into the file system,
+// and convert names read from it back with latin1().
+inline std::string fileSystemPath(std::string_view latin1Path) { return toUtf8(latin1Path); }
+
 // True when the bytes are valid UTF-8 and hold at least one multi-byte
 // sequence (plain ASCII is left alone), or begin with the UTF-8 byte-order mark.
 bool looksLikeUtf8(std::string_view bytes);

@@ -99,7 +99,7 @@ bool myDumpBank(const BankModel& model, const std::string& programFolder, const 
         choice == "6" ? std::vector<std::string>{helpEnglish + CRLF + helpFrench} : dumpRecords(model, choice);
 
     const std::string path = joinPath(programFolder, "Temp.txt");
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = std::fopen(fileSystemPath(path).c_str(), "wb");
     if (!file) {
         reportFileError("myDumpBank, cannot open file & err=& & & &", "myDumpBank, ne peut ouvrir fichier & err=& & & &",
                         path, errno);

@@ -388,7 +388,7 @@ int myReadQuestionBank(BankModel& model, const std::string& path, int mode, std:
 
     std::string bytes;
     int error = 0;
-    if (!readFileBytes(path, bytes, error)) {
+    if (!readFileBytes(fileSystemPath(path), bytes, error)) {
         myErrorBox(fillMask(bankMessage(MsgBankOpenFailed), {CRLF, error, errorText(error), CRLF, path}));
         return 0;
     }

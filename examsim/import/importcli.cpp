@@ -47,7 +47,8 @@ bool parseArgs(const std::vector<std::string>& args, ImportArgs& parsed) {
 bool readBack(const std::string& path, std::FILE* out) {
     BankModel model;
     std::string unused;
-    if (!myReadQuestionBank(model, path, FullRead, unused)) return false;
+    // The import writes to the names it was given; the bank core takes Latin-1 texts.
+    if (!myReadQuestionBank(model, latin1(path), FullRead, unused)) return false;
     printBoxText(out, fillMask(inLanguage("&: \"&\", & questions in & topics, & lessons",
                                    latin1("& : « & », & questions dans & sujets, & leçons")),
                         {path, model.CurrentBankTitle, model.QuestionCount, model.TopicCount, model.LessonCount}));

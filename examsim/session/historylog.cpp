@@ -128,8 +128,6 @@ void reportReadFailure(const std::string& path, int error) {
 
 }  // namespace
 
-std::string fileSystemPath(const std::string& latin1Path) { return toUtf8(latin1Path); }
-
 int myFindBankTitle(const std::vector<std::string>& titles, std::string_view recorded) {
     std::string_view key = storedPart(recorded);
     for (size_t b = 1; b < titles.size(); ++b) {

@@ -74,5 +74,3 @@ std::string mySummaryLine(const ExamRecord& exam, const BankModel& bank, const s
                           const std::string& settings);
 std::vector<std::string> myQuestionLines(const ExamRecord& exam, const BankModel& bank);
 
-// Latin-1 path of the program's texts as the file system wants it.
-std::string fileSystemPath(const std::string& latin1Path);

@@ -322,3 +322,21 @@ TEST(DiagramFiles, NoFileFoundAndTheBilingualMessageForIt) {
     EXPECT_EQ(french, shared + latin1("SVP copier fichier Diagrams*.txt au même dossier où se "
                                       "trouve le programme."));
 }
+
+TEST(DiagramFiles, AccentedFolderAndFileNamesReachTheFiles) {
+    ErrorRecorder rec;
+    TempFolder dir;
+    const std::string folderOnDisk = dir.file("Sch\xC3\xA9mas");
+    ASSERT_TRUE(std::filesystem::create_directory(folderOnDisk));
+    TempFolder::writeFile(folderOnDisk + "/Diagrams_R\xC3\xA9" "cepteurs.txt",
+                          "{D}\r\n~A1~BOX~~C|a~b\r\n");
+    PuzzleFiles files;
+    files.ProgramFolder = latin1(folderOnDisk);
+    ASSERT_TRUE(findDiagramFiles(files));
+    ASSERT_EQ(files.DiagramFileCount, 1);
+    EXPECT_EQ(trimSpaces(files.Files[1].DisplayName), "R\xE9" "cepteurs");
+    DiagramTables tables;
+    std::string widest;
+    EXPECT_TRUE(readDiagramFile(files.Files[1].Path, "", tables, widest)) << rec.lastText();
+    EXPECT_EQ(tables.DiagramCount, 1);
+}

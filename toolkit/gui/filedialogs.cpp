@@ -10,14 +10,11 @@
 #include "text.h"
 
 namespace {
-QString fromFileBytes(const std::string& name) {
-    return QFile::decodeName(QByteArray(name.data(), qsizetype(name.size())));
-}
+// Paths cross this boundary as the programs' Latin-1 texts, like every other
+// text; the file routines convert them for the file system (fileSystemPath).
+QString fromFileBytes(const std::string& name) { return toQString(name); }
 
-std::string toFileBytes(const QString& name) {
-    const QByteArray bytes = QFile::encodeName(name);
-    return std::string(bytes.constData(), size_t(bytes.size()));
-}
+std::string toFileBytes(const QString& name) { return fromQString(name); }
 
 std::string joinFields(const std::vector<std::string>& fields, char separator) {
     std::string joined;

@@ -28,13 +28,15 @@ public:
 
     // Writes the bytes as they are (no line-end translation).
     std::string write(const std::string& name, const std::string& bytes) const {
-        std::string p = file(name);
-        std::FILE* f = std::fopen(p.c_str(), "wb");
+        return writeFile(file(name), bytes);
+    }
+    static std::string writeFile(const std::string& path, const std::string& bytes) {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
         if (f) {
             std::fwrite(bytes.data(), 1, bytes.size(), f);
             std::fclose(f);
         }
-        return p;
+        return path;
     }
 
 private:

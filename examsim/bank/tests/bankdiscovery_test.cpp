@@ -130,3 +130,25 @@ TEST(ChooseBank, PromptAlreadyLoadedFailedAndLoaded) {
 }
 
 }  // namespace
+
+// A French user's programs often sit in ~/Téléchargements: the program's
+// folder arrives as a Latin-1 text and must still reach the files on disk.
+TEST(Discovery, AccentedFolderAndBankNamesReachTheFiles) {
+    ErrorRecorder rec;
+    PortRecorder ports;
+    TempFolder dir;
+    const std::string folderOnDisk = dir.file("T\xC3\xA9l\xC3\xA9" "chargements");
+    ASSERT_TRUE(std::filesystem::create_directory(folderOnDisk));
+    TempFolder::writeFile(folderOnDisk + "/Questions_\xC3\x89t\xC3\xA9.txt", crlf(goodBank()));
+
+    BankShelf shelf;
+    ASSERT_TRUE(myDiscoverBanks(shelf, latin1(folderOnDisk))) << rec.lastText();
+    ASSERT_EQ(shelf.BankCount, 1);
+    EXPECT_EQ(trimSpaces(shelf.BankList[1].Label), "\xC9t\xE9");
+    EXPECT_EQ(shelf.BankList[1].FullPath, latin1(folderOnDisk) + "/Questions_\xC9t\xE9.txt");
+    myChooseBankShownFirst(shelf, "");
+    BankModel model;
+    EXPECT_EQ(myChooseBank(model, shelf, "\xC9t\xE9"), BankChoice::Loaded);
+    EXPECT_EQ(model.QuestionCount, 2);
+    EXPECT_TRUE(rec.boxes.empty()) << rec.lastText();
+}

@@ -36,6 +36,7 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
         std::fputs(Usage, err);
         return 2;
     }
+    rest[1] = latin1(rest[1]);  // the bank core takes paths as Latin-1 texts
 
     ConsolePorts console(language, err);
     if (check) {
