@@ -12,6 +12,6 @@ cmake --build "$build" --target Ostrilon
 # holding the samples.
 run=$build/run-puzzle
 mkdir -p "$run"
-cp -f "$build/puzzle/Ostrilon" "$run/"
+cp -f "$build/puzzle/ui/Ostrilon" "$run/"
 cp -f "$root"/samples/Diagrams*.txt "$run/"
 exec "$run/Ostrilon" "$@"
