@@ -8,6 +8,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
     fonts-dejavu-core
+    # the accessibility tests: a virtual display, the buses and AT-SPI
+    xvfb xauth dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 missing=()

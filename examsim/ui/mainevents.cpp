@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
+#include "accessiblelabel.h"
 #include "bankdump.h"
 #include "controls.h"
 #include "filedialogs.h"
@@ -15,6 +16,7 @@
 #include "mainwindow.h"
 #include "metrics.h"
 #include "qtext.h"
+#include "screenreadertexts.h"
 #include "secondarywindows.h"
 #include "sessiontexts.h"
 #include "text.h"
@@ -205,8 +207,9 @@ bool MainWindow::answerBoxEvent(QWidget* box, QEvent* event) {
 }
 
 // Buttons and boxes are announced by their own texts; lists and text boxes
-// get a name, and every control with a tooltip gets it as description, so
-// that a screen reader says what the mouse user reads in the tip.
+// get a name (the two lists of one frame each their own), and every control
+// with a tooltip gets it as description, so that a screen reader says what
+// the mouse user reads in the tip.
 void MainWindow::describeForScreenReaders() {
     const int language = uiContext().InterfaceLanguage;
     for (const auto& [id, widget] : controls_) {
@@ -214,10 +217,8 @@ void MainWindow::describeForScreenReaders() {
         widget->setAccessibleDescription(tip.empty() ? QString() : toQLines(tip));
     }
     auto name = [this](int id, const std::string& text) {
-        if (QWidget* widget = control(id)) widget->setAccessibleName(toQString(text));
+        if (QWidget* widget = control(id)) setAccessibleLabel(widget, toQString(text));
     };
-    name(2000, caption(2018));
-    name(2001, caption(2018));
-    name(2003, caption(2019));
+    for (int id : {2000, 2001, 2003, 2038}) name(id, screenReaderNameIn(id, language));
     name(2039, splitFields(replaceAll(captionField(caption(2039), 1), "\r\n", "\n"), '\n').front());
 }

@@ -132,14 +132,17 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
             box->setTogglesItself(false);
             box->installEventFilter(this);
             // A screen reader's toggle sets the box directly: the box goes
-            // back to what the exam holds and the toggle counts as a click.
+            // back to what the exam holds and the toggle counts as a click,
+            // once the toggle has returned. The screen reader waits for its
+            // action to return, and an answer may open a box (the mark at
+            // the end of the exam) that waits for the user.
             connect(box, &QAbstractButton::toggled, this, [this, box, id] {
                 if (showingAnswerState_) return;
                 {
                     const QSignalBlocker quiet(box);
                     box->setChecked(userSlot(box, 7) != 0);
                 }
-                command(id);
+                QMetaObject::invokeMethod(this, [this, id] { command(id); }, Qt::QueuedConnection);
             });
         }
         installTextBoxFilter(control(2038));

@@ -317,13 +317,50 @@ TEST_P(AccessibleAnswer, CountsExactlyAsAClick) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, AccessibleAnswer, ::testing::Values(MarkAsYouGo, MarkAtTheEnd));
 
+// The screen reader waits for its action to return: the mark message that
+// the last answer leads to must open after the toggle has returned, not
+// inside it, or the reader hangs until the box is closed.
+TEST(AccessibleAnswer, MarkBoxOpensAfterTheToggleReturned) {
+    Started s(tinySetup("/S"));
+    ASSERT_TRUE(s.started);
+    launchManually(s);
+    ExamRecord& exam = s.program.Session.Exam;
+    bool insideAction = false;
+    std::vector<bool> openedInside;
+    for (int answered = 0; answered < 4; ++answered)
+        s.boxes.answerWith([&](const ModalRequest&) -> std::optional<int> {
+            openedInside.push_back(insideAction);
+            return IdOk;
+        });
+    for (int p = 1; p <= 4; ++p) {
+        QWidget* box = s.window->control(2039 + answerFor(s.program, p, p == 2 ? Pick::Wrong : Pick::Right));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+        ASSERT_TRUE(iface && iface->actionInterface()) << p;
+        insideAction = true;
+        iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        insideAction = false;
+        settle();
+        EXPECT_EQ(exam.given(p), '0' + answerFor(s.program, p, p == 2 ? Pick::Wrong : Pick::Right)) << p;
+        if (p < 4) s.window->command(2010);
+    }
+    EXPECT_EQ(exam.ExamStage, StageOver);
+    ASSERT_EQ(openedInside.size(), 1u);
+    EXPECT_FALSE(openedInside.front()) << "the mark box opened inside the toggle";
+    EXPECT_EQ(s.boxes.boxes.back().text.rfind("Your mark is 75%", 0), 0u) << s.boxes.boxes.back().text;
+    waitForLogging(s);
+}
+
 TEST(Accessibility, SimplifiedControlsAreNamedAndDescribed) {
     Started s(tinySetup("/S"));
     ASSERT_TRUE(s.started);
     auto description = [&](int id) { return s.window->control(id)->accessibleDescription(); };
     EXPECT_EQ(description(2006), q("Prepare a new exam.\nIf partial exam needed, first see Tools > Lesson Selection."));
     EXPECT_EQ(description(2010), toQString(toolTipIn(2010, 0)));
-    EXPECT_EQ(s.window->control(2000)->accessibleName(), q("Question selection"));
+    // The two lists of the "Question selection" frame each have their own name.
+    auto name = [&](int id) { return s.window->control(id)->accessibleName(); };
+    EXPECT_EQ(name(2000), q("Question selection, bank"));
+    EXPECT_EQ(name(2001), q("Question selection, criterion"));
+    EXPECT_EQ(name(2038), q("Exam status"));
     EXPECT_EQ(s.window->control(2039)->accessibleName(),
               q("This area displays a question drawn from a question bank."));
     // The boxes are read as text: question and status sentence.
@@ -337,6 +374,9 @@ TEST(Accessibility, SimplifiedControlsAreNamedAndDescribed) {
     EXPECT_TRUE(status->textInterface()->text(0, 14).startsWith(q("Question 1 of")));
     s.window->command(CmdFrench);
     EXPECT_EQ(description(2010), toQString(toolTipIn(2010, 1)));
+    EXPECT_EQ(name(2000), q("Critères de sélection, banque"));
+    EXPECT_EQ(name(2001), q("Critères de sélection, critère"));
+    EXPECT_EQ(name(2038), q("État de l'examen"));
 }
 
 // Quitting with an exam under way asks first; "No" goes back to the exam.
