@@ -209,7 +209,11 @@ void MainWindow::buildMenus() {
             QAction* action = menus_[static_cast<size_t>(m)]->addAction(toQString(text));
             action->setProperty("id", command);
             actions_[command] = action;
-            connect(action, &QAction::triggered, this, [this, command] { this->command(command); });
+            // A command runs once the menu is done with, as on the desktop
+            // the programs come from; a screen reader that pressed the item
+            // gets its answer before any box the command opens.
+            connect(action, &QAction::triggered, this, [this, command] { this->command(command); },
+                    Qt::QueuedConnection);
         }
     }
     actions_[CmdOpenFile]->setEnabled(false);
@@ -377,6 +381,10 @@ void MainWindow::fillLists() {
 void MainWindow::connectControl(QWidget* widget, int id) {
     if (auto* list = qobject_cast<QComboBox*>(widget)) {
         connect(list, &QComboBox::activated, this, [this, id] { command(id); });
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget); box && (id < 2040 || id > 2044)) {
+        // A screen reader toggles an option box without clicking it: the
+        // option follows the mark however it was set.
+        connect(box, &QAbstractButton::toggled, this, [this, id] { command(id); });
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this, [this, id] { command(id); });
     } else if (auto* picture = qobject_cast<PictureControl*>(widget)) {

@@ -379,6 +379,65 @@ TEST(Accessibility, SimplifiedControlsAreNamedAndDescribed) {
     EXPECT_EQ(name(2038), q("État de l'examen"));
 }
 
+// A menu item pressed by a screen reader: the question asked before
+// quitting an exam under way opens once the press has returned.
+TEST(AccessibleMenu, QuitQuestionOpensAfterThePressReturned) {
+    Started s(tinySetup("/S"));
+    ASSERT_TRUE(s.started);
+    launchManually(s);
+    s.window->command(2039 + answerFor(s.program, 1, Pick::Right));
+    ASSERT_EQ(s.program.Session.Exam.ExamStage, StageAnswering);
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(s.window->menu(0));
+    ASSERT_NE(menu, nullptr);
+    QAccessibleInterface* quit = nullptr;
+    for (int i = 0; i < menu->childCount(); ++i)
+        if (menu->child(i) && menu->child(i)->text(QAccessible::Name) == q("Quit")) quit = menu->child(i);
+    ASSERT_TRUE(quit && quit->actionInterface());
+    bool insideAction = false;
+    std::vector<bool> openedInside;
+    s.boxes.answerWith([&](const ModalRequest&) -> std::optional<int> {
+        openedInside.push_back(insideAction);
+        return IdNo;
+    });
+    insideAction = true;
+    quit->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    insideAction = false;
+    settle();
+    ASSERT_EQ(openedInside.size(), 1u);
+    EXPECT_FALSE(openedInside.front()) << "the question opened inside the press";
+    EXPECT_EQ(s.boxes.boxes.back().text, otherText(4));
+    EXPECT_TRUE(s.window->isVisible());
+}
+
+// A screen reader toggles the option boxes without a click: the option
+// follows the box's mark all the same, in both layouts.
+class AccessibleOption : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(AccessibleOption, ToggleSetsTheOption) {
+    Started s(tinySetup(GetParam()));
+    ASSERT_TRUE(s.started);
+    ExamRecord& exam = s.program.Session.Exam;
+    auto toggle = [&](int id) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(s.window->control(id));
+        ASSERT_TRUE(iface && iface->actionInterface()) << id;
+        iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        settle();
+    };
+    ASSERT_FALSE(exam.SeekEnabled);
+    toggle(2004);
+    EXPECT_TRUE(exam.SeekEnabled);
+    EXPECT_EQ(s.text(2010), q("SEEK &Next"));
+    toggle(2004);
+    EXPECT_FALSE(exam.SeekEnabled);
+    EXPECT_EQ(s.text(2010), q("&NEXT"));
+    ASSERT_TRUE(exam.ManualAdvanceAfterIncorrect);
+    toggle(2005);
+    EXPECT_FALSE(exam.ManualAdvanceAfterIncorrect);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, AccessibleOption, ::testing::Values("", "/S"),
+                         [](const auto& info) { return std::string(*info.param ? "Simplified" : "Normal"); });
+
 // Quitting with an exam under way asks first; "No" goes back to the exam.
 struct QuitCase {
     const char* name;
