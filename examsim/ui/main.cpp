@@ -2,12 +2,19 @@
 #include <QApplication>
 #include <QInputMethod>
 
+#include "commandanswer.h"
+#include "consolehelp.h"
 #include "mainwindow.h"
 #include "msgbox.h"
 #include "qtext.h"
 #include "startup.h"
 
 int main(int argc, char** argv) {
+    // Answered before any window exists, so they work without a display.
+    if (const int code = answerStandardRequest(std::vector<std::string>(argv + 1, argv + argc), "ulvorane",
+                                               consoleHelp(localeLanguage()), stdout);
+        code >= 0)
+        return code;
     QApplication app(argc, argv);
     installSystemErrorBox();
 

@@ -2,6 +2,7 @@
 
 #include "banktexts.h"
 #include "filefinder.h"
+#include "projectversion.h"
 #include "sessiontexts.h"
 #include "text.h"
 #include "uicontext.h"
@@ -255,13 +256,13 @@ const char* const kHelpFrench[] = {
 };
 
 const char* const kAboutEnglish =
-    "Ulvorane   V2.5  2014 04" NL
+    "Ulvorane   V" PROJECT_VERSION NL
     "A practice exam for the Canadian amateur radio certificate, in English and in French." NL NL
     "Built in C++ with the Qt widget toolkit (www.qt.io)." NL
     "Thanks to the many people who answer questions in the toolkit's user forums." NL
     "Thanks to the maker of the original \"bloop\" sound.";
 const char* const kAboutFrench =
-    "Ulvorane   V2.5  2014 04" NL
+    "Ulvorane   V" PROJECT_VERSION NL
     "Un examen d'entraînement au certificat canadien de radioamateur, en français et en anglais." NL NL
     "Réalisé en C++ avec la bibliothèque d'interface Qt (www.qt.io)." NL
     "Merci aux nombreuses personnes qui répondent aux questions dans les forums de la bibliothèque." NL

@@ -2,11 +2,18 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "commandanswer.h"
+#include "consolehelp.h"
 #include "puzzlewindow.h"
 #include "qtext.h"
 #include "startup.h"
 
 int main(int argc, char** argv) {
+    // Answered before any window exists, so they work without a display.
+    if (const int code = answerStandardRequest(std::vector<std::string>(argv + 1, argv + argc), "ostrilon",
+                                               consoleHelp(localeLanguage()), stdout);
+        code >= 0)
+        return code;
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     const std::string folder = fromQString(QCoreApplication::applicationDirPath());

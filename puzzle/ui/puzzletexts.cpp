@@ -1,6 +1,7 @@
 #include "puzzletexts.h"
 
 #include "diagramfile.h"
+#include "projectversion.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -97,7 +98,7 @@ std::string aboutText(int language) {
             "Thanks to the contributors of the Qt user forums.",
         latin1("Construit avec C++ et la boîte à outils Qt.") + NL +
             latin1("Merci aux contributeurs des forums d'utilisateurs de Qt.")};
-    return "Ostrilon   V1.2  2014 04" + NL + captionField(authorship, language + 1) + NL + NL +
+    return "Ostrilon   V" PROJECT_VERSION + NL + captionField(authorship, language + 1) + NL + NL +
            credits[language];
 }
 

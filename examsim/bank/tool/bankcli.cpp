@@ -4,6 +4,7 @@
 #include "bankports.h"
 #include "consoleports.h"
 #include "bankreader.h"
+#include "commandanswer.h"
 #include "errorbox.h"
 #include "importcli.h"
 #include "text.h"
@@ -15,6 +16,45 @@ const char* const Usage =
     "usage: ulvorane-bank [--lang fr] check FILE\n"
     "       ulvorane-bank [--lang fr] dump FILE CHOICE    (CHOICE 1, 2, 2B, 3, 4 or 5; writes Temp.txt beside FILE)\n"
     "       ulvorane-bank [--lang fr] import FILE [--out FOLDER] [--name NAME]\n";
+
+const char* const Help[2] = {
+    "Usage: ulvorane-bank [--lang fr] check FILE\n"
+    "       ulvorane-bank [--lang fr] dump FILE CHOICE\n"
+    "       ulvorane-bank [--lang fr] import FILE [--out FOLDER] [--name NAME]\n"
+    "Checks, dumps and makes question banks of Ulvorane without starting the program.\n"
+    "\n"
+    "  check FILE         reads the bank FILE as Ulvorane does and prints its figures,\n"
+    "                     or the first error as the program would show it\n"
+    "  dump FILE CHOICE   writes Temp.txt beside FILE, as the program's dump utility\n"
+    "                     does for CHOICE 1, 2, 2B, 3, 4 or 5\n"
+    "  import FILE        makes Questions_NAME_EN.txt and Questions_NAME_FR.txt from an\n"
+    "                     department's delimited question file\n"
+    "  --out FOLDER       where import writes the banks (default: the current folder)\n"
+    "  --name NAME        the NAME in the banks' file names (letters, digits, - _ .)\n"
+    "  --lang fr          messages in French\n"
+    "  -h, --help         shows this help and exits\n"
+    "  --version          shows the version and exits\n"
+    "\n"
+    "Exit status: 0 done, 1 the file could not be used, 2 bad usage.\n",
+    "Usage : ulvorane-bank [--lang fr] check FICHIER\n"
+    "        ulvorane-bank [--lang fr] dump FICHIER CHOIX\n"
+    "        ulvorane-bank [--lang fr] import FICHIER [--out DOSSIER] [--name NOM]\n"
+    "Vérifie, décrit et crée les banques de questions d'Ulvorane sans lancer le programme.\n"
+    "\n"
+    "  check FICHIER        lit la banque FICHIER comme Ulvorane et en affiche les chiffres,\n"
+    "                       ou la première erreur telle que le programme la montrerait\n"
+    "  dump FICHIER CHOIX   écrit Temp.txt à côté de FICHIER, comme l'utilitaire de\n"
+    "                       vidage du programme pour le CHOIX 1, 2, 2B, 3, 4 ou 5\n"
+    "  import FICHIER       crée Questions_NOM_EN.txt et Questions_NOM_FR.txt à partir\n"
+    "                       du fichier délimité de questions du ministère\n"
+    "  --out DOSSIER        où import écrit les banques (par défaut : le dossier courant)\n"
+    "  --name NOM           le NOM dans les noms des banques (lettres, chiffres, - _ .)\n"
+    "  --lang fr            messages en français\n"
+    "  -h, --help           affiche cette aide et quitte\n"
+    "  --version            affiche la version et quitte\n"
+    "\n"
+    "Code de sortie : 0 fait, 1 le fichier n'a pas pu servir, 2 mauvais usage.\n",
+};
 
 
 }  // namespace
@@ -29,6 +69,8 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
             rest.push_back(args[i]);
         }
     }
+    if (const int code = answerStandardRequest(rest, "ulvorane-bank", latin1(Help[language]), out); code >= 0)
+        return code;
     if (!rest.empty() && rest[0] == "import") return runImportTool(rest, language, out, err);
     const bool check = rest.size() == 2 && rest[0] == "check";
     const bool dump = rest.size() == 3 && rest[0] == "dump";

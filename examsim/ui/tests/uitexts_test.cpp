@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "bankdiscovery.h"
+#include "projectversion.h"
 #include "sessiontexts.h"
 #include "text.h"
 #include "uitexts.h"
@@ -111,7 +112,7 @@ TEST(LongTexts, HelpHasItsSeventeenParagraphsInBothLanguages) {
     EXPECT_NE(longTextIn(1, 1).find("\"c:\\dossier_quelconque\\Ulvorane.exe\" /A=2"), std::string::npos);
     EXPECT_NE(longTextIn(1, 1).find(latin1("Sauter au bouton OK pour fermer cette fenêtre.")), std::string::npos);
     for (int language : {0, 1})
-        EXPECT_EQ(longTextIn(2, language).rfind("Ulvorane   V2.5  2014 04\r\n", 0), 0u);
+        EXPECT_EQ(longTextIn(2, language).rfind("Ulvorane   V" PROJECT_VERSION "\r\n", 0), 0u);
 }
 
 TEST(TextTables, HoldLatin1Only) {

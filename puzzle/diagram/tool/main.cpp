@@ -2,14 +2,52 @@
 //   ostrilon-diagrams check FILE [--lang fr]
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "commandanswer.h"
 #include "diagramcheck.h"
 #include "errorbox.h"
 #include "text.h"
 #include "uicontext.h"
 
+namespace {
+
+const char* const Help[2] = {
+    "Usage: ostrilon-diagrams check FILE [--lang en|fr]\n"
+    "Checks a diagram file of Ostrilon (Diagrams*.txt) without starting the puzzle.\n"
+    "\n"
+    "  check FILE      lists every diagram of FILE with its grid and tiles, marks errors\n"
+    "                  (!) and warnings (?), or prints the message the puzzle would show\n"
+    "  --lang en|fr    listing and messages in English (default) or French\n"
+    "  -h, --help      shows this help and exits\n"
+    "  --version       shows the version and exits\n"
+    "\n"
+    "Exit status: 0 the puzzle can use the file, 1 it cannot, 2 bad usage.\n",
+    "Usage : ostrilon-diagrams check FICHIER [--lang en|fr]\n"
+    "Vérifie un fichier de schémas d'Ostrilon (Diagrams*.txt) sans lancer le casse-tête.\n"
+    "\n"
+    "  check FICHIER   énumère chaque schéma de FICHIER avec sa grille et ses tuiles,\n"
+    "                  marque les erreurs (!) et les avertissements (?), ou affiche le\n"
+    "                  message que le casse-tête montrerait\n"
+    "  --lang en|fr    liste et messages en anglais (par défaut) ou en français\n"
+    "  -h, --help      affiche cette aide et quitte\n"
+    "  --version       affiche la version et quitte\n"
+    "\n"
+    "Code de sortie : 0 le casse-tête peut utiliser le fichier, 1 il ne le peut pas,\n"
+    "2 mauvais usage.\n",
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
     uiContext().ProgramName = "Ostrilon";
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    int helpLanguage = 0;
+    for (size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == "--lang" && args[i + 1] == "fr") helpLanguage = 1;
+    if (const int code = answerStandardRequest(args, "ostrilon-diagrams", latin1(Help[helpLanguage]), stdout);
+        code >= 0)
+        return code;
     std::string file;
     bool check = false, usage = false;
     for (int i = 1; i < argc; ++i) {
