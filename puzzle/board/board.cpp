@@ -118,6 +118,7 @@ void scatterTiles(PuzzleFiles& files, const RandomSource& random) {
 void setUpBoard(Board& board, PuzzleFiles& files, BoardView& view) {
     const int32_t d = files.SelectedDiagram;
     if (d < 1 || d > files.Tables.DiagramCount) return;
+    dropBackHeldTile(board, view);
     const Diagram& diagram = files.Tables.Diagrams[static_cast<size_t>(d)];
 
     int32_t rowShift = 0, columnShift = 0;
@@ -192,6 +193,7 @@ void setUpBoard(Board& board, PuzzleFiles& files, BoardView& view) {
 }
 
 void clearBoard(Board& board, BoardView& view) {
+    dropBackHeldTile(board, view);
     for (int32_t c = 1; c <= CellCount; ++c) view.showCheckMark(c, false);
     for (int32_t p = 1; p <= PieceCount; ++p) {
         TilePiece& piece = board.Pieces[static_cast<size_t>(p)];
@@ -270,13 +272,7 @@ void dropTile(Board& board, const PuzzleFiles& files, BoardView& view, int32_t p
     sendBack(board, files, view, piece);
 }
 
-void updateOkSign(const Board& board, const PuzzleFiles& files, BoardView& view, int mode) {
-    if (files.SelectedDiagram == 0) return;
-    if (mode == 0) {
-        view.showOkSign(false);
-        view.showCrossedOkSign(false);
-        return;
-    }
+BoardVerdict boardVerdict(const Board& board, const PuzzleFiles& files) {
     int32_t total = 0, placed = 0, right = 0;
     for (int32_t p = 1; p <= PieceCount; ++p) {
         const TilePiece& piece = board.Pieces[static_cast<size_t>(p)];
@@ -285,16 +281,35 @@ void updateOkSign(const Board& board, const PuzzleFiles& files, BoardView& view,
         if (piece.Cell != 0) ++placed;
         if (piece.Cell != 0 && piece.Cell == pieceTarget(board, files, p)) ++right;
     }
-    if (right == total) {
-        view.showOkSign(true);
-        view.showCrossedOkSign(false);
-    } else {
-        view.showOkSign(false);
-        view.showCrossedOkSign(placed == total);
+    if (right == total) return BoardVerdict::Right;
+    return placed == total ? BoardVerdict::Wrong : BoardVerdict::Incomplete;
+}
+
+void updateOkSign(const Board& board, const PuzzleFiles& files, BoardView& view, int mode) {
+    if (files.SelectedDiagram == 0) return;
+    const BoardVerdict verdict = mode == 0 ? BoardVerdict::Incomplete : boardVerdict(board, files);
+    view.showOkSign(verdict == BoardVerdict::Right);
+    view.showCrossedOkSign(verdict == BoardVerdict::Wrong);
+}
+
+int32_t pieceInCell(const Board& board, int32_t cell) {
+    if (cell < 1 || cell > CellCount) return 0;
+    for (int32_t p = 1; p <= PieceCount; ++p) {
+        const TilePiece& piece = board.Pieces[static_cast<size_t>(p)];
+        if ((piece.Presence & 1) && piece.Cell == cell) return p;
     }
+    return 0;
+}
+
+void dropBackHeldTile(Board& board, BoardView& view) {
+    if (board.Held.Piece == 0) return;
+    // The held tile never left its place: only the frame goes.
+    board.Held = KeyHold{};
+    view.showTargetFrame(0, 0);
 }
 
 void solveBoard(Board& board, const PuzzleFiles& files, BoardView& view) {
+    dropBackHeldTile(board, view);
     for (int32_t p = 1; p <= PieceCount; ++p) {
         TilePiece& piece = board.Pieces[static_cast<size_t>(p)];
         const int32_t target = pieceTarget(board, files, p);

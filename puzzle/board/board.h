@@ -38,6 +38,14 @@ struct TilePiece {
     int32_t TileNumber = 0;
 };
 
+// A tile picked up with the keyboard and the target frame it is moved with.
+// The tile itself stays where it rests until it is dropped.
+struct KeyHold {
+    int32_t Piece = 0;   // the piece held, 0 when none
+    int32_t Cell = 0;    // cell under the target frame, 0 when the frame is on the home slots
+    int32_t Column = 1;  // column the frame comes back to from the home slots
+};
+
 struct Board {
     std::array<BoardCell, CellCount + 1> Cells;       // 1 to 27; 0 spare
     std::array<HomeSlot, HomeSlotCount + 1> HomeSlots;  // 1 to 12; 0 spare
@@ -49,6 +57,7 @@ struct Board {
     bool AreasMeasured = false;
     int32_t GridLeft = 0, GridTop = 0, GridWidth = 0, GridHeight = 0;
     int32_t HomeLeft = 0, HomeTop = 0, HomeWidth = 0, HomeHeight = 0;
+    KeyHold Held;
 
     Board();  // the start state: frames and pieces created hidden, every home slot taken
 };
@@ -65,6 +74,9 @@ public:
     virtual void clearTileFace(int32_t piece) = 0;
     virtual void showOkSign(bool shown) = 0;
     virtual void showCrossedOkSign(bool shown) = 0;
+    // The keyboard's target frame over a cell (1 to 27) or a home slot (1 to
+    // 12); hidden when both are 0.
+    virtual void showTargetFrame(int32_t cell, int32_t homeSlot) = 0;
 };
 
 // Draws a whole number from low to high inclusive, uniformly.
@@ -79,6 +91,14 @@ void clearBoard(Board& board, BoardView& view);
 void dropTile(Board& board, const PuzzleFiles& files, BoardView& view, int32_t piece, int32_t x,
               int32_t y);
 void updateOkSign(const Board& board, const PuzzleFiles& files, BoardView& view, int mode);
+
+// What the OK signs say of the board.
+enum class BoardVerdict { Incomplete, Right, Wrong };
+BoardVerdict boardVerdict(const Board& board, const PuzzleFiles& files);
+// The piece resting in a cell, 0 when none.
+int32_t pieceInCell(const Board& board, int32_t cell);
+// A tile held with the keyboard goes back where it was picked up.
+void dropBackHeldTile(Board& board, BoardView& view);
 void solveBoard(Board& board, const PuzzleFiles& files, BoardView& view);
 void setHighlight(Board& board, const PuzzleFiles& files, BoardView& view, bool on);
 

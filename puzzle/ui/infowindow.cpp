@@ -24,8 +24,9 @@ InfoWindow::InfoWindow(int kind, QWidget* owner) : QDialog(owner), kind_(kind) {
         setControlId(text_, HelpTextId);
         text_->setGeometry(du.toPixels(QRect(2, 2, 366, 214)));
         text_->setReadOnly(true);
-        // Reading only: a click or the focus never leaves text selected.
-        text_->setTextInteractionFlags(Qt::NoTextInteraction);
+        // Read with a caret; text can be selected and copied. A click or
+        // the focus alone selects nothing.
+        text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
         text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     } else {
         label_ = new QLabel(this);

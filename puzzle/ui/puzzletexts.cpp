@@ -28,6 +28,13 @@ std::string englishHelp() {
            "You may drop blocks approximately over the position where you want them (program "
            "logic causes them to snap in correct alignment)." +
            NL + NL +
+           "Without a mouse: Tab and Shift+Tab go through the controls, then through every "
+           "tile. Space or Enter picks the focused tile up; the arrow keys then move a red frame "
+           "over the cells (below the bottom row, over the tiles' home places); Space or Enter "
+           "drops the tile there, and Escape puts it back where it was. F5 starts the diagram "
+           "over, F6 solves it and F7 turns Highlight Valid Tiles on or off, also while a tile "
+           "is held." +
+           NL + NL +
            "Diagrams flow from left to right:  e.g., a receiver will have its antenna on the left "
            "and a loudspeaker on the right." +
            NL + NL +
@@ -63,6 +70,13 @@ std::string frenchHelp() {
            NL + NL +
            latin1("Les blocs n'ont pas à être déposés avec grande précision (le programme voit à "
                   "les aligner correctement).") +
+           NL + NL +
+           latin1("Sans souris: Tab et Maj+Tab parcourent les commandes, puis chacun des blocs. "
+                  "La barre d'espace ou Entrée soulève le bloc qui a le focus; les flèches "
+                  "déplacent alors un cadre rouge sur les cases (sous la dernière rangée, sur les "
+                  "places de départ des blocs); la barre d'espace ou Entrée y dépose le bloc, et "
+                  "Échap le remet où il était. F5 recommence le schéma, F6 le résout et F7 active "
+                  "ou désactive Identifier Blocs Valides, même pendant qu'un bloc est soulevé.") +
            NL + NL +
            latin1("Logiquement, un schéma se lit de gauche à droite: par ex., l'antenne d'un "
                   "récepteur sera sur la gauche et le haut-parleur sur la droite.") +
@@ -183,6 +197,29 @@ PuzzleTexts fillTexts() {
 
     t.Long[1] = {englishHelp(), frenchHelp()};
     t.Long[2] = {aboutText(0), aboutText(1)};
+
+    t.Speech[TileAtHome] = pair("&, home row", "&, rangée de départ");
+    t.Speech[TileInCell] = pair("&, row & column &", "&, ligne & colonne &");
+    t.Speech[BlankTile] = pair("blank tile", "bloc vierge");
+    t.Speech[CellEmpty] = pair("row &, column &, empty", "ligne &, colonne &, vide");
+    t.Speech[CellHolds] = pair("row &, column &, holds &", "ligne &, colonne &, contient &");
+    t.Speech[CellFree] = pair("row &, column &, free", "ligne &, colonne &, libre");
+    t.Speech[CellOutside] = pair("row &, column &, not in the diagram",
+                                 "ligne &, colonne &, hors du schéma");
+    t.Speech[OverHomeSlots] = pair("home row", "rangée de départ");
+    t.Speech[PickedUp] = pair("& picked up", "& soulevé");
+    t.Speech[DroppedOnCell] = pair("& dropped on row &, column &", "& déposé en ligne &, colonne &");
+    t.Speech[DroppedHome] = pair("& back in the home row", "& remis dans la rangée de départ");
+    t.Speech[CellTaken] = pair("cell taken", "case occupée");
+    t.Speech[CellNotInDiagram] = pair("cell not in the diagram", "case hors du schéma");
+    t.Speech[PutBack] = pair("& put back", "& remis en place");
+    t.Speech[VerdictRight] = pair("OK sign: the diagram is complete and correct",
+                                  "Signe OK : le schéma est complet et juste");
+    t.Speech[VerdictWrong] =
+        pair("Crossed-out OK sign: the diagram is complete but tiles are in the wrong cells",
+             "Signe OK biffé : le schéma est complet mais des blocs sont mal placés");
+    t.Speech[OkSignName] = pair("OK sign", "Signe OK");
+    t.Speech[CrossedSignName] = pair("Crossed-out OK sign", "Signe OK biffé");
     return t;
 }
 
@@ -221,6 +258,11 @@ std::string otherText(int number) {
 std::string longText(int number) {
     if (number < 1 || number > 2) return std::string();
     return puzzleTexts().Long[static_cast<size_t>(number)][static_cast<size_t>(language())];
+}
+
+std::string speechText(int number) {
+    if (number < 1 || number > SpeechCount) return std::string();
+    return puzzleTexts().Speech[static_cast<size_t>(number)][static_cast<size_t>(language())];
 }
 
 std::string startupMessage(int number) {

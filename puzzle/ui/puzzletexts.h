@@ -13,6 +13,30 @@ using TextPair = std::array<std::string, 2>;
 inline constexpr int FirstCaptionId = 2000;
 inline constexpr int LastCaptionId = 2009;
 
+// What a screen reader is told of the board: accessible names and the
+// announcements of the keyboard's moves. Masks filled with fillMask.
+enum SpeechText {
+    TileAtHome = 1,   // label
+    TileInCell,       // label, row, column
+    BlankTile,
+    CellEmpty,        // row, column
+    CellHolds,        // row, column, label
+    CellFree,         // row, column
+    CellOutside,      // row, column
+    OverHomeSlots,
+    PickedUp,         // label
+    DroppedOnCell,    // label, row, column
+    DroppedHome,      // label
+    CellTaken,
+    CellNotInDiagram,
+    PutBack,          // label
+    VerdictRight,
+    VerdictWrong,
+    OkSignName,
+    CrossedSignName,
+    SpeechCount = CrossedSignName
+};
+
 struct PuzzleTexts {
     // Menus 0 File, 1 Tools, 2 Help; item 0 is the menu's title.
     std::array<std::array<TextPair, 5>, 3> Menu;
@@ -21,6 +45,7 @@ struct PuzzleTexts {
     std::array<TextPair, 9> Messages;                                  // 1 to 8
     std::array<TextPair, 6> Other;                                     // 1 to 5
     std::array<TextPair, 3> Long;                                      // 1 help, 2 about
+    std::array<TextPair, SpeechCount + 1> Speech;                      // 1 to SpeechCount
 };
 
 const PuzzleTexts& puzzleTexts();
@@ -33,6 +58,7 @@ std::string menuText(int menu, int item);
 std::string captionText(int id);
 std::string otherText(int number);
 std::string longText(int number);
+std::string speechText(int number);
 // Messages 1 to 3 hold both languages and always come from the English
 // column; 4 to 8 follow the interface language.
 std::string startupMessage(int number);

@@ -20,6 +20,7 @@
 #include "puzzletexts.h"
 #include "qtext.h"
 #include "text.h"
+#include "tilecontrol.h"
 #include "uicontext.h"
 
 namespace {
@@ -131,7 +132,7 @@ void PuzzleWindow::buildControls() {
 
     for (int p = 1; p <= PieceCount; ++p) {
         const HomeSlot& slot = board_.HomeSlots[static_cast<size_t>(p)];
-        auto* piece = control<PictureControl>(FirstPieceId + p, QRect(slot.Left, slot.Top, CellWidth, CellHeight));
+        auto* piece = control<TileControl>(FirstPieceId + p, QRect(slot.Left, slot.Top, CellWidth, CellHeight));
         piece->setPicture(newSurface(piece->size(), colours_.Background));
         piece->setMouseTracking(true);
         piece->installEventFilter(this);
@@ -225,6 +226,7 @@ void PuzzleWindow::buildControls() {
     okFontHolder_->setFont(okSignFont_);
     tileFontHolder_ = control<QLabel>(TileFontHolderId, QRect(ClientWidth + 20, 0, 10, 10));
 
+    buildKeyboard();
     switchLanguage();
     language_->setText(toQString(captionField(captionText(LanguageId), uiContext().InterfaceLanguage + 1)));
 }
@@ -273,6 +275,7 @@ void PuzzleWindow::setStatus(const std::string& text) {
 // ---- the board's view ----
 
 void PuzzleWindow::showCellFrame(int32_t cell, bool shown) {
+    scheduleAccessRefresh();
     if (cell >= 1 && cell <= CellCount) cells_[static_cast<size_t>(cell)]->setVisible(shown);
 }
 
@@ -281,10 +284,12 @@ void PuzzleWindow::showCheckMark(int32_t cell, bool shown) {
 }
 
 void PuzzleWindow::showPiece(int32_t piece, bool shown) {
+    scheduleAccessRefresh();
     if (piece >= 1 && piece <= PieceCount) pieces_[static_cast<size_t>(piece)]->setVisible(shown);
 }
 
 void PuzzleWindow::movePiece(int32_t piece, int32_t left, int32_t top) {
+    scheduleAccessRefresh();
     if (piece >= 1 && piece <= PieceCount)
         pieces_[static_cast<size_t>(piece)]->move(units_.toPixelsX(left), units_.toPixelsY(top));
 }
@@ -396,6 +401,7 @@ void PuzzleWindow::switchLanguage() {
             button->setText(toQString(captionText(id)));
     }
     group_->setTitle(toQString(captionText(GroupBoxId)));
+    refreshAccess();
     for (const auto& window : infoWindows_)
         if (window) window->setLongText();
 }
@@ -446,6 +452,12 @@ bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
 
     auto* piece = pieces_[static_cast<size_t>(p)];
     switch (event->type()) {
+    case QEvent::KeyPress:
+        return tileKey(p, static_cast<QKeyEvent*>(event)->key());
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        tileFocusChanged(p, event);
+        break;
     case QEvent::Enter:
         describeTile(p);
         break;
@@ -483,6 +495,8 @@ void PuzzleWindow::describeTile(int piece) {
 void PuzzleWindow::buttonDown(QPoint at) {
     const int p = pieceIndex(client_->childAt(at));
     if (p == 0 || drag_.Dragging) return;
+    // The mouse takes over from a tile held with the keyboard.
+    dropBackHeldTile(board_, *this);
     PictureControl* piece = pieces_[static_cast<size_t>(p)];
     QApplication::setOverrideCursor(hands_[board_.LeftHanded ? 1 : 0]);
     drag_.Dragging = true;

@@ -15,6 +15,7 @@
 #include "diagramselect.h"
 #include "metrics.h"
 #include "picturecontrol.h"
+#include "tilekeys.h"
 #include "tilerender.h"
 
 class QAction;
@@ -25,6 +26,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class InfoWindow;
+class TargetFrame;
 
 // Control ids.
 inline constexpr int FileListId = 2000, DiagramListId = 2001, DescribeBoxId = 2002,
@@ -61,6 +63,7 @@ public:
     PictureControl* pieceOfTile(int t) const;
     QAction* menuAction(int id) const;
     QWidget* infoWindow(int k) const;
+    QWidget* targetFrame() const;
 
     void setStatus(const std::string& text);
     void switchLanguage();
@@ -76,6 +79,7 @@ public:
     void clearTileFace(int32_t piece) override;
     void showOkSign(bool shown) override;
     void showCrossedOkSign(bool shown) override;
+    void showTargetFrame(int32_t cell, int32_t homeSlot) override;
 
     // SelectionView
     void removeFileListEntry(int32_t position) override;
@@ -108,6 +112,13 @@ private:
     void buttonUp();
     void describeTile(int piece);
     int pieceIndex(const QObject* widget) const;
+    // The keyboard and the screen reader (boardkeys.cpp).
+    void buildKeyboard();
+    bool tileKey(int piece, int key);
+    void tileFocusChanged(int piece, QEvent* event);
+    void announce(int piece, const std::string& text);
+    void scheduleAccessRefresh();
+    void refreshAccess();
 
     PuzzleFiles files_;
     Board board_;
@@ -145,4 +156,6 @@ private:
     int fileListPosition_ = 0;
     int diagramListPosition_ = 0;
     QPointer<QWidget> describedTile_;
+    TargetFrame* targetFrame_ = nullptr;
+    bool accessRefreshPending_ = false;
 };

@@ -19,6 +19,7 @@ struct RecordingBoardView : BoardView {
     std::array<std::string, PieceCount + 1> face{};  // label drawn, "" when cleared
     bool okSign = false;
     bool crossedSign = false;
+    int32_t targetCell = 0, targetHome = 0;  // the keyboard's target frame
 
     void showCellFrame(int32_t cell, bool shown) override { frame.at(cell) = shown; }
     void showCheckMark(int32_t cell, bool shown) override { checkMark.at(cell) = shown; }
@@ -31,6 +32,10 @@ struct RecordingBoardView : BoardView {
     void clearTileFace(int32_t piece) override { face.at(piece).clear(); }
     void showOkSign(bool shown) override { okSign = shown; }
     void showCrossedOkSign(bool shown) override { crossedSign = shown; }
+    void showTargetFrame(int32_t cell, int32_t homeSlot) override {
+        targetCell = cell;
+        targetHome = homeSlot;
+    }
 
     int checkMarksShown() const {
         int n = 0;

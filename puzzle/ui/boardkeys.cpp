@@ -1,0 +1,151 @@
+// The puzzle window's keyboard and screen-reader side: keys on a focused
+// tile go to the board's keyboard model, the target frame shows where a held
+// tile would land, and tiles, cells and signs carry accessible names in the
+// interface language.
+//
+// Announcements: Qt 6.4 has no announcement event for AT-SPI, so what a key
+// did becomes the accessible description of the focused tile (a description
+// change on the object with the focus is what Orca reads out). A tile gets
+// its own description back when it gains the focus again.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "boardspeech.h"
+#include "puzzletexts.h"
+#include "puzzlewindow.h"
+#include "qtext.h"
+#include "tilecontrol.h"
+
+namespace {
+
+std::optional<TileKey> tileKeyOf(int key) {
+    switch (key) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return TileKey::Take;
+    case Qt::Key_Left:
+        return TileKey::Left;
+    case Qt::Key_Right:
+        return TileKey::Right;
+    case Qt::Key_Up:
+        return TileKey::Up;
+    case Qt::Key_Down:
+        return TileKey::Down;
+    case Qt::Key_Escape:
+        return TileKey::Cancel;
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void PuzzleWindow::buildKeyboard() {
+    targetFrame_ = new TargetFrame(client_);
+    targetFrame_->hide();
+
+    // Function keys, so that no caption has to change for a mnemonic; they
+    // work wherever the focus is in the window, a held tile included.
+    const struct { int key; QAbstractButton* button; } keys[] = {
+        {Qt::Key_F5, startOver_}, {Qt::Key_F6, solve_}, {Qt::Key_F7, highlightBox_}};
+    for (const auto& k : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(k.key), this);
+        QAbstractButton* button = k.button;
+        connect(shortcut, &QShortcut::activated, button, [button] { button->click(); });
+    }
+}
+
+QWidget* PuzzleWindow::targetFrame() const { return targetFrame_; }
+
+void PuzzleWindow::showTargetFrame(int32_t cell, int32_t homeSlot) {
+    QRect at;
+    if (cell >= 1 && cell <= CellCount) {
+        const BoardCell& c = board_.Cells[static_cast<size_t>(cell)];
+        at = dlu(c.Left, c.Top, CellWidth, CellHeight);
+    } else if (homeSlot >= 1 && homeSlot <= HomeSlotCount) {
+        const HomeSlot& s = board_.HomeSlots[static_cast<size_t>(homeSlot)];
+        at = dlu(s.Left, s.Top, CellWidth, CellHeight);
+    }
+    if (at.isNull()) {
+        targetFrame_->hide();
+        return;
+    }
+    targetFrame_->setGeometry(at);
+    targetFrame_->raise();
+    targetFrame_->show();
+}
+
+bool PuzzleWindow::tileKey(int piece, int key) {
+    const std::optional<TileKey> tileKey = tileKeyOf(key);
+    if (!tileKey || drag_.Dragging) return false;
+    const KeyResult result = pressTileKey(board_, files_, *this, piece, *tileKey);
+    if (result.News == KeyNews::Nothing) return false;
+    refreshAccess();
+    announce(piece, keyAnnouncement(board_, files_, result));
+    return true;
+}
+
+void PuzzleWindow::tileFocusChanged(int piece, QEvent* event) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    QWidget* tile = pieces_[static_cast<size_t>(piece)];
+    if (event->type() == QEvent::FocusIn) {
+        tile->setAccessibleDescription(toQString(tileDescription(board_, files_, piece)));
+        return;
+    }
+    // Leaving the held tile (Tab, a click elsewhere) puts it back; the window
+    // losing the focus to another one does not.
+    if (board_.Held.Piece == piece && reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason)
+        dropBackHeldTile(board_, *this);
+}
+
+void PuzzleWindow::announce(int piece, const std::string& text) {
+    QWidget* tile = pieces_[static_cast<size_t>(piece)];
+    const QString said = toQString(text);
+    // The same words twice would be no change, and nothing would be said.
+    if (tile->accessibleDescription() == said) tile->setAccessibleDescription(QString());
+    tile->setAccessibleDescription(said);
+}
+
+void PuzzleWindow::scheduleAccessRefresh() {
+    if (accessRefreshPending_) return;
+    accessRefreshPending_ = true;
+    QMetaObject::invokeMethod(this, [this] { refreshAccess(); }, Qt::QueuedConnection);
+}
+
+void PuzzleWindow::refreshAccess() {
+    accessRefreshPending_ = false;
+    for (int c = 1; c <= CellCount; ++c)
+        cells_[static_cast<size_t>(c)]->setAccessibleName(toQString(cellName(board_, files_, c)));
+
+    // Tab order: the controls, then the tiles on the board cell by cell, then
+    // those at home slot by slot. Blank pieces take no focus.
+    std::vector<QWidget*> order = {fileList_, diagramList_, describeBox_, highlightBox_,
+                                   solve_,    language_,    startOver_};
+    std::vector<QWidget*> atHome;
+    for (int c = 1; c <= CellCount; ++c)
+        if (const int p = pieceInCell(board_, c)) order.push_back(pieces_[static_cast<size_t>(p)]);
+    for (int s = 1; s <= HomeSlotCount; ++s)
+        for (int p = 1; p <= PieceCount; ++p) {
+            const TilePiece& piece = board_.Pieces[static_cast<size_t>(p)];
+            if ((piece.Presence & 1) && piece.Cell == 0 && piece.Home == s)
+                order.push_back(pieces_[static_cast<size_t>(p)]);
+        }
+    for (int p = 1; p <= PieceCount; ++p) {
+        QWidget* tile = pieces_[static_cast<size_t>(p)];
+        const std::string label = tileLabel(board_, files_, p);
+        tile->setFocusPolicy(label.empty() ? Qt::NoFocus : Qt::TabFocus);
+        tile->setAccessibleName(toQString(tileName(board_, files_, p)));
+        if (!tile->hasFocus())
+            tile->setAccessibleDescription(toQString(tileDescription(board_, files_, p)));
+    }
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+
+    okSign_->setAccessibleName(toQString(speechText(OkSignName)));
+    crossedSign_->setAccessibleName(toQString(speechText(CrossedSignName)));
+}
