@@ -3,123 +3,20 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <bit>
-#include <cstring>
 #include <optional>
 
 #include "errorbox.h"
 #include "filefinder.h"
+#include "historyscan.h"
 #include "masks.h"
 #include "sessiontexts.h"
 #include "text.h"
 
 namespace {
 
-std::string_view trimView(std::string_view s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
-
-// Field `index` (1-based) of a "~"-separated line; empty when absent.
-std::string_view tildeField(std::string_view line, int index, bool* present = nullptr) {
-    size_t start = 0;
-    for (int i = 1; i < index; ++i) {
-        size_t t = line.find('~', start);
-        if (t == std::string_view::npos) {
-            if (present) *present = false;
-            return {};
-        }
-        start = t + 1;
-    }
-    if (present) *present = true;
-    size_t end = line.find('~', start);
-    return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-}
-
-// More than six "~" make a summary line; question lines hold none, and
-// memchr passes over them about as fast as the line was read.
-bool isSummaryLine(std::string_view line) {
-    int tildes = 0;
-    const char* at = line.data();
-    const char* end = at + line.size();
-    while (at < end) {
-        const void* found = std::memchr(at, '~', static_cast<size_t>(end - at));
-        if (!found) break;
-        if (++tildes > 6) return true;
-        at = static_cast<const char*>(found) + 1;
-    }
-    return false;
-}
-
-// Trimmed designations of the loaded bank, looked up once per log entry:
-// a small open-addressing table keyed by the (at most 16) bytes of the
-// text, compact enough to stay in the first-level cache.
-class DesignationIndex {
-public:
-    explicit DesignationIndex(const BankModel& bank) {
-        for (int q = 1; q <= bank.QuestionCount; ++q) {
-            Key key;
-            if (!makeKey(trimView(bank.Designation[q]), key)) continue;
-            size_t i = slot(key);
-            while (questions_[i] != 0 && !(keys_[i] == key)) i = (i + 1) & (kSize - 1);
-            if (questions_[i] == 0) {  // the first one read wins
-                keys_[i] = key;
-                questions_[i] = static_cast<int16_t>(q);
-            }
-        }
-    }
-    int find(std::string_view text) const {
-        Key key;
-        if (!makeKey(text, key)) return 0;
-        return find(key);
-    }
-    // The usual case of a log entry: 13 characters without a space at either end.
-    int findWhole13(const char* text) const {
-        // Bytes 8..12 taken from one 8-byte load of bytes 5..12: assembling
-        // them through memory would stall every lookup.
-        static_assert(std::endian::native == std::endian::little);
-        Key key;
-        std::memcpy(&key.low, text, 8);
-        std::memcpy(&key.high, text + 5, 8);
-        key.high >>= 24;
-        return find(key);
-    }
-
-private:
-    struct Key {
-        uint64_t low = 0, high = 0;
-        bool operator==(const Key& o) const { return low == o.low && high == o.high; }
-    };
-
-    int find(const Key& key) const {
-        for (size_t i = slot(key);; i = (i + 1) & (kSize - 1)) {
-            if (questions_[i] == 0) return 0;
-            if (keys_[i] == key) return questions_[i];
-        }
-    }
-    static constexpr size_t kSize = 2048;  // about twice the largest bank
-
-    static bool makeKey(std::string_view text, Key& key) {
-        if (text.empty() || text.size() > 16) return false;
-        char bytes[16] = {};
-        std::memcpy(bytes, text.data(), text.size());
-        std::memcpy(&key.low, bytes, 8);
-        std::memcpy(&key.high, bytes + 8, 8);
-        return true;
-    }
-    static size_t slot(const Key& key) {
-        uint64_t h = (key.low ^ (key.high << 29 | key.high >> 35)) * 0x9E3779B97F4A7C15ull;
-        return static_cast<size_t>(h >> 53) & (kSize - 1);
-    }
-    std::vector<Key> keys_ = std::vector<Key>(kSize);
-    std::vector<int16_t> questions_ = std::vector<int16_t>(kSize);
-};
-
 // The recorded qualification as far as a stored title can hold it.
 std::string_view storedPart(std::string_view recorded) {
-    return trimView(trimView(recorded).substr(0, BankTitleWidth));
+    return trimLogText(trimLogText(recorded).substr(0, BankTitleWidth));
 }
 
 void reportReadFailure(const std::string& path, int error) {
@@ -132,14 +29,14 @@ int myFindBankTitle(const std::vector<std::string>& titles, std::string_view rec
     std::string_view key = storedPart(recorded);
     for (size_t b = 1; b < titles.size(); ++b) {
         std::string_view title = titles[b];
-        if (key.empty() ? trimView(title).empty() : title.substr(0, key.size()) == key)
+        if (key.empty() ? trimLogText(title).empty() : title.substr(0, key.size()) == key)
             return static_cast<int>(b);
     }
     return 0;
 }
 
 bool mySameQualification(std::string_view recorded, std::string_view storedTitle) {
-    return storedPart(recorded) == trimView(storedTitle);
+    return storedPart(recorded) == trimLogText(storedTitle);
 }
 
 void myCatalogueSession(HistoryCatalogue& catalogue, int bank, long long position) {
@@ -168,66 +65,39 @@ int myReadHistoryFile(const std::string& path, int pass, long long startPosition
     }
 
     // Pass 1 counts into a compact table first and adds it to the slots at the end.
-    std::optional<DesignationIndex> designations;
+    std::optional<LogDesignationIndex> designations;
     std::vector<std::array<int32_t, 2>> counts;
     if (pass == 1 && bank) {
         designations.emplace(*bank);
         counts.resize(bank->QuestionCount + 1);
     }
 
-    bool counting = false;
-    std::string raw;
-    for (;;) {
-        long long at = reader.position();
-        if (!reader.next(raw)) break;
-        std::string_view line = trimView(raw);
-        if (line.empty() || line.front() == '\'') continue;
-        bool summary = isSummaryLine(line);
-        if (pass == 0) {
-            if (!summary) continue;
-            std::string_view title = trimView(tildeField(line, 2));
+    const bool readWhole = walkHistoryLog(
+        reader, designations ? &*designations : nullptr,
+        [&](std::string_view line, long long at) {
+            if (pass != 0) return mySameQualification(logField(line, 2), qualification);
+            std::string_view title = trimLogText(logField(line, 2));
             lastQualification.assign(title);
             int b = myFindBankTitle(catalogue.Titles, title);
             if (b > 0) myCatalogueSession(catalogue, b, at);
             bool present = false;
-            std::string_view field = tildeField(line, 13, &present);
+            std::string_view field = logField(line, 13, &present);
             if (present) {
                 settings.Found = true;
                 settings.InterfaceLanguage = field.find('F') != std::string_view::npos ? 1 : 0;
                 settings.AudibleClues = field.find('A') != std::string_view::npos;
                 settings.ManualAdvance = field.find('M') != std::string_view::npos;
             }
-            continue;
-        }
-        if (summary) {
-            counting = mySameQualification(tildeField(line, 2), qualification);
-            continue;
-        }
-        if (!counting || !designations) continue;
-        // Only whole entries within the line: short or damaged lines must
-        // never make the reader look past their end.
-        size_t entries = std::min<size_t>(EntriesPerLogLine, line.size() / LogEntryWidth);
-        for (size_t k = 0; k < entries; ++k) {
-            std::string_view entry = line.substr(k * LogEntryWidth, LogEntryWidth);
-            unsigned char code = static_cast<unsigned char>(entry[13]);
-            if (code < 'a' || code > 'x') continue;
-            int given = (code - 'a') % 6;
-            if (given == 0) continue;
-            int question = entry[0] != ' ' && entry[12] != ' '
-                               ? designations->findWhole13(entry.data())
-                               : designations->find(trimView(entry.substr(0, 13)));
-            if (question == 0) continue;
-            int expected = (code - 'a') / 6 + 1;
-            ++counts[question][given == expected ? 1 : 0];
-        }
-    }
+            return false;
+        },
+        [&](int question, int expected, int given) { ++counts[question][given == expected ? 1 : 0]; });
     for (size_t q = 1; q < counts.size(); ++q) {
         if (counts[q][0] == 0 && counts[q][1] == 0) continue;
         auto& stats = slotOf(*bank, static_cast<int>(q)).Stats;
         for (int k = 0; k < 2; ++k)
             stats[k] = static_cast<int16_t>(std::min<int32_t>(INT16_MAX, stats[k] + counts[q][k]));
     }
-    if (reader.readError()) {
+    if (!readWhole) {
         reportReadFailure(path, reader.error());
         return 0;
     }
