@@ -7,6 +7,7 @@
 #include "commandanswer.h"
 #include "errorbox.h"
 #include "importcli.h"
+#include "progresscli.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -15,7 +16,8 @@ namespace {
 const char* const Usage =
     "usage: ulvorane-bank [--lang fr] check FILE\n"
     "       ulvorane-bank [--lang fr] dump FILE CHOICE    (CHOICE 1, 2, 2B, 3, 4 or 5; writes Temp.txt beside FILE)\n"
-    "       ulvorane-bank [--lang fr] import FILE [--out FOLDER] [--name NAME]\n";
+    "       ulvorane-bank [--lang fr] import FILE [--out FOLDER] [--name NAME]\n"
+    "       ulvorane-bank [--lang fr] progress BANK [--log LOG]\n";
 
 const char* const Help[2] = {
     "Usage: ulvorane-bank [--lang fr] check FILE\n"
@@ -72,6 +74,7 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
     if (const int code = answerStandardRequest(rest, "ulvorane-bank", latin1(Help[language]), out); code >= 0)
         return code;
     if (!rest.empty() && rest[0] == "import") return runImportTool(rest, language, out, err);
+    if (!rest.empty() && rest[0] == "progress") return runProgressTool(rest, language, out, err);
     const bool check = rest.size() == 2 && rest[0] == "check";
     const bool dump = rest.size() == 3 && rest[0] == "dump";
     if (!check && !dump) {

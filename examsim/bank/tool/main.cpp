@@ -3,6 +3,7 @@
 //   ulvorane-bank [--lang fr] check FILE
 //   ulvorane-bank [--lang fr] dump FILE CHOICE
 //   ulvorane-bank [--lang fr] import FILE [--out FOLDER] [--name NAME]
+//   ulvorane-bank [--lang fr] progress BANK [--log LOG]
 #include <cstdio>
 #include <cstring>
 #include <string>

@@ -1,0 +1,178 @@
+#include "progressfigures.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+
+#include "errorbox.h"
+#include "historylog.h"
+#include "historyscan.h"
+#include "masks.h"
+#include "progresstexts.h"
+#include "text.h"
+
+namespace {
+
+// "83.3%" -> 83.3; the reset text "nnn.n%" or anything damaged -> -1.
+double markOf(std::string_view text) {
+    text = trimLogText(text);
+    if (text.size() < 2 || text.back() != '%') return -1;
+    double value = -1;
+    const char* end = text.data() + text.size() - 1;
+    auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value < 0 || value > 100) return -1;
+    return value;
+}
+
+SessionFigure sessionOf(std::string_view summary) {
+    SessionFigure s;
+    s.Date = std::string(trimLogText(logField(summary, 3)));
+    s.MarkText = std::string(trimLogText(logField(summary, 4)));
+    s.Mark = markOf(s.MarkText);
+    s.Questions = static_cast<int>(std::clamp<long long>(leadingNumber(logField(summary, 6)), 0, 999));
+    s.MarkingMode = static_cast<int>(std::clamp<long long>(leadingNumber(logField(summary, 7)), 0, 99));
+    return s;
+}
+
+void addAttempts(GroupFigure& group, const std::vector<QuestionAttempt>& attempts) {
+    ++group.Questions;
+    if (!attempts.empty()) ++group.Seen;
+    group.Attempts += static_cast<int>(attempts.size());
+    for (const QuestionAttempt& a : attempts) group.Correct += a.correct() ? 1 : 0;
+    group.Chance += myQuestionChance(attempts);
+}
+
+// Groups never tried come first (nothing learnt there yet), then the lowest
+// success rate; the id decides ties so that the order never depends on the
+// bank's order.
+void sortWeakestFirst(std::vector<GroupFigure>& groups) {
+    std::sort(groups.begin(), groups.end(), [](const GroupFigure& a, const GroupFigure& b) {
+        if (a.hasRate() != b.hasRate()) return !a.hasRate();
+        // Compared as fractions so that equal rates are equal exactly.
+        const long long left = static_cast<long long>(a.Correct) * b.Attempts;
+        const long long right = static_cast<long long>(b.Correct) * a.Attempts;
+        if (left != right) return left < right;
+        return a.Id < b.Id;
+    });
+}
+
+}  // namespace
+
+double myQuestionChance(const std::vector<QuestionAttempt>& attempts) {
+    const size_t counted = std::min<size_t>(attempts.size(), AttemptsThatCount);
+    int right = 0;
+    for (size_t i = attempts.size() - counted; i < attempts.size(); ++i) right += attempts[i].correct() ? 1 : 0;
+    return (right + 1.0) / (static_cast<double>(counted) + 2.0);
+}
+
+std::vector<double> mySuccessDistribution(const std::vector<double>& chances) {
+    std::vector<double> dist(chances.size() + 1, 0.0);
+    dist[0] = 1.0;
+    for (size_t i = 0; i < chances.size(); ++i) {
+        const double p = chances[i];
+        for (size_t j = i + 1; j >= 1; --j) dist[j] = dist[j] * (1.0 - p) + dist[j - 1] * p;
+        dist[0] *= 1.0 - p;
+    }
+    return dist;
+}
+
+double myChanceOfAtLeast(const std::vector<double>& chances, int k) {
+    if (k <= 0) return 1.0;
+    if (k > static_cast<int>(chances.size())) return 0.0;
+    const std::vector<double> dist = mySuccessDistribution(chances);
+    double sum = 0;
+    // From the far tail in, so that small terms are not lost against large ones.
+    for (size_t j = dist.size(); j-- > static_cast<size_t>(k);) sum += dist[j];
+    return std::min(sum, 1.0);
+}
+
+int myTopicsNeeded(int topics, int percent) {
+    if (topics <= 0) return 0;
+    // Whole numbers only: 100 k >= percent * topics.
+    const long long product = static_cast<long long>(std::max(percent, 0)) * topics;
+    return static_cast<int>((product + 99) / 100);
+}
+
+int myReadProgress(const std::string& logPath, const BankModel& bank, ProgressFigures& figures) {
+    figures = ProgressFigures{};
+    figures.Title = trimSpaces(bank.CurrentBankTitle);
+    figures.PassMarkPercent = bank.PassMarkPercent;
+    figures.Attempts.assign(static_cast<size_t>(std::max(bank.QuestionCount, 0)) + 1, {});
+
+    LineReader reader;
+    bool readWhole = true;
+    if (reader.open(fileSystemPath(logPath))) {
+        const LogDesignationIndex designations(bank);
+        int32_t session = -1;
+        readWhole = walkHistoryLog(
+            reader, &designations,
+            [&](std::string_view line, long long) {
+                if (!mySameQualification(logField(line, 2), bank.CurrentBankTitle)) return false;
+                figures.Sessions.push_back(sessionOf(line));
+                session = static_cast<int32_t>(figures.Sessions.size() - 1);
+                return true;
+            },
+            [&](int question, int expected, int given) {
+                figures.Attempts[static_cast<size_t>(question)].push_back(
+                    {session, static_cast<uint8_t>(expected), static_cast<uint8_t>(given)});
+            });
+    } else if (reader.error() != ENOENT) {
+        readWhole = false;
+    }
+    if (!readWhole) {
+        myErrorBox(fillMask(progressText(ProgressText::LogReadFailed),
+                            {logPath, CRLF, reader.error(), errorText(reader.error())}));
+        myComputeProgress(bank, figures);
+        return 0;
+    }
+    myComputeProgress(bank, figures);
+    return -1;
+}
+
+void myComputeProgress(const BankModel& bank, ProgressFigures& figures) {
+    figures.Attempts.resize(static_cast<size_t>(std::max(bank.QuestionCount, 0)) + 1);
+    figures.PassMarkPercent = bank.PassMarkPercent;
+
+    figures.Lessons.clear();
+    for (int l = 1; l <= bank.LessonCount; ++l) {
+        GroupFigure g;
+        g.Id = trimSpaces(bank.Lessons[l].LessonId);
+        g.Title = trimSpaces(bank.Lessons[l].LessonTitle);
+        figures.Lessons.push_back(std::move(g));
+    }
+    figures.Topics.clear();
+    std::vector<double> topicChances;
+    for (int t = 1; t <= bank.TopicCount; ++t) {
+        GroupFigure topic;
+        topic.Id = trimSpaces(bank.Topics[t].TopicKey);
+        for (const QuestionSlot& slot : bank.Topics[t].Question) {
+            const int q = slot.QuestionIndex;
+            if (q < 1 || q > bank.QuestionCount) continue;
+            const auto& attempts = figures.Attempts[static_cast<size_t>(q)];
+            addAttempts(topic, attempts);
+            if (slot.LessonNo >= 1 && slot.LessonNo <= figures.Lessons.size())
+                addAttempts(figures.Lessons[slot.LessonNo - 1u], attempts);
+        }
+        if (topic.Questions == 0) continue;  // a topic the exam cannot draw from
+        topic.Chance /= topic.Questions;
+        topicChances.push_back(topic.Chance);
+        figures.Topics.push_back(std::move(topic));
+    }
+    for (GroupFigure& lesson : figures.Lessons)
+        if (lesson.Questions > 0) lesson.Chance /= lesson.Questions;
+    sortWeakestFirst(figures.Lessons);
+    sortWeakestFirst(figures.Topics);
+
+    const int topics = static_cast<int>(topicChances.size());
+    figures.TopicsNeeded = myTopicsNeeded(topics, bank.PassMarkPercent);
+    figures.PassChance = myChanceOfAtLeast(topicChances, figures.TopicsNeeded);
+    figures.HonoursShown = bank.PassMarkPercent < HonoursPercent;
+    figures.HonoursTopicsNeeded = figures.HonoursShown ? myTopicsNeeded(topics, HonoursPercent) : 0;
+    figures.HonoursChance =
+        figures.HonoursShown ? myChanceOfAtLeast(topicChances, figures.HonoursTopicsNeeded) : 0.0;
+}
+
+std::string myPercentText(double fraction) {
+    const long long tenths = roundHalfEven(fraction * 1000.0);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
+}

@@ -1,0 +1,84 @@
+// Study progress read from the history log: the marks of every session of a
+// bank, every attempt at each of its questions, success per lesson and per
+// topic, and the chance of passing an exam drawn now. Plain structs, no
+// window: the progress window and the bank tool show the same figures.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bankmodel.h"
+
+inline constexpr int HonoursPercent = 80;
+inline constexpr int AttemptsThatCount = 3;  // the last attempts p(q) looks at
+
+struct SessionFigure {
+    std::string Date;      // the session stamp as logged
+    std::string MarkText;  // the mark as logged, "83.3%"
+    double Mark = -1;      // per cent; -1 when the log holds no mark
+    int Questions = 0;
+    int MarkingMode = 0;
+};
+
+// One answer given to a question, judged against the expected answer the
+// log recorded with it ("Don't know", 5, never matches).
+struct QuestionAttempt {
+    int32_t Session = 0;  // index in ProgressFigures::Sessions
+    uint8_t Expected = 0;
+    uint8_t Given = 0;
+    bool correct() const { return Given == Expected; }
+};
+
+// A lesson or a topic.
+struct GroupFigure {
+    std::string Id;     // lesson id or topic key, trimmed
+    std::string Title;  // lesson title, trimmed; empty for a topic
+    int Questions = 0;  // in the bank
+    int Seen = 0;       // answered at least once
+    int Attempts = 0;
+    int Correct = 0;
+    double Chance = 0;  // mean p(q) over the group's questions
+    bool hasRate() const { return Attempts > 0; }
+    double rate() const { return Attempts > 0 ? double(Correct) / Attempts : 0.0; }
+};
+
+struct ProgressFigures {
+    std::string Title;  // the bank's title, trimmed
+    int PassMarkPercent = DefaultPassMarkPercent;
+    std::vector<SessionFigure> Sessions;                // log order
+    std::vector<std::vector<QuestionAttempt>> Attempts;  // per question 1..QuestionCount, log order
+    std::vector<GroupFigure> Lessons;                   // weakest first
+    std::vector<GroupFigure> Topics;                    // weakest first
+    int TopicsNeeded = 0;          // right topics for the pass mark
+    double PassChance = 0;
+    bool HonoursShown = false;     // the pass mark is below 80 %
+    int HonoursTopicsNeeded = 0;
+    double HonoursChance = 0;
+};
+
+// p(q) = (right + 1) / (attempts + 2) over the question's last three
+// attempts, 1/2 for a question never attempted.
+double myQuestionChance(const std::vector<QuestionAttempt>& attempts);
+
+// Probabilities of 0..n successes among independent trials with the given
+// chances, by dynamic programming over the trials.
+std::vector<double> mySuccessDistribution(const std::vector<double>& chances);
+// Probability of at least k successes (1 for k <= 0, 0 for k > n).
+double myChanceOfAtLeast(const std::vector<double>& chances, int k);
+// Smallest k with k / topics >= percent / 100.
+int myTopicsNeeded(int topics, int percent);
+
+// Sessions and attempts of the bank from the whole log: every session whose
+// title is the bank's (the history pass's exact comparison), not only the
+// last hundred the question selection uses. Returns -1 on success (also
+// when the log does not exist: no session) and 0 after reporting a read
+// failure through the error box, as the history reader does.
+int myReadProgress(const std::string& logPath, const BankModel& bank, ProgressFigures& figures);
+
+// Lessons, topics and chances from the sessions and attempts in figures.
+void myComputeProgress(const BankModel& bank, ProgressFigures& figures);
+
+// "12.3%": a chance or a rate as a percentage with one decimal, rounded
+// half to even.
+std::string myPercentText(double fraction);

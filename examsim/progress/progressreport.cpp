@@ -1,0 +1,97 @@
+#include "progressreport.h"
+
+#include <algorithm>
+
+#include "masks.h"
+#include "progresstexts.h"
+#include "text.h"
+
+namespace {
+
+const std::string& text(ProgressText id, int language) { return progressTextIn(id, language); }
+
+// Columns as wide as their widest cell, two spaces apart; the id and the
+// title to the left, the figures to the right.
+void appendTable(std::vector<std::string>& lines, const std::vector<std::vector<std::string>>& rows) {
+    std::vector<size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c) {
+            const bool left = c == 0 || c == 5;
+            const std::string pad(widths[c] - row[c].size(), ' ');
+            if (c > 0) line += "  ";
+            line += left ? row[c] + (c + 1 < row.size() ? pad : "") : pad + row[c];
+        }
+        lines.push_back(trimRightSpaces(line));
+    }
+}
+
+// The report leaves the lesson titles out: they make lines too long for a terminal.
+std::vector<std::vector<std::string>> tableRows(const std::vector<GroupFigure>& groups, bool lesson,
+                                                int language, bool titles = true) {
+    std::vector<std::vector<std::string>> rows{myGroupColumns(lesson, language)};
+    for (const GroupFigure& g : groups) rows.push_back(myGroupCells(g, lesson, language));
+    if (!titles)
+        for (auto& row : rows) row.resize(std::min<size_t>(row.size(), 5));
+    return rows;
+}
+
+}  // namespace
+
+std::vector<std::string> myGroupColumns(bool lesson, int language) {
+    return splitFields(text(lesson ? ProgressText::LessonColumns : ProgressText::TopicColumns, language), '|');
+}
+
+std::vector<std::string> myGroupCells(const GroupFigure& g, bool lesson, int language) {
+    std::vector<std::string> cells{g.Id, std::to_string(g.Questions), std::to_string(g.Seen),
+                                   std::to_string(g.Attempts),
+                                   g.hasRate() ? myPercentText(g.rate()) : text(ProgressText::NoRate, language)};
+    if (lesson) cells.push_back(g.Title);
+    return cells;
+}
+
+std::vector<std::string> myChanceLines(const ProgressFigures& f, int language) {
+    std::vector<std::string> lines{fillMask(text(ProgressText::PassChance, language), {myPercentText(f.PassChance)})};
+    if (f.HonoursShown)
+        lines.push_back(fillMask(text(ProgressText::HonoursChance, language), {myPercentText(f.HonoursChance)}));
+    return lines;
+}
+
+std::vector<std::string> myProgressReport(const ProgressFigures& f, const std::string& logPath, int language) {
+    std::vector<std::string> lines{fillMask(text(ProgressText::ReportTitle, language), {f.Title})};
+    if (f.Sessions.empty()) {
+        lines.push_back(fillMask(text(ProgressText::NoSession, language), {logPath}));
+    } else {
+        lines.push_back(fillMask(text(ProgressText::SessionsLine, language),
+                                 {static_cast<int>(f.Sessions.size()), f.Sessions.front().Date,
+                                  f.Sessions.back().Date}));
+    }
+    lines.push_back(text(ProgressText::LessonsHeading, language));
+    if (f.Lessons.empty())
+        lines.push_back(text(ProgressText::NoLessons, language));
+    else
+        appendTable(lines, tableRows(f.Lessons, true, language, false));
+    lines.push_back(text(ProgressText::TopicsHeading, language));
+    appendTable(lines, tableRows(f.Topics, false, language));
+    for (std::string& line : myChanceLines(f, language)) lines.push_back(std::move(line));
+    return lines;
+}
+
+std::vector<std::string> myProgressTables(const ProgressFigures& f, int language) {
+    std::vector<std::string> lines;
+    auto add = [&](const std::vector<GroupFigure>& groups, bool lesson) {
+        for (const auto& row : tableRows(groups, lesson, language)) {
+            std::string line;
+            for (size_t c = 0; c < row.size(); ++c) line += (c ? "\t" : "") + row[c];
+            lines.push_back(std::move(line));
+        }
+    };
+    add(f.Lessons, true);
+    lines.emplace_back();
+    add(f.Topics, false);
+    return lines;
+}

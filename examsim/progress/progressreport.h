@@ -1,0 +1,28 @@
+// The progress figures as text: the bank tool's report and the
+// tab-separated tables the progress window copies to the clipboard.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "progressfigures.h"
+
+// The cells of one row: id, questions, seen, attempts, success rate, and
+// for a lesson its title.
+std::vector<std::string> myGroupCells(const GroupFigure& group, bool lesson, int language);
+// The column titles of the lesson or the topic table.
+std::vector<std::string> myGroupColumns(bool lesson, int language);
+
+// "Chance of passing now: 12.3%" and, when the pass mark is below 80 %,
+// "Chance of 80% or more: 4.5%".
+std::vector<std::string> myChanceLines(const ProgressFigures& figures, int language);
+
+// The whole report, one line per entry (Latin-1, no line ends): title,
+// sessions or the no-session notice naming the log, lessons, topics, the
+// chances last.
+std::vector<std::string> myProgressReport(const ProgressFigures& figures, const std::string& logPath,
+                                          int language);
+
+// Both tables, heading row first, cells separated by tabs, an empty line
+// between the tables.
+std::vector<std::string> myProgressTables(const ProgressFigures& figures, int language);

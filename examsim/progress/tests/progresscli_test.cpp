@@ -1,0 +1,138 @@
+#include "progresscli.h"
+
+#include <gtest/gtest.h>
+
+#include "progresskit.h"
+#include "tempfolder.h"
+#include "toolrun.h"
+
+namespace {
+
+const char* const kBank =
+    "^Progress fixture^4^70^\r\n"
+    "\r\n"
+    "{L01} Regulations\r\n"
+    "\r\n"
+    "B-001-001-001 (1) First question?\r\n1. One\r\n2. Two\r\n3. Three\r\n4. Four\r\n> Because.\r\n\r\n"
+    "B-001-001-002 (2) Second question?\r\n1. One\r\n2. Two\r\n3. Three\r\n4. Four\r\n> Because.\r\n\r\n"
+    "{L02} Electronics\r\n"
+    "\r\n"
+    "B-001-002-001 (3) Third question?\r\n1. One\r\n2. Two\r\n3. Three\r\n4. Four\r\n> Because.\r\n\r\n"
+    "B-001-003-001 (4) Fourth question?\r\n1. One\r\n2. Two\r\n3. Three\r\n4. Four\r\n> Because.\r\n\r\n"
+    "B-001-004-001 (1) Fifth question?\r\n1. One\r\n2. Two\r\n3. Three\r\n4. Four\r\n> Because.\r\n";
+
+std::string fixtureLog() {
+    return logRecord("Progress fixture", "2026/01/05 14:30", "33.3%",
+                     {{"B-001-001-001", 1, 2}, {"B-001-002-001", 3, 3}, {"B-001-003-001", 4, 5}}) +
+           logRecord("Other bank", "2026/01/06 10:00", "100%", {{"B-001-001-001", 1, 1}}) +
+           logRecord("Progress fixture", "2026/01/07 09:15", "66.7%",
+                     {{"B-001-001-001", 1, 1}, {"B-001-002-001", 3, 3}, {"B-001-003-001", 4, 1}}) +
+           logRecord("Progress fixture", "2026/01/09 20:05", "100%",
+                     {{"B-001-001-002", 2, 2}, {"B-001-002-001", 3, 3}, {"B-001-003-001", 4, 4}});
+}
+
+class ProgressCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bank = dir.write("Questions_Fixture.txt", kBank);
+        dir.write("Ulvorane_Log.txt", fixtureLog());
+    }
+    TempFolder dir;
+    std::string bank;
+};
+
+// Topic chances: 001 the mean of 1/2 and 2/3, 002 4/5, 003 2/5, 004 never
+// seen 1/2. Three of four topics pass (70 %), all four make 80 %.
+TEST_F(ProgressCommand, PrintsTheWholeReportInEnglish) {
+    ToolRun r = runTool({"progress", bank});
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out,
+              "Progress in Progress fixture\n"
+              "Sessions counted: 3, from 2026/01/05 14:30 to 2026/01/09 20:05\n"
+              "Lessons, weakest first:\n"
+              "Lesson  Questions  Seen  Attempts  Success\n"
+              "L01             2     2         3    66.7%\n"
+              "L02             3     2         6    66.7%\n"
+              "Topics, weakest first:\n"
+              "Topic      Questions  Seen  Attempts  Success\n"
+              "B-001-004          1     0         0        -\n"
+              "B-001-003          1     1         3    33.3%\n"
+              "B-001-001          2     2         3    66.7%\n"
+              "B-001-002          1     1         3   100.0%\n"
+              "Chance of passing now: 41.7%\n"
+              "Chance of 80% or more: 9.3%\n");
+}
+
+TEST_F(ProgressCommand, PrintsTheWholeReportInFrench) {
+    ToolRun r = runTool({"--lang", "fr", "progress", bank});
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out,
+              "Progrès dans Progress fixture\n"
+              "Séances comptées : 3, du 2026/01/05 14:30 au 2026/01/09 20:05\n"
+              "Leçons, les plus faibles d'abord :\n"
+              "Leçon  Questions  Vues  Essais  Succès\n"
+              "L01            2     2       3   66.7%\n"
+              "L02            3     2       6   66.7%\n"
+              "Sujets, les plus faibles d'abord :\n"
+              "Sujet      Questions  Vues  Essais  Succès\n"
+              "B-001-004          1     0       0       -\n"
+              "B-001-003          1     1       3   33.3%\n"
+              "B-001-001          2     2       3   66.7%\n"
+              "B-001-002          1     1       3  100.0%\n"
+              "Chance de réussir maintenant : 41.7%\n"
+              "Chance d'obtenir 80 % ou plus : 9.3%\n");
+}
+
+TEST_F(ProgressCommand, ALogWithoutThisBankGivesTheFiguresOfAFirstExam) {
+    const std::string other = dir.write("Other_Log.txt", logRecord("Other bank", "2026/01/06 10:00", "100%",
+                                                                  {{"B-001-001-001", 1, 1}}));
+    ToolRun r = runTool({"progress", bank, "--log", other});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("\nNo session of this bank was found in " + other + ": figures of a first exam.\n"),
+              std::string::npos);
+    // Four unseen topics at one half each: three or more of four, and all four.
+    EXPECT_NE(r.out.find("\nChance of passing now: 31.2%\nChance of 80% or more: 6.2%\n"), std::string::npos)
+        << r.out;
+}
+
+TEST_F(ProgressCommand, APassMarkOf80OrMoreEndsWithTheChanceOfPassing) {
+    std::string eighty = kBank;
+    eighty.replace(eighty.find("^70^"), 4, "^80^");
+    ToolRun r = runTool({"progress", dir.write("Questions_Eighty.txt", eighty), "--log", dir.file("Ulvorane_Log.txt")});
+    EXPECT_EQ(r.code, 0);
+    const std::string last = "Chance of passing now: 9.3%\n";
+    ASSERT_GE(r.out.size(), last.size());
+    EXPECT_EQ(r.out.substr(r.out.size() - last.size()), last) << r.out;
+    EXPECT_EQ(r.out.find("80% or more"), std::string::npos);
+}
+
+struct FailureCase {
+    std::vector<std::string> args;  // "BANK" and "DIR" stand for the fixture's
+    int code;
+    std::string errBegins;
+};
+class ProgressCommandFails : public ProgressCommand, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ProgressCommandFails, WithItsExitCodeAndMessage) {
+    std::vector<std::string> args;
+    for (const std::string& a : GetParam().args)
+        args.push_back(a == "BANK" ? bank : a == "DIR" ? dir.path() : a == "NOBANK" ? dir.file("None.txt") : a);
+    ToolRun r = runTool(args);
+    EXPECT_EQ(r.code, GetParam().code);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind(GetParam().errBegins, 0), 0u) << r.err;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProgressCommandFails,
+    ::testing::Values(FailureCase{{"progress"}, 2, "usage: ulvorane-bank"},
+                      FailureCase{{"progress", "BANK", "--log"}, 2, "usage: ulvorane-bank"},
+                      FailureCase{{"progress", "BANK", "BANK"}, 2, "usage: ulvorane-bank"},
+                      FailureCase{{"progress", "BANK", "--out", "x"}, 2, "usage: ulvorane-bank"},
+                      FailureCase{{"progress", "BANK", "--log", "a", "--log", "b"}, 2, "usage: ulvorane-bank"},
+                      FailureCase{{"progress", "NOBANK"}, 1, "myReadQuestionBank, cannot open file"},
+                      FailureCase{{"progress", "BANK", "--log", "DIR"}, 1, "myReadProgress, "},
+                      FailureCase{{"--lang", "fr", "progress", "NOBANK"}, 1, "myReadQuestionBank, "}));
+
+}  // namespace
