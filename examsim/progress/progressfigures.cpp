@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <filesystem>
 
 #include "errorbox.h"
 #include "historylog.h"
@@ -32,6 +33,19 @@ SessionFigure sessionOf(std::string_view summary) {
     s.Questions = static_cast<int>(std::clamp<long long>(leadingNumber(logField(summary, 6)), 0, 999));
     s.MarkingMode = static_cast<int>(std::clamp<long long>(leadingNumber(logField(summary, 7)), 0, 99));
     return s;
+}
+
+// A record takes at least its summary line and one question line, and an
+// attempt one entry: room for what the log can hold at most, reserved but
+// not touched, spares a long log the copies of growing one step at a time.
+void reserveForLog(const std::string& logPath, ProgressFigures& figures) {
+    std::error_code error;
+    const auto bytes = std::filesystem::file_size(fileSystemPath(logPath), error);
+    if (error || figures.Attempts.size() < 2) return;
+    constexpr uintmax_t MinRecordBytes = 100 + EntriesPerLogLine * LogEntryWidth;
+    figures.Sessions.reserve(static_cast<size_t>(std::min<uintmax_t>(bytes / MinRecordBytes, 1u << 20)));
+    const uintmax_t perQuestion = bytes / LogEntryWidth / (figures.Attempts.size() - 1);
+    for (auto& attempts : figures.Attempts) attempts.reserve(static_cast<size_t>(std::min<uintmax_t>(perQuestion, 4096)));
 }
 
 void addAttempts(GroupFigure& group, const std::vector<QuestionAttempt>& attempts) {
@@ -102,19 +116,18 @@ int myReadProgress(const std::string& logPath, const BankModel& bank, ProgressFi
     LineReader reader;
     bool readWhole = true;
     if (reader.open(fileSystemPath(logPath))) {
+        reserveForLog(logPath, figures);
         const LogDesignationIndex designations(bank);
-        int32_t session = -1;
         readWhole = walkHistoryLog(
             reader, &designations,
             [&](std::string_view line, long long) {
                 if (!mySameQualification(logField(line, 2), bank.CurrentBankTitle)) return false;
                 figures.Sessions.push_back(sessionOf(line));
-                session = static_cast<int32_t>(figures.Sessions.size() - 1);
                 return true;
             },
             [&](int question, int expected, int given) {
                 figures.Attempts[static_cast<size_t>(question)].push_back(
-                    {session, static_cast<uint8_t>(expected), static_cast<uint8_t>(given)});
+                    {static_cast<uint8_t>(expected), static_cast<uint8_t>(given)});
             });
     } else if (reader.error() != ENOENT) {
         readWhole = false;

@@ -22,9 +22,9 @@ struct SessionFigure {
 };
 
 // One answer given to a question, judged against the expected answer the
-// log recorded with it ("Don't know", 5, never matches).
+// log recorded with it ("Don't know", 5, never matches). Two bytes: a long
+// log holds a million of them.
 struct QuestionAttempt {
-    int32_t Session = 0;  // index in ProgressFigures::Sessions
     uint8_t Expected = 0;
     uint8_t Given = 0;
     bool correct() const { return Given == Expected; }

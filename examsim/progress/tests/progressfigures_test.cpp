@@ -15,7 +15,7 @@ namespace {
 
 std::vector<QuestionAttempt> attempts(const std::string& results) {
     std::vector<QuestionAttempt> list;
-    for (char r : results) list.push_back({0, 2, static_cast<uint8_t>(r == 'R' ? 2 : r == 'D' ? 5 : 3)});
+    for (char r : results) list.push_back({2, static_cast<uint8_t>(r == 'R' ? 2 : r == 'D' ? 5 : 3)});
     return list;
 }
 
@@ -125,7 +125,6 @@ TEST_F(ProgressLog, SessionsOfTheBankWithTheirDateMarkSizeAndMode) {
     EXPECT_DOUBLE_EQ(figures.Sessions[2].Mark, 66.7);
     // Attempts in log order, unanswered ones left out, the Advanced session ignored.
     ASSERT_EQ(figures.Attempts[1].size(), 2u);
-    EXPECT_EQ(figures.Attempts[1][1].Session, 2);
     EXPECT_TRUE(figures.Attempts[1][1].correct());
     ASSERT_EQ(figures.Attempts[2].size(), 1u);
     EXPECT_FALSE(figures.Attempts[2][0].correct());  // "Don't know"
