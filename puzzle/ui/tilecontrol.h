@@ -32,4 +32,4 @@ protected:
 // Both frames are dark enough for the pale yellow tiles and the white cells
 // and the 8-bit display's white tiles alike; they differ in colour, width
 // and place (the focus frame inside the tile, the target frame on the edge).
-inline constexpr int FocusFrameInset = 3, FocusFrameWidth = 2, TargetFrameWidth = 4;
+inline constexpr int FocusFrameInset = 6, FocusFrameWidth = 2, TargetFrameWidth = 4;

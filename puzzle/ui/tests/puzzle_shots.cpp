@@ -1,12 +1,16 @@
 // Renders the puzzle to PNG files for looking at without a display:
 //   QT_QPA_PLATFORM=offscreen puzzle_shots <folder>
 // tiles.png (every kind), midgame.png, solved.png, crossed.png, french.png,
-// resources.png (the pictures, enlarged).
+// resources.png (the pictures, enlarged), held-on-cell.png and
+// held-on-tile.png (a tile held with the keyboard and its target frame),
+// help-en.png and help-fr.png.
 #include <QDir>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <filesystem>
 #include <fstream>
 
+#include "infowindow.h"
 #include "puzzlegui.h"
 #include "text.h"
 
@@ -60,6 +64,54 @@ void shootResources() {
     }
     p.end();
     sheet.save(out + "/resources.png");
+}
+
+void pressOn(QWidget* tile, Qt::Key key) {
+    QTest::keyClick(tile, key);
+    QApplication::processEvents();
+}
+
+// Two tiles placed by keys; then one at home held over a white cell, and one
+// on the board held over itself.
+void shootKeyboard(const std::string& folder) {
+    auto window = openPuzzle(folder);
+    window->activateWindow();
+    QTest::qWaitForWindowActive(window.get());
+    QComboBox* list = window->findChild<QComboBox*>(QStringLiteral("c2001"));
+    list->setCurrentIndex(0);
+    emit list->activated(0);
+    QApplication::processEvents();
+    for (int t = 1; t <= 2; ++t)
+        dragPiece(window->pieceOfTile(t), cellCorner(*window, tileOf(*window, t).TargetCell));
+    QWidget* held = window->pieceOfTile(3);
+    held->setFocus(Qt::TabFocusReason);
+    pressOn(held, Qt::Key_Space);
+    pressOn(held, Qt::Key_Right);
+    grabWindow(*window, "held-on-cell.png");
+    pressOn(held, Qt::Key_Escape);
+    held = window->pieceOfTile(2);
+    held->setFocus(Qt::TabFocusReason);
+    pressOn(held, Qt::Key_Space);
+    grabWindow(*window, "held-on-tile.png");
+    window->pieceOfTile(1)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    window->pieceOfTile(1)->grab().scaled(window->pieceOfTile(1)->size() * 3).save(out + "/focused-tile-x3.png");
+}
+
+void shootHelp() {
+    for (int language : {0, 1}) {
+        uiContext().InterfaceLanguage = language;
+        InfoWindow help(HelpWindow, nullptr);
+        help.show();
+        auto* box = help.findChild<QPlainTextEdit*>(QStringLiteral("c2100"));
+        box->setFocus();
+        // Scrolled to the keyboard paragraph.
+        box->moveCursor(QTextCursor::Start);
+        box->find(language == 0 ? QStringLiteral("Without a mouse") : QStringLiteral("Sans souris"));
+        QApplication::processEvents();
+        help.grab().save(out + (language == 0 ? "/help-en.png" : "/help-fr.png"));
+    }
+    uiContext().InterfaceLanguage = 0;
 }
 }  // namespace
 
@@ -121,6 +173,9 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         grabWindow(*window, "french.png");
     }
+    std::filesystem::remove(folder + "/Diagrams_Base-Francais.txt");
+    shootKeyboard(folder);
+    shootHelp();
     std::filesystem::remove_all(folder);
     return 0;
 }
