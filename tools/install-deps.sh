@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ clang
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
+    libarchive-dev
     fonts-dejavu-core
     # the accessibility tests: a virtual display, the buses and AT-SPI
     xvfb xauth dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0

@@ -6,7 +6,7 @@
 #include "consoleports.h"
 #include "bankreader.h"
 #include "errorbox.h"
-#include "importedbank.h"
+#include "poolimport.h"
 #include "masks.h"
 #include "text.h"
 #include "uicontext.h"
@@ -67,15 +67,17 @@ int runImportTool(const std::vector<std::string>& args, int language, std::FILE*
     ConsolePorts console(language, err);
 
     int code = 1;
-    std::array<std::string, 2> paths;
     if (!parsed.name.empty() && !validName(parsed.name)) {
         printBoxText(err, fillMask(inLanguage("ulvorane-bank import, NAME & may hold only letters, digits, -, __ and .",
                                        latin1("ulvorane-bank import, le NOM & ne peut contenir que lettres, "
                                               "chiffres, -, __ et .")),
                             {latin1(parsed.name)}));
-    } else if (myImportQuestionBank(parsed.file, parsed.folder, parsed.name, paths) && readBack(paths[0], out) &&
-               readBack(paths[1], out)) {
-        code = 0;
+    } else {
+        // Written or already there, the banks are read back either way.
+        const ImportOutcome outcome = myImportOfficialBank(parsed.file, parsed.folder, parsed.name, ImportPorts{});
+        if (outcome.Result != ImportResult::Failed && readBack(outcome.Paths[0], out) &&
+            readBack(outcome.Paths[1], out))
+            code = 0;
     }
 
     return code;

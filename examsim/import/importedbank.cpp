@@ -101,8 +101,34 @@ std::array<std::string, 2> importedBankNames(const std::string& name) {
     return {"Questions_" + name + "_EN.txt", "Questions_" + name + "_FR.txt"};
 }
 
-bool myWriteImportedBanks(const ImportedPool& pool, const std::string& folder, const std::string& name,
-                          std::array<std::string, 2>& paths) {
+std::array<std::string, 2> myComposeBankFiles(const ImportedPool& pool) {
+    std::array<std::string, 2> files;
+    for (int language = 0; language < 2; ++language)
+        for (const std::string& line : myComposeBank(pool, language)) files[language] += line + CRLF;
+    return files;
+}
+
+std::array<BankOnDisk, 2> compareWithDisk(const std::array<std::string, 2>& paths,
+                                          const std::array<std::string, 2>& files) {
+    std::array<BankOnDisk, 2> found{};
+    for (int language = 0; language < 2; ++language) {
+        std::string bytes;
+        int error = 0;
+        if (!readFileBytes(paths[language], bytes, error))
+            found[language] = BankOnDisk::Missing;
+        else
+            found[language] = bytes == files[language] ? BankOnDisk::Same : BankOnDisk::Different;
+    }
+    return found;
+}
+
+std::array<std::string, 2> importedBankPaths(const std::string& folder, const std::string& name) {
+    const std::array<std::string, 2> names = importedBankNames(name);
+    return {joinPath(folder, names[0]), joinPath(folder, names[1])};
+}
+
+bool myWriteBankFiles(const std::string& folder, const std::array<std::string, 2>& paths,
+                      const std::array<std::string, 2>& files) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
@@ -111,29 +137,38 @@ bool myWriteImportedBanks(const ImportedPool& pool, const std::string& folder, c
                             {folder, ec.value(), errorText(ec.value())}));
         return false;
     }
-    const std::array<std::string, 2> names = importedBankNames(name);
+    // A bank already holding these very bytes is left as it is: its date
+    // keeps telling when it really changed.
+    const std::array<BankOnDisk, 2> found = compareWithDisk(paths, files);
     std::array<std::string, 2> parts;
     for (int language = 0; language < 2; ++language) {
-        paths[language] = joinPath(folder, names[language]);
+        if (found[language] == BankOnDisk::Same) continue;
         // Not a Questions_*.txt name, so bank discovery never sees it.
         parts[language] = paths[language] + ".part";
-        std::string bytes;
-        for (const std::string& line : myComposeBank(pool, language)) bytes += line + CRLF;
         int error = 0;
-        if (!writeFile(parts[language], bytes, error)) {
-            for (int k = 0; k <= language; ++k) std::filesystem::remove(parts[k], ec);
+        if (!writeFile(parts[language], files[language], error)) {
+            for (int k = 0; k <= language; ++k)
+                if (!parts[k].empty()) std::filesystem::remove(parts[k], ec);
             return reportWrite(paths[language], error);
         }
     }
     for (int language = 0; language < 2; ++language) {
+        if (parts[language].empty()) continue;
         std::filesystem::rename(parts[language], paths[language], ec);
         if (ec) {
             const int error = ec.value();
-            for (int k = language; k < 2; ++k) std::filesystem::remove(parts[k], ec);
+            for (int k = language; k < 2; ++k)
+                if (!parts[k].empty()) std::filesystem::remove(parts[k], ec);
             return reportWrite(paths[language], error);
         }
     }
     return true;
+}
+
+bool myWriteImportedBanks(const ImportedPool& pool, const std::string& folder, const std::string& name,
+                          std::array<std::string, 2>& paths) {
+    paths = importedBankPaths(folder, name);
+    return myWriteBankFiles(folder, paths, myComposeBankFiles(pool));
 }
 
 bool myImportQuestionBank(const std::string& path, const std::string& folder, const std::string& name,

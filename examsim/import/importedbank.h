@@ -20,10 +20,25 @@ std::vector<std::string> myComposeBank(const ImportedPool& pool, int language);
 // "Questions_<name>_EN.txt" and "Questions_<name>_FR.txt".
 std::array<std::string, 2> importedBankNames(const std::string& name);
 
-// Writes both banks into the folder (created when missing), replacing
-// earlier ones. Each is written whole under a temporary name first, so a
-// failure leaves no half-written bank behind. Reports and returns false on
-// failure; paths receives the two files written.
+// Both banks as the bytes of their files (Latin-1, CR LF).
+std::array<std::string, 2> myComposeBankFiles(const ImportedPool& pool);
+
+// The two files of a bank name in a folder.
+std::array<std::string, 2> importedBankPaths(const std::string& folder, const std::string& name);
+
+// What each of the two files holds now, against the bytes it would get.
+enum class BankOnDisk { Missing, Same, Different };
+std::array<BankOnDisk, 2> compareWithDisk(const std::array<std::string, 2>& paths,
+                                          const std::array<std::string, 2>& files);
+
+// Writes the files into the folder (created when missing), replacing earlier
+// ones; a file already holding its bytes is not touched. Each is written
+// whole under a temporary name first, so a failure leaves no half-written
+// bank behind. Reports and returns false on failure.
+bool myWriteBankFiles(const std::string& folder, const std::array<std::string, 2>& paths,
+                      const std::array<std::string, 2>& files);
+
+// The same from a pool; paths receives the two files.
 bool myWriteImportedBanks(const ImportedPool& pool, const std::string& folder, const std::string& name,
                           std::array<std::string, 2>& paths);
 

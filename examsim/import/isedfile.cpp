@@ -12,6 +12,7 @@
 
 #include "bankmodel.h"
 #include "errorbox.h"
+#include "isedarchive.h"
 #include "masks.h"
 #include "syllabus.h"
 #include "text.h"
@@ -216,14 +217,26 @@ bool myReadIsedFile(const std::string& path, ImportedPool& pool) {
     if (!readFileBytes(path, bytes, error))
         return report("myReadIsedFile, cannot open file & err=& &", "myReadIsedFile, ne peut ouvrir fichier & err=& &",
                       {path, error, errorText(error)});
-    const std::string name = latin1(std::filesystem::path(path).filename().string());
+    const std::string fileName = std::filesystem::path(path).filename().string();
+    const std::string name = latin1(fileName);
+    if (isZipArchive(fileName, bytes)) {
+        IsedMember member;
+        if (!myReadIsedArchive(bytes, name, member)) return false;
+        // The bank names the delimited file, as when it is imported unpacked:
+        // the same pool gives the same banks either way.
+        if (!myParseIsedBytes(member.Bytes, latin1(member.Name), pool)) return false;
+        pool.Edition = yearInName(member.Name);
+        if (pool.Edition.empty()) pool.Edition = yearInName(fileName);
+        if (pool.Edition.empty() && member.Modified > 0) pool.Edition = yearOf(member.Modified);
+        if (pool.Edition.empty()) pool.Edition = importEdition(path);
+        return true;
+    }
     if (!myParseIsedBytes(bytes, name, pool)) return false;
     pool.Edition = importEdition(path);
     return true;
 }
 
-std::string importEdition(const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
+std::string yearInName(const std::string& name) {
     std::string year;
     for (size_t i = 0; i < name.size();) {
         size_t end = i;
@@ -232,10 +245,19 @@ std::string importEdition(const std::string& path) {
             year = name.substr(i, 4);
         i = end > i ? end : i + 1;
     }
+    return year;
+}
+
+std::string yearOf(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    return std::to_string(local.tm_year + 1900);
+}
+
+std::string importEdition(const std::string& path) {
+    const std::string year = yearInName(std::filesystem::path(path).filename().string());
     if (!year.empty()) return year;
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) return "";
-    std::tm local{};
-    localtime_r(&info.st_mtime, &local);
-    return std::to_string(local.tm_year + 1900);
+    return yearOf(info.st_mtime);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,8 @@ struct ImportedPool {
     std::vector<ImportedQuestion> Questions;  // sorted by designation
 };
 
-// Reads and checks the whole file. Everything the bank model could not hold
+// Reads and checks the whole file: the delimited file itself, or the
+// department's ZIP archive holding it (see isedarchive.h). Everything the bank model could not hold
 // (more than 1050 questions, 100 topics, 15 questions in a topic, 20
 // sections) is refused here, so that nothing is written from a wrong file.
 // Reports the first fault with its line number and returns false.
@@ -40,5 +42,10 @@ bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, I
 
 // Edition named by the file: the last four-digit year in its name
 // (amat_basic_quest_delim2025.txt gives 2025), else the year the file was
-// last changed.
+// last changed. From an archive: the member's name, the archive's name, the
+// member's date in the archive, the archive's date, in that order.
 std::string importEdition(const std::string& path);
+// The last four-digit year (19xx or 20xx) in a name, "" when there is none.
+std::string yearInName(const std::string& name);
+// The local year of a moment.
+std::string yearOf(std::time_t when);

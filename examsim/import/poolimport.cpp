@@ -1,0 +1,68 @@
+#include "poolimport.h"
+
+#include <filesystem>
+
+#include "importedbank.h"
+#include "isedfile.h"
+#include "masks.h"
+#include "syllabus.h"
+#include "text.h"
+#include "uicontext.h"
+
+namespace {
+
+std::string poolName(const ImportOutcome& outcome) {
+    return qualificationName(outcome.Qualification, uiContext().InterfaceLanguage) + " " + outcome.Edition;
+}
+
+std::string replaceQuestion(const ImportOutcome& outcome, const std::string& name) {
+    return fillMask(inLanguage("The program folder already holds a bank named &, with other questions.&"
+                               "Replace it with the & pool imported from &?",
+                               latin1("Le dossier du programme contient déjà une banque nommée &, avec "
+                                      "d'autres questions.&La remplacer par la banque & importée de & ?")),
+                    {name, CRLF, poolName(outcome), outcome.SourceName});
+}
+
+}  // namespace
+
+std::string importBoxTitle() { return uiContext().ProgramName + inLanguage(" - Import", " - Importation"); }
+
+ImportOutcome myImportOfficialBank(const std::string& source, const std::string& folder, const std::string& name,
+                                   const ImportPorts& ports) {
+    ImportOutcome outcome;
+    outcome.SourceName = latin1(std::filesystem::path(source).filename().string());
+    ImportedPool pool;
+    if (!myReadIsedFile(source, pool)) return outcome;
+    outcome.Qualification = pool.Qualification;
+    outcome.Edition = pool.Edition;
+    outcome.QuestionCount = static_cast<int>(pool.Questions.size());
+    const std::string bankName = name.empty() ? defaultBankName(pool.Qualification) : name;
+    outcome.Paths = importedBankPaths(folder, bankName);
+
+    const std::array<std::string, 2> files = myComposeBankFiles(pool);
+    const std::array<BankOnDisk, 2> found = compareWithDisk(outcome.Paths, files);
+    if (found[0] == BankOnDisk::Same && found[1] == BankOnDisk::Same) {
+        outcome.Result = ImportResult::Unchanged;
+        return outcome;
+    }
+    const bool replacing = found[0] == BankOnDisk::Different || found[1] == BankOnDisk::Different;
+    if (replacing && ports.askReplace && !ports.askReplace(importBoxTitle(), replaceQuestion(outcome, bankName))) {
+        outcome.Result = ImportResult::Declined;
+        return outcome;
+    }
+    outcome.Result = myWriteBankFiles(folder, outcome.Paths, files) ? ImportResult::Written : ImportResult::Failed;
+    return outcome;
+}
+
+std::string importSummary(const ImportOutcome& outcome) {
+    if (outcome.Result == ImportResult::Unchanged)
+        return fillMask(inLanguage("Question pool already imported: & (& questions).&"
+                                   "The banks & and & hold it already; nothing was rewritten.",
+                                   latin1("Banque déjà importée : & (& questions).&Les banques & et & la "
+                                          "contiennent déjà; rien n'a été réécrit.")),
+                        {poolName(outcome), outcome.QuestionCount, CRLF, outcome.Paths[0], outcome.Paths[1]});
+    return fillMask(inLanguage("Question pool imported: & (& questions), from &.&Banks written: & and &.",
+                               latin1("Banque importée : & (& questions), de &.&Banques écrites : & et &.")),
+                    {poolName(outcome), outcome.QuestionCount, outcome.SourceName, CRLF, outcome.Paths[0],
+                     outcome.Paths[1]});
+}

@@ -1,0 +1,128 @@
+#include "poolimport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "isedkit.h"
+#include "zipkit.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Pool2025 = crlf({IsedHeader, isedRow("B-001-001-001"), isedRow("B-002-001-001")});
+
+// Banks imported once into a program folder; a question asked is recorded
+// and answered from `replace`.
+class PoolImport : public ::testing::Test {
+protected:
+    ImportOutcome import(const std::string& bytes, const char* archive = "amat_basic_quest.zip") {
+        const std::string source = dir.write(archive, makeZip({{"amat_basic_quest_delim2025.txt", bytes}}));
+        ImportPorts ports;
+        ports.askReplace = [this](const std::string& title, const std::string& text) {
+            asked.push_back(title + "|" + text);
+            return replace;
+        };
+        return myImportOfficialBank(source, dir.file("program"), "", ports);
+    }
+    // The banks' bytes and dates, to tell whether anything was rewritten.
+    std::vector<std::string> banks() const {
+        std::vector<std::string> state;
+        for (const char* name : {"Questions_Basic_EN.txt", "Questions_Basic_FR.txt"}) {
+            const std::string path = dir.file("program/") + name;
+            state.push_back(fileBytes(path) + "@" +
+                            std::to_string(fs::last_write_time(path).time_since_epoch().count()));
+        }
+        return state;
+    }
+    void ageBanks() {
+        for (const char* name : {"Questions_Basic_EN.txt", "Questions_Basic_FR.txt"})
+            fs::last_write_time(dir.file("program/") + name, fs::file_time_type{} + std::chrono::hours(24 * 365 * 30));
+    }
+
+    ErrorRecorder rec;
+    TempFolder dir;
+    std::vector<std::string> asked;
+    bool replace = false;
+};
+
+TEST_F(PoolImport, FirstImportWritesBothBanksAndSaysSo) {
+    const ImportOutcome outcome = import(Pool2025);
+    ASSERT_EQ(outcome.Result, ImportResult::Written) << rec.lastText();
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(outcome.Qualification, 'B');
+    EXPECT_EQ(outcome.Edition, "2025");
+    EXPECT_EQ(outcome.QuestionCount, 2);
+    EXPECT_EQ(outcome.Paths[0], dir.file("program/Questions_Basic_EN.txt"));
+    EXPECT_EQ(outcome.Paths[1], dir.file("program/Questions_Basic_FR.txt"));
+    EXPECT_EQ(importSummary(outcome), "Question pool imported: Basic 2025 (2 questions), from amat_basic_quest.zip.\r\n"
+                                      "Banks written: " + outcome.Paths[0] + " and " + outcome.Paths[1] + ".");
+    ErrorRecorder french(1);
+    EXPECT_EQ(importSummary(outcome), latin1("Banque importée : Base 2025 (2 questions), de amat_basic_quest.zip.\r\n"
+                                             "Banques écrites : ") +
+                                          outcome.Paths[0] + " et " + outcome.Paths[1] + ".");
+    EXPECT_EQ(fileBytes(outcome.Paths[0]).rfind("' Basic 2025 English: imported from amat_basic_quest_delim2025.txt\r\n", 0),
+              0u);
+}
+
+TEST_F(PoolImport, TheSamePoolAgainAsksNothingAndRewritesNothing) {
+    ASSERT_EQ(import(Pool2025).Result, ImportResult::Written);
+    ageBanks();
+    const std::vector<std::string> before = banks();
+    // The unpacked file itself gives the very same banks as its archive.
+    dir.write("amat_basic_quest_delim2025.txt", Pool2025);
+    ImportOutcome outcome = myImportOfficialBank(dir.file("amat_basic_quest_delim2025.txt"), dir.file("program"), "",
+                                                 ImportPorts{});
+    EXPECT_EQ(outcome.Result, ImportResult::Unchanged);
+    outcome = import(Pool2025);
+    EXPECT_EQ(outcome.Result, ImportResult::Unchanged);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(banks(), before);
+    EXPECT_TRUE(rec.boxes.empty());
+    EXPECT_EQ(importSummary(outcome), "Question pool already imported: Basic 2025 (2 questions).\r\n"
+                                      "The banks " + outcome.Paths[0] + " and " + outcome.Paths[1] +
+                                          " hold it already; nothing was rewritten.");
+}
+
+TEST_F(PoolImport, OtherQuestionsAreReplacedOnlyWhenTheUserSaysYes) {
+    ASSERT_EQ(import(Pool2025).Result, ImportResult::Written);
+    ageBanks();
+    const std::vector<std::string> before = banks();
+    const std::string edited = replaceAll(Pool2025, "right en B-001-001-001", "a better answer");
+
+    replace = false;
+    EXPECT_EQ(import(edited, "amat_basic_quest2026.zip").Result, ImportResult::Declined);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], "Ulvorane - Import|The program folder already holds a bank named Basic, with other "
+                        "questions.\r\nReplace it with the Basic 2025 pool imported from amat_basic_quest2026.zip?");
+    EXPECT_EQ(banks(), before);
+
+    replace = true;
+    {
+        ErrorRecorder french(1);
+        EXPECT_EQ(import(edited).Result, ImportResult::Written);
+    }
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1], latin1("Ulvorane - Importation|Le dossier du programme contient déjà une banque nommée "
+                               "Basic, avec d'autres questions.\r\nLa remplacer par la banque Base 2025 importée "
+                               "de amat_basic_quest.zip ?"));
+    EXPECT_NE(banks(), before);
+    EXPECT_NE(fileBytes(dir.file("program/Questions_Basic_EN.txt")).find("a better answer"), std::string::npos);
+    // Only the English bank changed: the French one keeps its date.
+    EXPECT_EQ(banks()[1], before[1]);
+    for (const auto& entry : fs::directory_iterator(dir.file("program")))
+        EXPECT_NE(entry.path().extension(), ".part");
+}
+
+TEST_F(PoolImport, AFailedReadLeavesTheEarlierBanksAsTheyWere) {
+    ASSERT_EQ(import(Pool2025).Result, ImportResult::Written);
+    const std::vector<std::string> before = banks();
+    const ImportOutcome outcome = import(Pool2025 + "B-003-001-001;only;three\r\n");
+    EXPECT_EQ(outcome.Result, ImportResult::Failed);
+    EXPECT_EQ(rec.lastText(), "myReadIsedFile, line 4: 3 fields instead of 11 (fields are separated by ;)");
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(banks(), before);
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+// ZIP archives for the import tests, made with libarchive's writer, and the
+// few changes to their bytes that stand for damage or for false claims.
+#pragma once
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+struct ZipMember {
+    std::string name;
+    std::string bytes;
+    std::time_t modified = 1735732800;  // 2025-01-01 12:00 UTC
+};
+
+struct ZipOptions {
+    bool deflate = true;
+    std::string password;  // not empty: traditional PKWARE encryption
+};
+
+inline std::string makeZip(const std::vector<ZipMember>& members, const ZipOptions& options = {}) {
+    std::string out;
+    archive* a = archive_write_new();
+    archive_write_set_format_zip(a);
+    if (options.deflate)
+        archive_write_zip_set_compression_deflate(a);
+    else
+        archive_write_zip_set_compression_store(a);
+    if (!options.password.empty()) {
+        archive_write_set_options(a, "zip:encryption=zipcrypt");
+        archive_write_set_passphrase(a, options.password.c_str());
+    }
+    // Whole blocks would pad the archive with zeros past its end.
+    archive_write_set_bytes_per_block(a, 0);
+    archive_write_open(
+        a, &out, nullptr,
+        [](archive*, void* data, const void* buffer, size_t length) -> la_ssize_t {
+            static_cast<std::string*>(data)->append(static_cast<const char*>(buffer), length);
+            return static_cast<la_ssize_t>(length);
+        },
+        nullptr);
+    for (const ZipMember& m : members) {
+        archive_entry* entry = archive_entry_new();
+        archive_entry_set_pathname(entry, m.name.c_str());
+        archive_entry_set_filetype(entry, AE_IFREG);
+        archive_entry_set_perm(entry, 0644);
+        archive_entry_set_size(entry, static_cast<la_int64_t>(m.bytes.size()));
+        archive_entry_set_mtime(entry, m.modified, 0);
+        archive_write_header(a, entry);
+        archive_write_data(a, m.bytes.data(), m.bytes.size());
+        archive_entry_free(entry);
+    }
+    archive_write_close(a);
+    archive_write_free(a);
+    return out;
+}
+
+inline void putLe32(std::string& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// Every local and central header of the archive claims this unpacked size
+// (the fields at offsets 22 and 24 of their signatures).
+inline std::string claimSize(std::string zip, uint32_t size) {
+    for (size_t at = zip.find("PK\x03\x04"); at != std::string::npos; at = zip.find("PK\x03\x04", at + 4))
+        putLe32(zip, at + 22, size);
+    for (size_t at = zip.find("PK\x01\x02"); at != std::string::npos; at = zip.find("PK\x01\x02", at + 4))
+        putLe32(zip, at + 24, size);
+    return zip;
+}
