@@ -13,7 +13,8 @@ shift || true
 build=${FUZZ_BUILD:-$root/build-fuzz}
 jobs=${FUZZ_JOBS:-1}
 
-all=(bank_header_fuzz bank_read_fuzz history_catalogue_fuzz history_bank_fuzz diagram_fuzz masks_fuzz)
+all=(bank_header_fuzz bank_read_fuzz history_catalogue_fuzz history_bank_fuzz diagram_fuzz masks_fuzz
+     ised_file_fuzz ised_zip_fuzz)
 for t in cli_examsim_fuzz cli_puzzle_fuzz; do
     [ -f "$root/fuzz/$t.cpp" ] && all+=("$t")
 done
@@ -29,6 +30,8 @@ seeds_of() {
         bank_*) ls "$root"/samples/Questions_*.txt ;;
         diagram_*) ls "$root"/samples/Diagrams*.txt ;;
         history_*) ls "$root"/fuzz/seeds/history/* ;;
+        ised_file_*) ls "$root"/fuzz/seeds/ised/* ;;
+        ised_zip_*) ls "$root"/fuzz/seeds/isedzip/* ;;
         cli_*) ls "$root"/fuzz/seeds/cli/* 2>/dev/null || true ;;
     esac
 }
