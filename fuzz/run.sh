@@ -3,6 +3,8 @@
 # Usage: fuzz/run.sh [seconds-per-target] [target...]
 #   FUZZ_BUILD  build folder (default build-fuzz at the top of the tree)
 #   FUZZ_JOBS   targets run side by side (default 1, at most the cores you can spare)
+#   FUZZ_TIMEOUT seconds one input may take before it counts as a hang (default 10;
+#               more on a machine loaded by other work, where a slow input is not a hang)
 # Corpora grow in $FUZZ_BUILD/corpus/<target>, seeded from samples/ and
 # fuzz/seeds/; crashes, leaks and undefined behaviour land in
 # $FUZZ_BUILD/findings/<target>/ and make the script fail.
@@ -12,6 +14,7 @@ seconds=${1:-600}
 shift || true
 build=${FUZZ_BUILD:-$root/build-fuzz}
 jobs=${FUZZ_JOBS:-1}
+timeout=${FUZZ_TIMEOUT:-10}
 
 all=(bank_header_fuzz bank_read_fuzz history_catalogue_fuzz history_bank_fuzz diagram_fuzz masks_fuzz
      ised_file_fuzz ised_zip_fuzz)
@@ -44,7 +47,7 @@ run_one() {
     [[ $t == masks_* || $t == cli_* ]] || extra+=(-max_len=65536)
     local status=0
     "$build/fuzz/$t" "$corpus" "${extra[@]}" -max_total_time="$seconds" -rss_limit_mb=2048 \
-        -timeout=10 -print_final_stats=1 -artifact_prefix="$findings/" \
+        -timeout="$timeout" -print_final_stats=1 -artifact_prefix="$findings/" \
         >"$build/fuzz-$t.log" 2>&1 || status=$?
     local runs
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/fuzz-$t.log" | grep -o '[0-9]*$' || echo '?')

@@ -60,9 +60,10 @@ std::string importSummary(const ImportOutcome& outcome) {
                                    "The banks & and & hold it already; nothing was rewritten.",
                                    latin1("Banque déjà importée : & (& questions).&Les banques & et & la "
                                           "contiennent déjà; rien n'a été réécrit.")),
-                        {poolName(outcome), outcome.QuestionCount, CRLF, outcome.Paths[0], outcome.Paths[1]});
+                        {poolName(outcome), outcome.QuestionCount, CRLF, latin1(outcome.Paths[0]),
+                         latin1(outcome.Paths[1])});
     return fillMask(inLanguage("Question pool imported: & (& questions), from &.&Banks written: & and &.",
                                latin1("Banque importée : & (& questions), de &.&Banques écrites : & et &.")),
-                    {poolName(outcome), outcome.QuestionCount, outcome.SourceName, CRLF, outcome.Paths[0],
-                     outcome.Paths[1]});
+                    {poolName(outcome), outcome.QuestionCount, outcome.SourceName, CRLF, latin1(outcome.Paths[0]),
+                     latin1(outcome.Paths[1])});
 }

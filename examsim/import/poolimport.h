@@ -28,10 +28,11 @@ struct ImportOutcome {
     std::string Edition;
     int QuestionCount = 0;
     std::string SourceName;             // file chosen, Latin-1
-    std::array<std::string, 2> Paths;   // English and French banks
+    std::array<std::string, 2> Paths;   // English and French banks, in the file system's bytes
 };
 
-// name: the bank files' name part; empty for the qualification's own
+// source and folder in the file system's own bytes, as the command takes
+// them; name: the bank files' name part, empty for the qualification's own
 // ("Basic", "Advanced").
 ImportOutcome myImportOfficialBank(const std::string& source, const std::string& folder, const std::string& name,
                                    const ImportPorts& ports);

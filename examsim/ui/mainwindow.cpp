@@ -55,7 +55,7 @@ struct MenuItem {
     int menu, item, command;
 };
 constexpr MenuItem kMenuItems[] = {
-    {0, 1, CmdOpenFile}, {0, 3, CmdQuit},         {1, 1, CmdLessons},
+    {0, 1, CmdOpenFile}, {0, 2, CmdImportBank}, {0, 4, CmdQuit},  {1, 1, CmdLessons},
     {1, 3, CmdFrench},   {1, 4, CmdAudibleClues}, {1, 5, CmdManualAdvance},
     {1, 6, CmdDumpUtility}, {2, 1, CmdHelp},      {2, 3, CmdAbout},
 };
@@ -207,6 +207,8 @@ void MainWindow::buildMenus() {
                 if (mi.menu == m && mi.item == item) command = mi.command;
             if (command == CmdDumpUtility && !(program_.Switches.DumpUtilityEnabled & 1)) continue;
             QAction* action = menus_[static_cast<size_t>(m)]->addAction(toQString(text));
+            action->setToolTip(toQString(menuHint(m, item)));
+            action->setStatusTip(action->toolTip());
             action->setProperty("id", command);
             actions_[command] = action;
             // A command runs once the menu is done with, as on the desktop
@@ -217,6 +219,8 @@ void MainWindow::buildMenus() {
         }
     }
     actions_[CmdOpenFile]->setEnabled(false);
+    menus_[0]->setToolTipsVisible(true);
+    connect(menus_[0], &QMenu::aboutToShow, this, [this] { syncImportItem(); });
     for (int c : {CmdFrench, CmdAudibleClues, CmdManualAdvance, CmdLessons})
         actions_[c]->setCheckable(true);
     actions_[CmdFrench]->setChecked(uiContext().InterfaceLanguage == 1);
@@ -429,6 +433,7 @@ void MainWindow::installView() {
     view.setExamChoicesEnabled = [this](bool enabled) {
         for (int id : {2006, 2000, 2001, 2003})
             if (QWidget* w = control(id)) w->setEnabled(enabled);
+        syncImportItem();
     };
     view.lessonMenuEnabled = [this] { return actions_[CmdLessons]->isEnabled(); };
     view.setLessonMenuEnabled = [this](bool enabled) { actions_[CmdLessons]->setEnabled(enabled); };
@@ -522,6 +527,7 @@ void MainWindow::command(int id) {
         return;
     case CmdDumpUtility: runDumpUtility(); return;
     case CmdOpenFile: showOpenFileDialog(); return;
+    case CmdImportBank: importOfficialBank(); return;
     case CmdHelp: showInfoBox(1); return;
     case CmdAbout:
     case 2016:
@@ -585,6 +591,7 @@ void MainWindow::launch() {
         return;
     }
     if (myLaunchExam(p.Session, p.Bank)) setUserSlot(control(2004), 1, 2);
+    syncImportItem();
 }
 
 void MainWindow::toggleLanguage() {
@@ -612,6 +619,8 @@ void MainWindow::applyLanguage() {
                 popup->setTitle(toQString(text));
             } else if (item - 1 < items.size()) {
                 items[item - 1]->setText(toQString(text));
+                items[item - 1]->setToolTip(toQString(menuHint(m, item)));
+                items[item - 1]->setStatusTip(items[item - 1]->toolTip());
             }
         }
     }

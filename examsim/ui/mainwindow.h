@@ -23,6 +23,7 @@ class QMenu;
 class QSoundEffect;
 class ExplanationWindow;
 class InfoBox;
+struct ImportOutcome;
 
 // Command ids of the menu items.
 enum MenuCommand : int {
@@ -33,6 +34,7 @@ enum MenuCommand : int {
     CmdAudibleClues = 2084,
     CmdManualAdvance = 2085,
     CmdDumpUtility = 2086,
+    CmdImportBank = 2087,
     CmdHelp = 2088,
     CmdAbout = 2089,
 };
@@ -103,6 +105,10 @@ private:
     int showInfoBox(int kind);
     void runDumpUtility();
     void showOpenFileDialog();
+    // File > Import Official Question Bank... (importcommand.cpp).
+    void importOfficialBank();
+    void syncImportItem();
+    void showImportedBank(const ImportOutcome& outcome);
     void closeSecondaryWindows();
     void registerResizing();
     bool answerBoxEvent(QWidget* box, QEvent* event);

@@ -20,8 +20,9 @@ struct MenuEntry {
 const MenuEntry kMenus[] = {
     {0, 0, "&File", "&Fichier"},
     {0, 1, "&Open File...", "&Ouvrir Fichier..."},
-    {0, 2, "-", "-"},
-    {0, 3, "&Quit", "&Quitter"},
+    {0, 2, "&Import Official Question Bank...", "&Importer une banque officielle..."},
+    {0, 3, "-", "-"},
+    {0, 4, "&Quit", "&Quitter"},
     {1, 0, "&Tools", "Ou&tils"},
     {1, 1, "Selection, &Lessons...", "Sélection, &Leçons..."},
     {1, 2, "-", "-"},
@@ -33,6 +34,15 @@ const MenuEntry kMenus[] = {
     {2, 1, "&Help", "Ai&de"},
     {2, 2, "-", "-"},
     {2, 3, "&About Ulvorane", "À &Propos d'Ulv&orane"},
+};
+
+// Tooltips of menu items, shown while the item is under the mouse.
+const MenuEntry kMenuHints[] = {
+    {0, 2,
+     "Import a question pool downloaded from the department (its .zip file, or the delimited .txt file "
+     "inside) as a bank in each language.",
+     "Importer une banque de questions téléchargée du Ministère (son fichier .zip, ou le fichier .txt "
+     "délimité qu'il contient), en une banque par langue."},
 };
 
 struct IdEntry {
@@ -145,6 +155,9 @@ const IdEntry kOthers[] = {
      "couleur pour la déplacer ailleurs."},
     {16, "OK,&Yes,&No,&Abort,&Retry,&Ignore,Cancel,&Try Again,&Continue,Help",
      "OK,&Oui,&Non,&Abandonner,&Recommencer,&Ignorer,Annuler,&Recommencer,&Continuer,Aide"},
+    {18, "Import Official Question Bank", "Importer une banque officielle"},
+    {19, "Official question pools|*.zip;*.txt|All Files|*.*",
+     "Banques officielles|*.zip;*.txt|Tous les fichiers|*.*"},
 };
 
 struct SessionEntry {
@@ -203,6 +216,12 @@ const char* const kHelpEnglish[] = {
     "review.",
     "When the question bank associates its questions with lessons, choosing lessons (Tools menu) "
     "before launching limits the exam to the Topics of those lessons.",
+    "The official question banks: the department (Innovation, Science and Economic Development "
+    "Canada) publishes the Basic and the Advanced question pools on its amateur-radio certificate "
+    "services download page, as the files amat_basic_quest.zip and amat_adv_quest.zip. Download one, "
+    "then choose File > Import Official Question Bank... and pick it: the program writes an English "
+    "and a French bank into its folder and opens the one of the interface language. A newer edition "
+    "replaces the bank of the same name only once you say yes.",
     "Command line parameters:" NL
     "/A=n  changes the point size of the font by n (a positive or negative number)." NL
     "/F=font_name,size  chooses the font and its point size, for example /F=Tahoma,14" NL
@@ -246,6 +265,13 @@ const char* const kHelpFrench[] = {
     "erronées.",
     "Quand la banque de questions associe ses questions à des leçons, choisir des leçons (menu "
     "Outils) avant de lancer l'examen le limite aux Sujets de ces leçons.",
+    "Les banques officielles : le Ministère (Innovation, Sciences et Développement économique "
+    "Canada) publie les banques de questions de base et supérieure sur sa page de téléchargement des "
+    "services de certification de radioamateur, sous les noms amat_basic_quest.zip et "
+    "amat_adv_quest.zip. Téléchargez-en une, puis choisissez Fichier > Importer une banque "
+    "officielle... et désignez-la : le programme écrit une banque anglaise et une banque française "
+    "dans son dossier et ouvre celle de la langue de l'interface. Une édition plus récente ne "
+    "remplace la banque du même nom qu'après votre accord.",
     "Paramètres de ligne de commande :" NL
     "/A=n  modifie la taille de la police de n points (nombre positif ou négatif)." NL
     "/F=nom_police,taille  choisit la police et sa taille, par exemple /F=Tahoma,14" NL
@@ -287,6 +313,10 @@ void myFillTexts(UiTexts& t) {
     for (const MenuEntry& e : kMenus) {
         t.Menu[0][e.menu][e.item] = latin1(e.english);
         t.Menu[1][e.menu][e.item] = latin1(e.french);
+    }
+    for (const MenuEntry& e : kMenuHints) {
+        t.MenuHints[0][e.menu][e.item] = latin1(e.english);
+        t.MenuHints[1][e.menu][e.item] = latin1(e.french);
     }
     for (const IdEntry& e : kCaptions) {
         t.Captions[0][e.id - FirstCaptionId] = latin1(e.english);
@@ -367,6 +397,10 @@ std::string menuTextIn(int menu, int item, int language) {
     if (menu < 0 || menu >= MenuCount || item < 0 || item >= MenuItemCount) return {};
     return uiTexts().Menu[column(language)][menu][item];
 }
+std::string menuHintIn(int menu, int item, int language) {
+    if (menu < 0 || menu >= MenuCount || item < 0 || item >= MenuItemCount) return {};
+    return uiTexts().MenuHints[column(language)][menu][item];
+}
 std::string captionIn(int id, int language) {
     return entry(uiTexts().Captions, id - FirstCaptionId, language);
 }
@@ -384,6 +418,7 @@ std::string longTextIn(int number, int language) {
 }
 
 std::string menuText(int menu, int item) { return menuTextIn(menu, item, current()); }
+std::string menuHint(int menu, int item) { return menuHintIn(menu, item, current()); }
 std::string caption(int id) { return captionIn(id, current()); }
 std::string message(int number) { return messageIn(number, current()); }
 std::string otherText(int number) { return otherTextIn(number, current()); }

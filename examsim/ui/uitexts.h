@@ -15,7 +15,7 @@ inline constexpr int LastCaptionId = 2044;
 inline constexpr int FirstTipId = 2000;
 inline constexpr int LastTipId = 2017;
 inline constexpr int MessageCount = 29;
-inline constexpr int OtherTextCount = 17;
+inline constexpr int OtherTextCount = 19;
 inline constexpr int MenuCount = 3;      // File, Tools, Help
 inline constexpr int MenuItemCount = 7;  // item 0 is the menu's title
 
@@ -33,11 +33,14 @@ enum UiOtherText : int {
     OtherTitleWarning = 14,
     OtherExplanationHint = 15,
     OtherButtonCaptions = 16,
+    OtherImportDialogTitle = 18,
+    OtherImportFilter = 19,  // "description|patterns" pairs of the file dialog
 };
 
 struct UiTexts {
     // [language][menu][item]
     std::array<std::array<std::array<std::string, MenuItemCount>, MenuCount>, 2> Menu;
+    std::array<std::array<std::array<std::string, MenuItemCount>, MenuCount>, 2> MenuHints;  // same places
     // [language][id - FirstCaptionId]
     std::array<std::array<std::string, LastCaptionId - FirstCaptionId + 1>, 2> Captions;
     std::array<std::array<std::string, LastTipId - FirstTipId + 1>, 2> ToolTips;
@@ -55,6 +58,7 @@ const UiTexts& uiTexts();
 
 // Texts of a given language (0 English, 1 French); "" outside the tables.
 std::string menuTextIn(int menu, int item, int language);
+std::string menuHintIn(int menu, int item, int language);  // "" for most items
 std::string captionIn(int id, int language);
 std::string toolTipIn(int id, int language);
 std::string messageIn(int number, int language);
@@ -63,6 +67,7 @@ std::string longTextIn(int number, int language);
 
 // The same in the interface language in force.
 std::string menuText(int menu, int item);
+std::string menuHint(int menu, int item);
 std::string caption(int id);
 std::string message(int number);
 std::string otherText(int number);

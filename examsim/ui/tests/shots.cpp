@@ -2,7 +2,7 @@
 // languages, with the sample banks loaded, an exam under way, and shrunk to
 // a small work area; plus the resource pictures enlarged.
 //
-//   examsim_ui_shots <samples folder> <output folder>
+//   examsim_ui_shots <samples folder> <output folder> [department's delimited file]
 #include <QApplication>
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,6 +12,9 @@
 #include <QTest>
 
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "lessondialog.h"
@@ -20,6 +23,7 @@
 #include "modalgate.h"
 #include "startup.h"
 #include "uicontext.h"
+#include "zipkit.h"
 
 namespace {
 
@@ -147,12 +151,55 @@ void shootMarked(const QString& folder, bool simplified, const QString& name) {
     modalAnswerer() = saved;
 }
 
+// The File menu open over the window, then the import of a pool from its
+// ZIP archive, with the message that ends it.
+void shootImport(const QString& folder, int language, const std::string& pool, const QString& name) {
+    ProgramState p;
+    auto w = start(p, folder, "", language ? "fr_CA" : "en_CA", QRect(0, 0, 1600, 1000));
+    if (!w) return;
+    QMenu* file = w->menu(0);
+    file->popup(w->mapToGlobal(w->menuBar()->actionGeometry(file->menuAction()).bottomLeft()));
+    file->setActiveAction(w->menuAction(CmdImportBank));
+    settle();
+    QPixmap both = w->grab();
+    QPainter painter(&both);
+    painter.drawPixmap(file->pos() - w->pos(), file->grab());
+    painter.end();
+    both.save(out + "/" + name + "-menu.png");
+    file->hide();
+
+    QTemporaryDir downloads;
+    const QString zip = downloads.path() + "/amat_basic_quest.zip";
+    QFile f(zip);
+    if (!f.open(QIODevice::WriteOnly)) return;
+    const std::string bytes = makeZip({{"amat_basic_quest_delim2025.txt", pool}});
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    f.close();
+    auto saved = modalAnswerer();
+    modalAnswerer() = [&](const ModalRequest& r) -> std::optional<int> {
+        if (auto* dialog = qobject_cast<QFileDialog*>(r.Dialog)) {
+            dialog->selectFile(zip);
+            return QDialog::Accepted;
+        }
+        if (r.Dialog && r.Title.find(" - Import") != std::string::npos) {
+            r.Dialog->show();
+            settle();
+            save(r.Dialog, name + "-message");
+        }
+        return 1;
+    };
+    w->command(CmdImportBank);
+    settle();
+    save(w.get(), name + "-imported");
+    modalAnswerer() = saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 3) return 2;
+    if (argc != 3 && argc != 4) return 2;
     out = argv[2];
     QDir().mkpath(out);
     modalAnswerer() = [](const ModalRequest&) -> std::optional<int> { return 1; };
@@ -165,6 +212,20 @@ int main(int argc, char** argv) {
     shoot(dir.path(), false, 1, "normal-fr");
     shoot(dir.path(), true, 0, "simplified-en");
     shoot(dir.path(), true, 1, "simplified-fr");
+    {
+        // The department's pool when given, else two questions in its layout.
+        std::string pool = "question_id ;q;a;w1;w2;w3;qf;af;wf1;wf2;wf3\r\n"
+                           "B-001-001-001;Who?;Me;A;B;C;Qui ?;Moi;A;B;C\r\n"
+                           "B-002-001-001;What?;This;A;B;C;Quoi ?;Ceci;A;B;C\r\n";
+        QFile given(argc == 4 ? argv[3] : "");
+        if (argc == 4 && given.open(QIODevice::ReadOnly)) pool = given.readAll().toStdString();
+        for (int language : {0, 1}) {
+            QTemporaryDir program;
+            for (const QString& f : QDir(argv[1]).entryList({"Questions_*.txt"}))
+                QFile::copy(QString(argv[1]) + "/" + f, program.path() + "/" + f);
+            shootImport(program.path(), language, pool, language ? "import-fr" : "import-en");
+        }
+    }
     shootMarked(dir.path(), false, "marked-normal");
     shootMarked(dir.path(), true, "marked-simplified");
     {
