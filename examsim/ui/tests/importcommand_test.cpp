@@ -75,6 +75,12 @@ std::string shown(const std::vector<AnsweredBox>& boxes) {
     return all;
 }
 
+// The menu item chosen; its command runs once the menu has returned.
+void importFromMenu(Started& s) {
+    s.window->menuAction(CmdImportBank)->trigger();
+    settle();
+}
+
 std::string bankItem(const Started& s, int index) { return fromQString(s.banks()->itemText(index)); }
 
 // The banks' bytes and dates, to tell whether anything was rewritten.
@@ -100,7 +106,7 @@ TEST(ImportCommand, TheDepartmentsBasicPoolFromItsZipBecomesTheBankInUse) {
     ASSERT_TRUE(s.started);
     ASSERT_EQ(s.banks()->count(), 1);
     pickInDialog(s, downloads, "amat_basic_quest.zip");
-    s.window->menuAction(CmdImportBank)->trigger();
+    importFromMenu(s);
 
     // Found again, listed, and the English bank read as a choice would.
     ASSERT_EQ(s.banks()->count(), 3) << s.errors().size();
@@ -127,7 +133,7 @@ TEST(ImportCommand, TheDepartmentsBasicPoolFromItsZipBecomesTheBankInUse) {
         fs::last_write_time(s.folder().file(name), fs::file_time_type{} + std::chrono::hours(24 * 365 * 30));
     const std::string before = banksOnDisk(s);
     pickInDialog(s, downloads, "amat_basic_quest.zip");
-    s.window->menuAction(CmdImportBank)->trigger();
+    importFromMenu(s);
     EXPECT_EQ(banksOnDisk(s), before);
     ASSERT_EQ(s.boxes.boxes.size(), 2u) << shown(s.boxes.boxes);
     EXPECT_EQ(s.boxes.boxes[1].text.rfind("Question pool already imported: Basic 2025 (984 questions).", 0), 0u)
@@ -141,7 +147,7 @@ TEST(ImportCommand, TheDepartmentsBasicPoolFromItsZipBecomesTheBankInUse) {
     downloads.write("amat_basic_quest_edited.zip", makeZip({{"amat_basic_quest_delim2025.txt", edited}}));
     pickInDialog(s, downloads, "amat_basic_quest_edited.zip");
     s.boxes.answer(IdNo);
-    s.window->menuAction(CmdImportBank)->trigger();
+    importFromMenu(s);
     ASSERT_EQ(s.boxes.boxes.size(), 2u) << shown(s.boxes.boxes);
     EXPECT_EQ(s.boxes.boxes[1].title, "Ulvorane - Import");
     EXPECT_EQ(s.boxes.boxes[1].text, "The program folder already holds a bank named Basic, with other questions.\r\n"
@@ -152,7 +158,7 @@ TEST(ImportCommand, TheDepartmentsBasicPoolFromItsZipBecomesTheBankInUse) {
 
     pickInDialog(s, downloads, "amat_basic_quest_edited.zip");
     s.boxes.answer(IdYes);
-    s.window->menuAction(CmdImportBank)->trigger();
+    importFromMenu(s);
     EXPECT_NE(banksOnDisk(s), before);
     ASSERT_EQ(s.boxes.boxes.size(), 4u) << shown(s.boxes.boxes);  // dialog, question, statistics, message
     EXPECT_EQ(s.boxes.boxes[2].title, "Ulvorane - Info");
@@ -170,7 +176,7 @@ TEST(ImportCommand, FrenchInterfaceReadsTheFrenchBankAndSpeaksFrench) {
     Started s(FolderSetup{{English}, "", "fr_CA"});
     ASSERT_TRUE(s.started);
     pickInDialog(s, downloads, "amat_basic_quest.zip", "Banques officielles (*.zip *.txt)");
-    s.window->menuAction(CmdImportBank)->trigger();
+    importFromMenu(s);
     EXPECT_EQ(trimSpaces(bankItem(s, s.banks()->currentIndex())), "Basic_FR");
     EXPECT_EQ(s.program.Bank.CurrentBankTitle, latin1("Base 2025 français"));
     ASSERT_FALSE(s.boxes.boxes.empty());
@@ -187,7 +193,7 @@ TEST(ImportCommand, AFaultyArchiveIsReportedInTheInterfaceLanguageAndChangesNoth
     const int loaded = s.program.Shelf.LoadedBank;
     const auto files = std::distance(fs::directory_iterator(s.folder().path()), {});
     pickInDialog(s, downloads, "amat_basic_quest.zip", "Banques officielles (*.zip *.txt)");
-    s.window->menuAction(CmdImportBank)->trigger();
+    importFromMenu(s);
     ASSERT_EQ(s.errors().size(), 1u);
     EXPECT_EQ(s.errors()[0].text, latin1("myReadIsedArchive, amat_basic_quest.zip est endommagé ou incomplet : "
                                          "téléchargez-le de nouveau"));
@@ -223,6 +229,7 @@ TEST(ImportCommand, MenuItemInBothLanguagesAndGreyedWhileAnExamIsUnderWay) {
     s.boxes.boxes.clear();
     item->setEnabled(true);
     item->trigger();
+    settle();
     EXPECT_TRUE(s.boxes.boxes.empty());
     s.program.Session.Exam.ExamStage = StageOver;
     emit s.window->menu(0)->aboutToShow();
