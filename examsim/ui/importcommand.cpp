@@ -4,7 +4,6 @@
 // then finds the banks again and reads the imported one as a choice in the
 // bank list would.
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QStandardPaths>
 #include <filesystem>
@@ -51,10 +50,10 @@ void MainWindow::importOfficialBank() {
         return myMsgBox(this, text, title, MbYesNo | MbIconQuestion | MbDefButton2, 0,
                         otherText(OtherButtonCaptions)) == IdYes;
     };
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // No wait cursor: the import takes a blink, and its question and error
+    // boxes must not come up under a busy cursor.
     const ImportOutcome outcome =
         myImportOfficialBank(fileSystemPath(chosen), fileSystemPath(p.ProgramFolder), "", ports);
-    QApplication::restoreOverrideCursor();
     if (outcome.Result == ImportResult::Failed || outcome.Result == ImportResult::Declined) return;
     showImportedBank(outcome);
     myMsgBox(this, importSummary(outcome), importBoxTitle(), MbOk | MbIconInformation, 0,
