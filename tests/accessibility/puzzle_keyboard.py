@@ -8,7 +8,8 @@ find its label, the cells' names to find the skeleton on the board, and the
 diagram file for where each label belongs; it then gives each tile the
 focus, picks it up with Space, walks the target frame with the arrow keys by
 the announcements the tile makes (its accessible description) and drops it
-with Enter. "right" ends with the OK sign announced; "swapped" puts the first
+with Enter; each drop must also arrive as a description-change event from
+the tile, which is what a screen reader speaks. "right" ends with the OK sign announced; "swapped" puts the first
 two tiles in each other's cells and ends with the crossed-out sign.
 """
 
@@ -84,10 +85,30 @@ def first_diagram(path):
     return b"\r\n".join(records) + b"\r\n", tiles
 
 
+# Sources of the description changes heard, as a screen reader hears them.
+HEARD = []
+
+
+def listen(desktop):
+    desktop.pyatspi.Registry.registerEventListener(
+        lambda event: HEARD.append(event.source), "object:property-change:accessible-description")
+
+
+def pump():
+    from gi.repository import GLib
+
+    while GLib.MainContext.default().iteration(False):
+        pass
+
+
 def wait_said(app, tile, test, what):
     """Waits for the tile's announcement (its description) to pass test."""
+    def probe():
+        pump()
+        return test(tile.description) and tile.description
+
     try:
-        return app.wait_for(lambda: test(tile.description) and tile.description, 5, what)
+        return app.wait_for(probe, 5, what)
     except TestFailure as error:
         fail("%s; the tile %r says %r" % (error, tile.name, tile.description))
 
@@ -98,6 +119,7 @@ def test(desktop, program, language, ending):
     app = desktop.launch(program, files={"Diagrams_Test.txt": data}, args=w["args"])
     frame = app.window("Ostrilon")
     activate(app, frame, "Ostrilon")
+    listen(desktop)
     focused = desktop.pyatspi.STATE_FOCUSED
 
     # The skeleton: the cells shown, all empty. The diagram's own rows and
@@ -141,6 +163,8 @@ def test(desktop, program, language, ending):
             wait_said(app, tile, lambda d: d.startswith(expected),
                       "%r announced by the tile %r after %s" % (expected, label, key))
 
+        pump()
+        heard_before = len(HEARD)
         press(app, "Return")
         dropped = w["dropped"].format(label, *target)
         if number == len(tiles):
@@ -150,6 +174,10 @@ def test(desktop, program, language, ending):
         app.wait_for(lambda: tile.name == w["in_cell"].format(label, *target), 5,
                      "the tile named %r once dropped" % w["in_cell"].format(label, *target))
         app.find("filler", w["cell_holds"].format(target[0], target[1], label))
+        # Said, not only readable: the change came as an event from the tile.
+        in_cell = w["in_cell"].format(label, *target)
+        app.wait_for(lambda: pump() or any(source.name == in_cell for source in HEARD[heard_before:]),
+                     5, "a description-change event from the tile %r after Enter" % in_cell)
 
     sign = app.find("filler", w["ok_sign" if ending == "right" else "crossed_sign"])
     other = app.find_all(name=w["crossed_sign" if ending == "right" else "ok_sign"])
