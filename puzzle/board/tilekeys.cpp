@@ -4,9 +4,15 @@ namespace {
 
 constexpr int32_t Columns = 9, Rows = 3;
 
-int32_t rowOf(int32_t cell) { return (cell - 1) / Columns + 1; }
-int32_t columnOf(int32_t cell) { return (cell - 1) % Columns + 1; }
-int32_t cellAt(int32_t row, int32_t column) { return (row - 1) * Columns + column; }
+int32_t rowOf(int32_t cell) {
+    return (cell - 1) / Columns + 1;
+}
+int32_t columnOf(int32_t cell) {
+    return (cell - 1) % Columns + 1;
+}
+int32_t cellAt(int32_t row, int32_t column) {
+    return (row - 1) * Columns + column;
+}
 
 bool inSkeleton(const Board& board, int32_t cell) {
     return board.Cells[static_cast<size_t>(cell)].Presence & 1;
@@ -56,7 +62,8 @@ KeyResult moveFrame(Board& board, BoardView& view, TileKey key) {
         held.Cell = row > Rows ? 0 : cellAt(row, column);
     }
     showFrame(board, view);
-    return {KeyNews::Moved, held.Piece, held.Cell, held.Cell == 0 ? homeSlotFor(board, held.Piece) : 0};
+    return {KeyNews::Moved, held.Piece, held.Cell,
+            held.Cell == 0 ? homeSlotFor(board, held.Piece) : 0};
 }
 
 KeyResult drop(Board& board, const PuzzleFiles& files, BoardView& view) {
@@ -92,7 +99,7 @@ KeyResult drop(Board& board, const PuzzleFiles& files, BoardView& view) {
     return result;
 }
 
-}  // namespace
+} // namespace
 
 int32_t homeSlotFor(const Board& board, int32_t piece) {
     if (piece < 1 || piece > PieceCount) return 0;
@@ -106,7 +113,8 @@ int32_t homeSlotFor(const Board& board, int32_t piece) {
 KeyResult pressTileKey(Board& board, const PuzzleFiles& files, BoardView& view,
                        int32_t focusedPiece, TileKey key) {
     const int32_t held = board.Held.Piece;
-    if (held == 0) return key == TileKey::Take ? pickUp(board, files, view, focusedPiece) : KeyResult{};
+    if (held == 0)
+        return key == TileKey::Take ? pickUp(board, files, view, focusedPiece) : KeyResult{};
     switch (key) {
     case TileKey::Take:
         return drop(board, files, view);

@@ -12,14 +12,14 @@ enum class TileKey { Take, Left, Right, Up, Down, Cancel };
 
 // What a key did, for whoever voices it.
 enum class KeyNews {
-    Nothing,       // the key is not for the board (nothing held, no tile to take)
-    PickedUp,      // Cell: where the frame starts (0: the home slots)
-    Moved,         // the frame went to Cell (0: the home slots)
-    Dropped,       // the tile now rests in Cell
-    DroppedHome,   // the tile now rests in home slot Home
-    Taken,         // refused: Cell holds another tile; the tile stays held
-    NotInDiagram,  // refused: Cell is not part of the skeleton; the tile stays held
-    PutBack,       // the tile is back where it was picked up
+    Nothing,      // the key is not for the board (nothing held, no tile to take)
+    PickedUp,     // Cell: where the frame starts (0: the home slots)
+    Moved,        // the frame went to Cell (0: the home slots)
+    Dropped,      // the tile now rests in Cell
+    DroppedHome,  // the tile now rests in home slot Home
+    Taken,        // refused: Cell holds another tile; the tile stays held
+    NotInDiagram, // refused: Cell is not part of the skeleton; the tile stays held
+    PutBack,      // the tile is back where it was picked up
 };
 
 struct KeyResult {
@@ -27,7 +27,7 @@ struct KeyResult {
     int32_t Piece = 0;
     int32_t Cell = 0;
     int32_t Home = 0;
-    BoardVerdict Verdict = BoardVerdict::Incomplete;  // after a drop
+    BoardVerdict Verdict = BoardVerdict::Incomplete; // after a drop
 };
 
 // focusedPiece: the tile that has the keyboard focus (picked up by Take).

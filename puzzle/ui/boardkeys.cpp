@@ -43,7 +43,7 @@ std::optional<TileKey> tileKeyOf(int key) {
     }
 }
 
-}  // namespace
+} // namespace
 
 void PuzzleWindow::buildKeyboard() {
     targetFrame_ = new TargetFrame(client_);
@@ -51,8 +51,10 @@ void PuzzleWindow::buildKeyboard() {
 
     // Function keys, so that no caption has to change for a mnemonic; they
     // work wherever the focus is in the window, a held tile included.
-    const struct { int key; QAbstractButton* button; } keys[] = {
-        {Qt::Key_F5, startOver_}, {Qt::Key_F6, solve_}, {Qt::Key_F7, highlightBox_}};
+    const struct {
+        int key;
+        QAbstractButton* button;
+    } keys[] = {{Qt::Key_F5, startOver_}, {Qt::Key_F6, solve_}, {Qt::Key_F7, highlightBox_}};
     for (const auto& k : keys) {
         auto* shortcut = new QShortcut(QKeySequence(k.key), this);
         QAbstractButton* button = k.button;
@@ -60,7 +62,9 @@ void PuzzleWindow::buildKeyboard() {
     }
 }
 
-QWidget* PuzzleWindow::targetFrame() const { return targetFrame_; }
+QWidget* PuzzleWindow::targetFrame() const {
+    return targetFrame_;
+}
 
 void PuzzleWindow::showTargetFrame(int32_t cell, int32_t homeSlot) {
     QRect at;
@@ -115,7 +119,8 @@ void PuzzleWindow::announce(int piece, const std::string& text) {
 void PuzzleWindow::scheduleAccessRefresh() {
     if (accessRefreshPending_) return;
     accessRefreshPending_ = true;
-    QMetaObject::invokeMethod(this, [this] { refreshAccess(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { refreshAccess(); }, Qt::QueuedConnection);
 }
 
 void PuzzleWindow::refreshAccess() {
@@ -144,7 +149,8 @@ void PuzzleWindow::refreshAccess() {
         if (!tile->hasFocus())
             tile->setAccessibleDescription(toQString(tileDescription(board_, files_, p)));
     }
-    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 
     okSign_->setAccessibleName(toQString(speechText(OkSignName)));
     crossedSign_->setAccessibleName(toQString(speechText(CrossedSignName)));

@@ -6,8 +6,12 @@
 
 namespace {
 
-int32_t rowOf(int32_t cell) { return (cell - 1) / 9 + 1; }
-int32_t columnOf(int32_t cell) { return (cell - 1) % 9 + 1; }
+int32_t rowOf(int32_t cell) {
+    return (cell - 1) / 9 + 1;
+}
+int32_t columnOf(int32_t cell) {
+    return (cell - 1) % 9 + 1;
+}
 
 const Tile* tileOf(const Board& board, const PuzzleFiles& files, int32_t piece) {
     if (piece < 1 || piece > PieceCount) return nullptr;
@@ -30,7 +34,7 @@ std::string frameText(const Board& board, const PuzzleFiles& files, int32_t cell
     return fillMask(speechText(CellHolds), {r, c, tileLabel(board, files, occupant)});
 }
 
-}  // namespace
+} // namespace
 
 std::string tileLabel(const Board& board, const PuzzleFiles& files, int32_t piece) {
     const Tile* tile = tileOf(board, files, piece);
@@ -70,7 +74,8 @@ std::string keyAnnouncement(const Board& board, const PuzzleFiles& files, const 
     case KeyNews::Nothing:
         return std::string();
     case KeyNews::PickedUp:
-        return fillMask(speechText(PickedUp), {label}) + ", " + frameText(board, files, result.Cell);
+        return fillMask(speechText(PickedUp), {label}) + ", " +
+               frameText(board, files, result.Cell);
     case KeyNews::Moved:
         return frameText(board, files, result.Cell);
     case KeyNews::Taken:
@@ -82,7 +87,8 @@ std::string keyAnnouncement(const Board& board, const PuzzleFiles& files, const 
     case KeyNews::DroppedHome:
         return fillMask(speechText(DroppedHome), {label});
     case KeyNews::Dropped:
-        said = fillMask(speechText(DroppedOnCell), {label, rowOf(result.Cell), columnOf(result.Cell)});
+        said =
+            fillMask(speechText(DroppedOnCell), {label, rowOf(result.Cell), columnOf(result.Cell)});
         break;
     }
     if (result.Verdict == BoardVerdict::Right) said += ". " + speechText(VerdictRight);

@@ -12,8 +12,8 @@ void drawFrame(QWidget* widget, int inset, int width, const QColor& colour) {
     const QRect outer = widget->rect().adjusted(inset, inset, -inset, -inset);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    const QRegion ring = QRegion(outer).subtracted(
-        QRegion(outer.adjusted(width, width, -width, -width)));
+    const QRegion ring =
+        QRegion(outer).subtracted(QRegion(outer.adjusted(width, width, -width, -width)));
     painter.setClipRegion(ring);
     painter.drawRect(outer);
     painter.setClipping(false);
@@ -22,7 +22,7 @@ void drawFrame(QWidget* widget, int inset, int width, const QColor& colour) {
     painter.drawRect(outer.adjusted(width, width, -width - 1, -width - 1));
 }
 
-}  // namespace
+} // namespace
 
 TileControl::TileControl(QWidget* parent) : PictureControl(parent) {
     setFocusPolicy(Qt::TabFocus);
@@ -49,4 +49,6 @@ TargetFrame::TargetFrame(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TargetFrame::paintEvent(QPaintEvent*) { drawFrame(this, 0, TargetFrameWidth, QColor(220, 0, 0)); }
+void TargetFrame::paintEvent(QPaintEvent*) {
+    drawFrame(this, 0, TargetFrameWidth, QColor(220, 0, 0));
+}

@@ -17,17 +17,19 @@ KeyResult press(Puzzle& pz, int32_t piece, TileKey key) {
 
 KeyResult pressAll(Puzzle& pz, int32_t piece, const std::vector<TileKey>& keys) {
     KeyResult last;
-    for (TileKey key : keys) last = press(pz, piece, key);
+    for (TileKey key : keys)
+        last = press(pz, piece, key);
     return last;
 }
 
 // A receiver-like diagram over rows B and C (no centring): tile t sits in
 // the home slot t and belongs in the cell its position names.
 Puzzle fourTiles() {
-    return Puzzle({{"B2", "C|Antenna"}, {"B3", "C|Mixer"}, {"B4", "C|Detector"}, {"C3", "C|Oscillator"}});
+    return Puzzle(
+        {{"B2", "C|Antenna"}, {"B3", "C|Mixer"}, {"B4", "C|Detector"}, {"C3", "C|Oscillator"}});
 }
 
-}  // namespace
+} // namespace
 
 TEST(TileKeys, PickingUpAHomeTileStartsTheFrameOnTheFirstFreeCellAndLeavesTheTile) {
     Puzzle pz = fourTiles();
@@ -37,7 +39,7 @@ TEST(TileKeys, PickingUpAHomeTileStartsTheFrameOnTheFirstFreeCellAndLeavesTheTil
     const KeyResult r = press(pz, pz.pieceOf(2), Take);
 
     EXPECT_EQ(r.News, KeyNews::PickedUp);
-    EXPECT_EQ(r.Cell, cellAt("B3"));  // B2 is taken by the antenna
+    EXPECT_EQ(r.Cell, cellAt("B3")); // B2 is taken by the antenna
     EXPECT_EQ(pz.board.Held.Piece, pz.pieceOf(2));
     EXPECT_EQ(pz.view.targetCell, cellAt("B3"));
     EXPECT_EQ(pz.piece(pz.pieceOf(2)).Home, before.Home);
@@ -46,7 +48,7 @@ TEST(TileKeys, PickingUpAHomeTileStartsTheFrameOnTheFirstFreeCellAndLeavesTheTil
 
 TEST(TileKeys, PickingUpATileOnTheBoardStartsTheFrameOnItsOwnCell) {
     Puzzle pz = fourTiles();
-    pz.dropOnCell(3, cellAt("C9"));  // outside the skeleton: refused, stays home
+    pz.dropOnCell(3, cellAt("C9")); // outside the skeleton: refused, stays home
     pz.dropOnCell(3, cellAt("B2"));
     EXPECT_EQ(press(pz, pz.pieceOf(3), Take).Cell, cellAt("B2"));
     EXPECT_EQ(pz.view.targetCell, cellAt("B2"));
@@ -54,17 +56,18 @@ TEST(TileKeys, PickingUpATileOnTheBoardStartsTheFrameOnItsOwnCell) {
 
 TEST(TileKeys, NothingIsPickedUpWithoutADiagramOrFromAnUnusedPiece) {
     Puzzle pz = fourTiles();
-    EXPECT_EQ(press(pz, 9, Take).News, KeyNews::Nothing);  // pieces 5 to 12 are unused
+    EXPECT_EQ(press(pz, 9, Take).News, KeyNews::Nothing); // pieces 5 to 12 are unused
     pz.files.SelectedDiagram = 0;
     EXPECT_EQ(press(pz, 1, Take).News, KeyNews::Nothing);
     EXPECT_EQ(pz.board.Held.Piece, 0);
     // Arrows and Escape with nothing held are not the board's.
-    for (TileKey key : {Left, Right, Up, Down, Cancel}) EXPECT_EQ(press(pz, 1, key).News, KeyNews::Nothing);
+    for (TileKey key : {Left, Right, Up, Down, Cancel})
+        EXPECT_EQ(press(pz, 1, key).News, KeyNews::Nothing);
 }
 
 struct MoveCase {
     std::vector<TileKey> keys;
-    int32_t cell;  // 0: on the home slots
+    int32_t cell; // 0: on the home slots
     int32_t home;
 };
 
@@ -72,7 +75,7 @@ class FrameMoves : public testing::TestWithParam<MoveCase> {};
 
 TEST_P(FrameMoves, ArrowsMoveTheFrameOverTheGridAndDownToTheHomeSlots) {
     Puzzle pz = fourTiles();
-    pz.dropOnCell(1, cellAt("B2"));  // home slot 1 is now free
+    pz.dropOnCell(1, cellAt("B2")); // home slot 1 is now free
     ASSERT_EQ(press(pz, pz.pieceOf(4), Take).Cell, cellAt("B3"));
     const KeyResult r = pressAll(pz, pz.pieceOf(4), GetParam().keys);
     EXPECT_EQ(r.News, KeyNews::Moved);
@@ -98,11 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TileKeys, DroppingOnAFreeCellIsTheMouseDrop) {
     Puzzle byKeys = fourTiles(), byMouse = fourTiles();
-    for (Puzzle* pz : {&byKeys, &byMouse}) setHighlight(pz->board, pz->files, pz->view, true);
+    for (Puzzle* pz : {&byKeys, &byMouse})
+        setHighlight(pz->board, pz->files, pz->view, true);
 
     // The frame starts on B2, the first free cell; the mixer belongs in B3.
     const KeyResult r = pressAll(byKeys, byKeys.pieceOf(2), {Take, Right, Take});
-    byMouse.dropOnCell(2, cellAt("B3"), 20, -10);  // a rough mouse drop near B3
+    byMouse.dropOnCell(2, cellAt("B3"), 20, -10); // a rough mouse drop near B3
 
     EXPECT_EQ(r.News, KeyNews::Dropped);
     EXPECT_EQ(r.Cell, cellAt("B3"));
@@ -121,7 +125,7 @@ TEST(TileKeys, DroppingOnAFreeCellIsTheMouseDrop) {
 
 struct RefusalCase {
     std::string name;
-    std::vector<TileKey> toTarget;  // from B3, where the frame starts
+    std::vector<TileKey> toTarget; // from B3, where the frame starts
     KeyNews news;
 };
 
@@ -148,10 +152,11 @@ TEST_P(RefusedDrops, LeaveTheTileWhereItWasAndStillHeld) {
     EXPECT_EQ(pressAll(pz, p, {Right, Right}).Cell, target + 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cells, RefusedDrops,
-                         testing::Values(RefusalCase{"taken cell", {Left}, KeyNews::Taken},
-                                         RefusalCase{"outside the skeleton", {Up}, KeyNews::NotInDiagram}),
-                         [](const auto& info) { return info.param.name == "taken cell" ? "Taken" : "Outside"; });
+INSTANTIATE_TEST_SUITE_P(
+    Cells, RefusedDrops,
+    testing::Values(RefusalCase{"taken cell", {Left}, KeyNews::Taken},
+                    RefusalCase{"outside the skeleton", {Up}, KeyNews::NotInDiagram}),
+    [](const auto& info) { return info.param.name == "taken cell" ? "Taken" : "Outside"; });
 
 TEST(TileKeys, EscapePutsTheTileBackWhereItWasPickedUp) {
     Puzzle pz = fourTiles();
@@ -174,7 +179,7 @@ TEST(TileKeys, EscapePutsTheTileBackWhereItWasPickedUp) {
 TEST(TileKeys, OverTheHomeSlotsATileFromTheBoardGoesToTheFirstFreeSlot) {
     Puzzle pz = fourTiles();
     pz.dropOnCell(1, cellAt("B2"));
-    pz.dropOnCell(3, cellAt("B4"));  // slots 1 and 3 free
+    pz.dropOnCell(3, cellAt("B4")); // slots 1 and 3 free
     const int32_t p = pz.pieceOf(3);
     press(pz, p, Take);
     EXPECT_EQ(pressAll(pz, p, {Down, Down}).Home, 1);
@@ -238,10 +243,14 @@ TEST(TileKeys, ACompleteBoardBuiltByKeysGivesTheVerdictOfTheSigns) {
             const KeyResult start = press(pz, p, Take);
             int32_t at = start.Cell;
             const int32_t target = cellAt(cell);
-            while ((at - 1) / 9 < (target - 1) / 9) at = press(pz, p, Down).Cell;
-            while ((at - 1) / 9 > (target - 1) / 9) at = press(pz, p, Up).Cell;
-            while (at < target) at = press(pz, p, Right).Cell;
-            while (at > target) at = press(pz, p, Left).Cell;
+            while ((at - 1) / 9 < (target - 1) / 9)
+                at = press(pz, p, Down).Cell;
+            while ((at - 1) / 9 > (target - 1) / 9)
+                at = press(pz, p, Up).Cell;
+            while (at < target)
+                at = press(pz, p, Right).Cell;
+            while (at > target)
+                at = press(pz, p, Left).Cell;
             return press(pz, p, Take);
         };
         place(1, "B2");

@@ -17,14 +17,13 @@ namespace {
 
 // Centred, the receiver sits in rows 2 and 3, columns 4 to 6: Antenna C4,
 // RF C5, Local Osc B5, Speaker C6.
-const std::string Receiver =
-    "{Receiver}\r\n"
-    "~B1~ANT~R~0.6C|Antenna~Picks up signals.\r\n"
-    "~B2~AMP~LI,R~0.38C|RF~Amplifies.\r\n"
-    "~A2~BOX~B~C|Local\\Osc~Makes the local signal.\r\n"
-    "~B3~SPKR~LI~S|Speaker~  Makes sound.\t\r\n"
-    "{Other}\r\n"
-    "~A1~BOX~R~C|One~First.\r\n";
+const std::string Receiver = "{Receiver}\r\n"
+                             "~B1~ANT~R~0.6C|Antenna~Picks up signals.\r\n"
+                             "~B2~AMP~LI,R~0.38C|RF~Amplifies.\r\n"
+                             "~A2~BOX~B~C|Local\\Osc~Makes the local signal.\r\n"
+                             "~B3~SPKR~LI~S|Speaker~  Makes sound.\t\r\n"
+                             "{Other}\r\n"
+                             "~A1~BOX~R~C|One~First.\r\n";
 
 class BoardKeysTest : public ::testing::Test {
 protected:
@@ -39,9 +38,7 @@ protected:
         return window;
     }
 
-    static int pieceNumber(const PuzzleWindow& w, int t) {
-        return tileOf(w, t).ScatterSlot;
-    }
+    static int pieceNumber(const PuzzleWindow& w, int t) { return tileOf(w, t).ScatterSlot; }
     static QWidget* tile(const PuzzleWindow& w, int t) { return w.pieceOfTile(t); }
 
     static void key(QWidget* target, Qt::Key k) {
@@ -59,8 +56,8 @@ protected:
             const int at = w.board().Held.Cell;
             const int row = (at - 1) / 9, column = (at - 1) % 9;
             const int wantedRow = (cell - 1) / 9, wantedColumn = (cell - 1) % 9;
-            key(piece, row < wantedRow       ? Qt::Key_Down
-                       : row > wantedRow     ? Qt::Key_Up
+            key(piece, row < wantedRow         ? Qt::Key_Down
+                       : row > wantedRow       ? Qt::Key_Up
                        : column < wantedColumn ? Qt::Key_Right
                                                : Qt::Key_Left);
         }
@@ -74,9 +71,11 @@ protected:
     BoxAnswers boxes;
 };
 
-int cellAt(int row, int column) { return (row - 1) * 9 + column; }
+int cellAt(int row, int column) {
+    return (row - 1) * 9 + column;
+}
 
-}  // namespace
+} // namespace
 
 struct LanguageCase {
     int language;
@@ -114,14 +113,15 @@ TEST_P(KeyboardGame, AWholeDiagramByKeysEndsWithTheOkSignAnnounced) {
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, KeyboardGame,
-    testing::Values(
-        LanguageCase{0, "Antenna picked up, row 2, column 5, free", "Antenna dropped on row 3, column 4",
-                     "OK sign: the diagram is complete and correct", "Antenna, row 3 column 4",
-                     "row 3, column 4, holds Antenna"},
-        LanguageCase{1, "Antenna soulev\xe9, ligne 2, colonne 5, libre",
-                     "Antenna d\xe9pos\xe9 en ligne 3, colonne 4",
-                     "Signe OK : le sch\xe9ma est complet et juste", "Antenna, ligne 3 colonne 4",
-                     "ligne 3, colonne 4, contient Antenna"}));
+    testing::Values(LanguageCase{0, "Antenna picked up, row 2, column 5, free",
+                                 "Antenna dropped on row 3, column 4",
+                                 "OK sign: the diagram is complete and correct",
+                                 "Antenna, row 3 column 4", "row 3, column 4, holds Antenna"},
+                    LanguageCase{1, "Antenna soulev\xe9, ligne 2, colonne 5, libre",
+                                 "Antenna d\xe9pos\xe9 en ligne 3, colonne 4",
+                                 "Signe OK : le sch\xe9ma est complet et juste",
+                                 "Antenna, ligne 3 colonne 4",
+                                 "ligne 3, colonne 4, contient Antenna"}));
 
 TEST_F(BoardKeysTest, SwappedTilesEndWithTheCrossedOutSignAnnounced) {
     auto w = open();
@@ -141,11 +141,11 @@ TEST_F(BoardKeysTest, TheTargetFrameLiesOverTheCellOrTheHomeSlotAndGoesWithTheDr
     QWidget* antenna = tile(*w, 1);
     QWidget* frame = w->targetFrame();
     EXPECT_FALSE(frame->isVisible());
-    key(antenna, Qt::Key_Space);  // on the board: the frame starts on its own cell
+    key(antenna, Qt::Key_Space); // on the board: the frame starts on its own cell
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->geometry(), w->cellFrame(cellAt(3, 4))->geometry());
     key(antenna, Qt::Key_Down);
-    const int slot = pieceNumber(*w, 1);  // the slot it left is the first free one here
+    const int slot = pieceNumber(*w, 1); // the slot it left is the first free one here
     EXPECT_EQ(frame->pos(), homeCorner(*w, freeHomeSlot(*w)));
     key(antenna, Qt::Key_Space);
     EXPECT_FALSE(frame->isVisible());
@@ -163,7 +163,7 @@ TEST_F(BoardKeysTest, TheFramesShowOnTheYellowTileAndTheWhiteCell) {
     EXPECT_EQ(rf->grab().toImage().pixelColor(FocusFrameInset, mid), QColor(Qt::black));
     EXPECT_NE(before, QColor(Qt::black));
 
-    key(rf, Qt::Key_Space);  // frame over the free cell row 2, column 5
+    key(rf, Qt::Key_Space); // frame over the free cell row 2, column 5
     const QImage client = w->client()->grab().toImage();
     const QPoint cell = cellCorner(*w, cellAt(2, 5));
     EXPECT_EQ(client.pixelColor(cell + QPoint(1, mid)), QColor(220, 0, 0));
@@ -177,14 +177,14 @@ TEST_F(BoardKeysTest, ShortcutsWorkWhileATileIsHeld) {
     auto* highlight = controlOf<QCheckBox>(*w, HighlightBoxId);
     key(rf, Qt::Key_F7);
     EXPECT_TRUE(highlight->isChecked());
-    EXPECT_EQ(w->board().Held.Piece, pieceNumber(*w, 2));  // still held
+    EXPECT_EQ(w->board().Held.Piece, pieceNumber(*w, 2)); // still held
     key(rf, Qt::Key_F6);
     EXPECT_TRUE(controlOf<QWidget>(*w, OkSignId)->isVisible());
     EXPECT_EQ(w->board().Held.Piece, 0);
     EXPECT_FALSE(w->targetFrame()->isVisible());
 
     key(rf, Qt::Key_Space);
-    key(rf, Qt::Key_F5);  // a fresh order: every tile home, nothing held
+    key(rf, Qt::Key_F5); // a fresh order: every tile home, nothing held
     EXPECT_EQ(w->board().Held.Piece, 0);
     EXPECT_FALSE(w->targetFrame()->isVisible());
     EXPECT_FALSE(controlOf<QWidget>(*w, OkSignId)->isVisible());
@@ -234,7 +234,8 @@ TEST_F(BoardKeysTest, NamesFollowTheLanguageSwitch) {
     EXPECT_EQ(name(controlOf<QWidget>(*w, OkSignId)), "OK sign");
     controlOf<QPushButton>(*w, LanguageId)->click();
     EXPECT_EQ(name(tile(*w, 3)), "Local Osc, ligne 2 colonne 5");
-    EXPECT_EQ(name(tile(*w, 1)), "Antenna, rang\xe9" "e de d\xe9part");
+    EXPECT_EQ(name(tile(*w, 1)), "Antenna, rang\xe9"
+                                 "e de d\xe9part");
     EXPECT_EQ(name(w->cellFrame(cellAt(3, 4))), "ligne 3, colonne 4, vide");
     EXPECT_EQ(name(controlOf<QWidget>(*w, CrossedSignId)), "Signe OK biff\xe9");
 }
@@ -244,13 +245,13 @@ TEST_F(BoardKeysTest, ACellOutsideTheSkeletonIsRefusedAndTheTileStaysHeld) {
     carry(*w, 3, cellAt(2, 5));
     QWidget* rf = tile(*w, 2);
     rf->setFocus(Qt::TabFocusReason);
-    key(rf, Qt::Key_Space);  // frame on row 3, column 4
+    key(rf, Qt::Key_Space); // frame on row 3, column 4
     key(rf, Qt::Key_Up);
     EXPECT_EQ(description(rf), "row 2, column 4, not in the diagram");
     key(rf, Qt::Key_Space);
     EXPECT_EQ(description(rf), "cell not in the diagram");
     EXPECT_EQ(w->board().Held.Piece, pieceNumber(*w, 2));
-    key(rf, Qt::Key_Space);  // the same refusal again is said again
+    key(rf, Qt::Key_Space); // the same refusal again is said again
     EXPECT_EQ(description(rf), "cell not in the diagram");
     key(rf, Qt::Key_Escape);
     EXPECT_EQ(description(rf), "RF put back");
@@ -262,7 +263,7 @@ TEST_F(BoardKeysTest, ATakenCellIsRefused) {
     carry(*w, 1, cellAt(3, 4));
     QWidget* rf = tile(*w, 2);
     rf->setFocus(Qt::TabFocusReason);
-    key(rf, Qt::Key_Space);  // frame on row 2, column 5
+    key(rf, Qt::Key_Space); // frame on row 2, column 5
     key(rf, Qt::Key_Down);
     key(rf, Qt::Key_Left);
     EXPECT_EQ(description(rf), "row 3, column 4, holds Antenna");
@@ -275,7 +276,8 @@ TEST(PuzzleHelp, TheKeyboardParagraphInBothLanguagesAndACaretInTheBox) {
     for (int language : {0, 1}) {
         uiContext().InterfaceLanguage = language;
         const std::string help = longText(1);
-        const char* opening = language == 0 ? "Without a mouse: Tab and Shift+Tab" : "Sans souris: Tab et Maj+Tab";
+        const char* opening =
+            language == 0 ? "Without a mouse: Tab and Shift+Tab" : "Sans souris: Tab et Maj+Tab";
         EXPECT_NE(help.find(opening), std::string::npos) << language;
         EXPECT_NE(help.find("F5"), std::string::npos);
         EXPECT_NE(help.find("F7"), std::string::npos);
