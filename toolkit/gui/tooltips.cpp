@@ -124,11 +124,16 @@ int myEnumChildProc(QWidget* child, QObject* tipper) {
 }
 
 int myAddToolTips(QWidget* dialog, const ToolTipTable& table) {
-    if (!dialog || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        toolTipState().ToolTipsAvailable = false;
-        if (toolTipState().ReportToolTipFailures)
+    ToolTipState& state = toolTipState();
+    const bool made = dialog && qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+                      (!state.CanMakeTipWindow || state.CanMakeTipWindow());
+    if (!made) {
+        state.ToolTipsAvailable = false;
+        if (state.ReportToolTipFailures)
             myErrorBox("Failure on CreateWindowEx for \"tooltips_class32\"");
-        return 0;
+        // Without tips the same texts go to the status line: the
+        // controls are watched all the same.
+        if (!dialog) return 0;
     }
     auto* tipper = new ToolTipper(dialog, table);
     dialog->setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -137,5 +142,5 @@ int myAddToolTips(QWidget* dialog, const ToolTipTable& table) {
     const QList<QWidget*> children = dialog->findChildren<QWidget*>();
     for (QWidget* child : children)
         myEnumChildProc(child, tipper);
-    return 1;
+    return made ? 1 : 0;
 }

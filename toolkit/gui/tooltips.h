@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,12 +34,16 @@ struct ToolTipState {
     bool ToolTipsAvailable = true;
     // Cleared by the /X switch: set-up failures are then silent.
     bool ReportToolTipFailures = true;
+    // Whether the desktop can make the tooltip window; unset, it can
+    // wherever there are widgets. A test makes the set-up fail here.
+    std::function<bool()> CanMakeTipWindow;
 };
 ToolTipState& toolTipState();
 
 // Gives every descendant control of dialog whose id has a tip its tooltip.
 // 1 when all children were gone through; 0 when the tips could not be set
-// up (ToolTipsAvailable then false, reported when ReportToolTipFailures).
+// up (ToolTipsAvailable then false, reported when ReportToolTipFailures):
+// the controls are still gone through, for their status-line hints.
 int myAddToolTips(QWidget* dialog, const ToolTipTable& table);
 
 // The per-child step of myAddToolTips; always lets the walk go on (1).

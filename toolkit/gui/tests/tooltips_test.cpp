@@ -158,6 +158,27 @@ TEST(ToolTips, SetUpFailureReportedUnlessSwitchedOff) {
     }
 }
 
+// The set-up itself fails (no tooltip window): the failure is reported and
+// the hints go to the status line from then on.
+TEST(ToolTips, SetUpFailureStillGivesStatusLineHints) {
+    StateGuard guard;
+    toolTipState() = ToolTipState();
+    toolTipState().CanMakeTipWindow = [] { return false; };
+    ErrorRecorder rec(1);
+    TipWindow w;
+    w.window.show();
+    EXPECT_EQ(myAddToolTips(&w.window, sampleTable()), 0);
+    EXPECT_FALSE(toolTipState().ToolTipsAvailable);
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_EQ(rec.boxes[0].text, "Failure on CreateWindowEx for \"tooltips_class32\"");
+    QTest::mouseMove(w.control(2002));
+    ASSERT_FALSE(rec.statuses.empty());
+    EXPECT_EQ(rec.statuses.back(), " Deux lignes");
+    QTest::mouseMove(&w.window, QPoint(390, 50));  // the window itself
+    EXPECT_EQ(rec.statuses.back(), "");
+    EXPECT_TRUE(tipShownFor(w.control(2000)).isEmpty());
+}
+
 TEST(ToolTips, StatusHintJoinsLines) {
     EXPECT_EQ(statusHint("Two\r\nlines\r\nhere"), " Two lines here");
     EXPECT_EQ(statusHint(""), " ");
