@@ -6,6 +6,7 @@
 #include "errorbox.h"
 #include "puzzletexts.h"
 #include "text.h"
+#include "uicontext.h"
 
 namespace {
 
@@ -42,7 +43,11 @@ PuzzleSwitches readCommandLine(const std::string& arguments) {
     const std::string upper = upperCase(text);
 
     if (upper.find("/X") != std::string::npos) s.ReportToolTipFailures = false;
-    if (upper.find("/Q") != std::string::npos) s.French = true;
+    // Before the others: their reports come in the language /Q asks for.
+    if (upper.find("/Q") != std::string::npos) {
+        s.French = true;
+        uiContext().InterfaceLanguage = 1;
+    }
 
     if (size_t at = upper.find("/A"); at != std::string::npos) {
         const std::string a = switchText(upper, upper, at, " /");

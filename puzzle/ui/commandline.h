@@ -12,8 +12,9 @@ struct PuzzleSwitches {
     std::string TileFontName; // /T=name
 };
 
-// Reads the whole argument text. Switches are case-insensitive; a malformed
-// /A, /F or /T is reported with message 1, 2 or 3 and ignored.
+// Reads the whole argument text. Switches are case-insensitive; /Q makes the
+// interface French at once; a malformed /A, /F or /T is then reported with
+// message 1, 2 or 3 and ignored.
 PuzzleSwitches readCommandLine(const std::string& arguments);
 
 // The dialog font the switches and the desktop's suggestion give: with /F

@@ -29,6 +29,11 @@ constexpr int ClientWidth = 512, ClientHeight = 336;
 // The control's size for a picture: its size in dialog units rounded up to
 // the next multiple (a size already on a multiple moves up too).
 int roundUpPast(int value, int multiple) { return (value / multiple + 1) * multiple; }
+
+// Frames, lines, signs and plain labels take no part in the pointer's
+// doings: over them the pointer is over the window itself (the tile
+// description clears, the status-line hint goes blank).
+void passPointerThrough(QWidget* widget) { widget->setAttribute(Qt::WA_TransparentForMouseEvents); }
 }  // namespace
 
 PuzzleWindow::PuzzleWindow(const PuzzleFiles& files, const QFont& dialogFont, QScreen* monitor)
@@ -171,6 +176,7 @@ void PuzzleWindow::buildControls() {
         const BoardCell& cell = board_.Cells[static_cast<size_t>(c)];
         auto* frame = control<PictureControl>(FirstCellFrameId + c, QRect(cell.Left, cell.Top, CellWidth, CellHeight));
         frame->setPicture(drawCellFrame(frame->size()));
+        passPointerThrough(frame);
         frame->hide();
         cells_[static_cast<size_t>(c)] = frame;
     }
@@ -202,6 +208,8 @@ void PuzzleWindow::buildControls() {
     crossedSign_->setPicture(drawOkSign(crossedSign_->size(), true, okSignFont_, face));
     okSign_->hide();
     crossedSign_->hide();
+    passPointerThrough(okSign_);
+    passPointerThrough(crossedSign_);
 
     startOver_ = control<QPushButton>(StartOverId, QRect(443, 250, 54, 14));
     startOver_->setEnabled(false);
@@ -209,6 +217,7 @@ void PuzzleWindow::buildControls() {
             [this] { startOver(files_, board_, *this, random_); });
 
     group_ = control<QGroupBox>(GroupBoxId, QRect(2, 0, 270, 26));
+    passPointerThrough(group_);
 
     const struct { int id; QRect at; QFrame::Shape shape; } lines[] = {
         {2150, QRect(62, 216, 1, 90), QFrame::VLine},
@@ -219,9 +228,11 @@ void PuzzleWindow::buildControls() {
         line->setFrameStyle(l.shape | QFrame::Sunken);
         // A one-unit line needs a pixel or two to show its sunken edge.
         line->resize(std::max(line->width(), 2), std::max(line->height(), 2));
+        passPointerThrough(line);
     }
 
     status_ = control<QLabel>(StatusLineId, QRect(4, ClientHeight - 8, ClientWidth - 8, 8));
+    passPointerThrough(status_);
     okFontHolder_ = control<QLabel>(OkFontHolderId, QRect(ClientWidth + 10, 0, 10, 10));
     okFontHolder_->setFont(okSignFont_);
     tileFontHolder_ = control<QLabel>(TileFontHolderId, QRect(ClientWidth + 20, 0, 10, 10));
@@ -462,6 +473,7 @@ bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
         describeTile(p);
         break;
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:  // a quick second press: a press all the same
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -470,8 +482,8 @@ bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
             describeTile(p);
             mouseMoved(at);
         } else if (mouse->button() == Qt::LeftButton) {
-            if (event->type() == QEvent::MouseButtonPress) buttonDown(at);
-            else buttonUp();
+            if (event->type() == QEvent::MouseButtonRelease) buttonUp();
+            else buttonDown(at);
         }
         return true;
     }

@@ -297,11 +297,50 @@ TEST_F(PuzzleWindowTest, FontsReportNamesTheTileFontOnceItExists) {
     EXPECT_EQ(boxes.boxes[0].style, 0u);
     const std::string& report = boxes.boxes[0].text;
     EXPECT_EQ(report.rfind("Fonts, point sizes and weights\r\n- Main window    : DejaVu Sans, 9 (400).", 0), 0u) << report;
-    const int points = fitTileFontPoints(TestFace, "Speaker", window->piece(1)->width());
+    // "Antenna" is the file's widest measured line ("Speaker" is placed by
+    // code S and left out of the measure).
+    const int points = fitTileFontPoints(TestFace, "Antenna", window->piece(1)->width());
     EXPECT_NE(report.find("- Movable blocks: DejaVu Sans, " + std::to_string(points) + " (700)."),
               std::string::npos) << report;
     EXPECT_NE(report.find("- Large OK sign   : DejaVu Sans, "), std::string::npos);
 }
+
+// The tile font fits the widest line the reader measured: labels placed by
+// code S are left out, and a label of several lines offers each line.
+struct FitCase {
+    const char* name;
+    const char* file;
+    const char* widestMeasured;
+    const char* leftOut;  // a wider line that must not decide the size
+};
+
+class TileFontFit : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(TileFontFit, SizeComesFromTheWidestMeasuredLine) {
+    const FitCase& c = GetParam();
+    TempFolder folder;
+    BoxAnswers answers;
+    folder.write("Diagrams_Test.txt", c.file);
+    auto window = openPuzzle(folder.path());
+    ASSERT_EQ(window->files().ShownDiagram, 1);
+    const int width = window->piece(1)->width();
+    const int expected = fitTileFontPoints(TestFace, c.widestMeasured, width);
+    // The case only proves something when the wider line would give another size.
+    ASSERT_NE(fitTileFontPoints(TestFace, c.leftOut, width), expected);
+    EXPECT_EQ(controlOf<QLabel>(*window, TileFontHolderId)->font().pointSize(), expected);
+    uiContext().InterfaceLanguage = 0;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, TileFontFit,
+    ::testing::Values(
+        FitCase{"SpeakerLeftOut",
+                "{Only}\r\n~A1~BOX~R~C|Mixer~a\r\n~A2~SPKR~L~S|Loudspeaker assembly~b\r\n",
+                "Mixer", "Loudspeaker assembly"},
+        FitCase{"EachLineOfATwoLineLabel",
+                "{Only}\r\n~A1~BOX~R~C|RF\\Amplifier~a\r\n~A2~BOX~L~C|AF~b\r\n", "Amplifier",
+                "RF Amplifier"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PuzzleWindowTest, HelpAndAboutFollowTheLanguageAndCloseWithTheWindow) {
     auto window = openWith(ThreeDiagrams);

@@ -64,6 +64,35 @@ INSTANTIATE_TEST_SUITE_P(
         SwitchCase{"/T=Courier New /Q", true, true, 0, "", 0, "Courier New", 0},
         SwitchCase{"/t=courier", false, true, 0, "", 0, "courier", 0}));
 
+// /Q takes effect before a malformed switch is reported, wherever it stands:
+// the error box's title is French.
+struct TitleCase {
+    const char* arguments;
+    int keyboardLanguage;
+    const char* title;
+};
+
+class ReportLanguage : public ::testing::TestWithParam<TitleCase> {};
+
+TEST_P(ReportLanguage, MalformedSwitchReportedInTheLanguageOfQ) {
+    const TitleCase c = GetParam();
+    uiContext().ProgramName = "Ostrilon";
+    ErrorRecorder rec(c.keyboardLanguage);
+    readCommandLine(c.arguments);
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_EQ(rec.boxes[0].title, latin1(c.title));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Switches, ReportLanguage,
+    ::testing::Values(TitleCase{"/Q /A=2x", 0, "Ostrilon - Message d'erreur"},
+                      TitleCase{"/A=2x /q", 0, "Ostrilon - Message d'erreur"},
+                      TitleCase{"/F=Tahoma /Q", 0, "Ostrilon - Message d'erreur"},
+                      TitleCase{"/T= /Q", 0, "Ostrilon - Message d'erreur"},
+                      TitleCase{"/A=2x", 0, "Ostrilon - Error Message"},
+                      TitleCase{"/A=2x", 1, "Ostrilon - Message d'erreur"}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
 TEST(DialogFont, SwitchFontWinsOverTheSuggestionAndIgnoresTheAdjustment) {
     std::string face;
     int points = 0;
