@@ -4,6 +4,10 @@
 // (22,050 Hz, mono, 16-bit).
 //
 //   make-exam-resources <output folder>
+//   make-exam-resources --icons <output folder>
+//
+// The second form draws only the icon, at the sizes the desktop's icon theme
+// asks for, as ulvorane-<size>.png (packaging/icons/ holds them).
 //
 // The output is committed; run this again only to change a picture or a
 // sound, then look at the pictures before committing them.
@@ -313,11 +317,13 @@ bool writeWav(const std::string& path, const Samples& samples) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-exam-resources <output folder>\n");
+    const bool iconsOnly = argc == 3 && std::string(argv[1]) == "--icons";
+    if (argc != 2 && !iconsOnly) {
+        std::fprintf(stderr, "usage: make-exam-resources <output folder>\n"
+                             "       make-exam-resources --icons <output folder>\n");
         return 2;
     }
-    const std::string folder = argv[1];
+    const std::string folder = argv[argc - 1];
     bool ok = true;
     auto save = [&](const QImage& image, const std::string& name, const char* format) {
         const std::string path = folder + "/" + name;
@@ -326,6 +332,11 @@ int main(int argc, char** argv) {
             ok = false;
         }
     };
+    if (iconsOnly) {
+        for (int size : {16, 32, 48, 64, 128, 256})
+            save(drawIcon(size), "ulvorane-" + std::to_string(size) + ".png", "PNG");
+        return ok ? 0 : 1;
+    }
     save(drawIcon(64), "ProgIcon.png", "PNG");
     save(drawLogo(), "Logo2.bmp", "BMP");
     save(drawPicture([](QPainter&) {}), "Blank.bmp", "BMP");

@@ -2,6 +2,7 @@
 """Draws the diagram puzzle's pictures into puzzle/resources/.
 
     tools/make-puzzle-resources.py [output_folder]
+    tools/make-puzzle-resources.py --icons output_folder
 
 Pure standard library: a tiny rasteriser and BMP/PNG writers, so the pictures
 can be redrawn anywhere. Outputs:
@@ -10,6 +11,8 @@ can be redrawn anywhere. Outputs:
   HandR.png    32 x 32, RGBA: grabbing hand, fingertip at (6, 8)
   HandL.png    the same hand mirrored, fingertip at (25, 8)
   ProgIcon.png 32 x 32, RGBA: a tile with an amplifier and a check
+With --icons, only the icon, drawn at the sizes the desktop's icon theme asks
+for, as ostrilon-<size>.png (packaging/icons/ holds them).
 """
 import math
 import os
@@ -216,21 +219,37 @@ def logo():
     return c
 
 
-def icon():
-    c = Canvas(32, 32, TRANSPARENT)
-    c.rect(1, 1, 30, 30, TILE, True)
-    c.rect(1, 1, 30, 30, BLUE)
-    c.polygon([(6, 6), (6, 26), (24, 16)], GREY)
-    c.polygon([(8, 10), (8, 22), (20, 16)], TILE)
-    c.line(1, 16, 5, 16, GREY)
-    c.line(24, 16, 30, 16, GREY)
-    c.line(15, 24, 19, 28, GREEN, 2)
-    c.line(19, 28, 28, 18, GREEN, 2)
+def icon(size=32):
+    """The 32-pixel drawing, its coordinates scaled to size; at 32 the
+    program's own icon, pixel for pixel."""
+    k = size / 32
+
+    def at(v):
+        return int(round(v * k))
+
+    def thick(w):
+        return max(1, int(round(w * k)))
+
+    c = Canvas(size, size, TRANSPARENT)
+    c.rect(at(1), at(1), at(31) - 1, at(31) - 1, TILE, True)
+    for i in range(thick(1)):
+        c.rect(at(1) + i, at(1) + i, at(31) - 1 - i, at(31) - 1 - i, BLUE)
+    c.polygon([(6 * k, 6 * k), (6 * k, 26 * k), (24 * k, 16 * k)], GREY)
+    c.polygon([(8 * k, 10 * k), (8 * k, 22 * k), (20 * k, 16 * k)], TILE)
+    c.line(at(1), at(16), at(5), at(16), GREY, thick(1))
+    c.line(at(24), at(16), at(31) - 1, at(16), GREY, thick(1))
+    c.line(at(15), at(24), at(19), at(28), GREEN, thick(2))
+    c.line(at(19), at(28), at(28), at(18), GREEN, thick(2))
     return c
 
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
+    if len(sys.argv) == 3 and sys.argv[1] == "--icons":
+        os.makedirs(sys.argv[2], exist_ok=True)
+        for size in (16, 32, 48, 64, 128, 256):
+            write_png(os.path.join(sys.argv[2], "ostrilon-%d.png" % size), icon(size))
+        return
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "puzzle", "resources")
     os.makedirs(out, exist_ok=True)
     write_bmp(os.path.join(out, "Logo2.bmp"), logo())
