@@ -6,6 +6,7 @@
 #include "consolehelp.h"
 #include "mainwindow.h"
 #include "msgbox.h"
+#include "projectversion.h"
 #include "qtext.h"
 #include "startup.h"
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
         code >= 0)
         return code;
     QApplication app(argc, argv);
+    // Lets the desktop match the window with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(EXAM_APP_ID));
     installSystemErrorBox();
 
     StartupInput input;

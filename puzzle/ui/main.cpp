@@ -4,6 +4,7 @@
 
 #include "commandanswer.h"
 #include "consolehelp.h"
+#include "projectversion.h"
 #include "puzzlewindow.h"
 #include "qtext.h"
 #include "startup.h"
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
         code >= 0)
         return code;
     QApplication app(argc, argv);
+    // Lets the desktop match the window with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PUZZLE_APP_ID));
     const QStringList args = QCoreApplication::arguments().mid(1);
     const std::string folder = fromQString(QCoreApplication::applicationDirPath());
     auto window = startPuzzle(fromQString(args.join(QLatin1Char(' '))), folder, keyboardLanguage());
