@@ -29,13 +29,10 @@ bool myDiscoverBanks(BankShelf& shelf, const std::string& programFolder) {
 std::string noBankMessage() { return bankMessageIn(MsgNoBank, 1); }
 
 int32_t myChooseBankShownFirst(BankShelf& shelf, const std::string& lastTitle) {
-    const std::string wanted = trimSpaces(lastTitle);
     shelf.SelectedBank = 0;
-    if (!wanted.empty()) {
+    if (!trimSpaces(lastTitle).empty()) {
         for (int b = 1; b <= shelf.BankCount && shelf.SelectedBank == 0; ++b)
-            if (shelf.BankTitles[b].compare(0, wanted.size(), wanted) == 0 &&
-                wanted.size() <= shelf.BankTitles[b].size())
-                shelf.SelectedBank = b;
+            if (mySameBankTitle(lastTitle, shelf.BankTitles[b])) shelf.SelectedBank = b;
     }
     if (shelf.SelectedBank == 0 && shelf.BankCount == 1) shelf.SelectedBank = 1;
     if (shelf.SelectedBank == 0) shelf.SelectedBank = shelf.BankCount + 1;
@@ -66,7 +63,6 @@ BankChoice myChooseBank(BankModel& model, BankShelf& shelf, const std::string& l
     // A bank that fails half-way must not replace the one loaded: LoadedBank
     // keeps naming it, so its exam and history must stay the ones in the model.
     BankModel fresh;
-    fresh.CurrentBankTitle = model.CurrentBankTitle;
     fresh.QuestionsExpected = model.QuestionsExpected;
     fresh.PassMarkPercent = model.PassMarkPercent;
     std::string unused;

@@ -47,6 +47,9 @@ void mySetAnswerLabels(const std::string& pattern, std::array<AnswerLabel, Answe
 }
 
 void clearBankModel(BankModel& model) {
+    // The title is the file's own: a bank without header record has none,
+    // and must not have its sessions filed under the bank read before it.
+    model.CurrentBankTitle.clear();
     model.QuestionCount = 0;
     model.TopicCount = 0;
     model.LessonCount = 0;
@@ -80,3 +83,18 @@ void clearBankModel(BankModel& model) {
 }
 
 BankShelf::BankShelf() : BankList(MaxBanks + 1), BankTitles(MaxBanks + 1, std::string(BankTitleWidth, ' ')) {}
+
+namespace {
+
+std::string_view trimmedView(std::string_view s) {
+    size_t b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+}  // namespace
+
+bool mySameBankTitle(std::string_view recorded, std::string_view storedTitle) {
+    return trimmedView(trimmedView(recorded).substr(0, BankTitleWidth)) ==
+           trimmedView(storedTitle.substr(0, BankTitleWidth));
+}

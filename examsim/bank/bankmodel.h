@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr int MaxQuestions = 1050;
@@ -118,9 +119,10 @@ void mySetAnswerLabels(const std::string& pattern, std::array<AnswerLabel, Answe
 // "1." .. "5." and "1" .. "5"; entry 0 "0" / "0".
 void resetAnswerLabels(BankModel& model);
 
-// What a full read clears first: counts, topics, lessons, read statistics,
-// lesson selections and the lesson restriction. Per-question tables keep
-// stale entries above QuestionCount; bank settings stay in force.
+// What a full read clears first: the title, counts, topics, lessons, read
+// statistics, lesson selections and the lesson restriction. Per-question
+// tables keep stale entries above QuestionCount; the expected number of
+// questions and the pass mark stay in force.
 void clearBankModel(BankModel& model);
 
 // The banks found in the program's folder.
@@ -128,6 +130,13 @@ struct BankEntry {
     std::string Label;     // fixed 32
     std::string FullPath;  // fixed 256 wide in the desktop program; kept whole here
 };
+
+// True when a bank title written whole (the history log keeps it so) names a
+// title as discovery stores it, cut to BankTitleWidth: the same characters
+// over that width, spaces at both ends left out. A title is never matched by
+// one it merely begins with ("Basic" is not "Basic 2025"), and the empty
+// title names only a bank without one.
+bool mySameBankTitle(std::string_view recorded, std::string_view storedTitle);
 
 struct BankShelf {
     BankShelf();

@@ -14,11 +14,6 @@
 
 namespace {
 
-// The recorded qualification as far as a stored title can hold it.
-std::string_view storedPart(std::string_view recorded) {
-    return trimLogText(trimLogText(recorded).substr(0, BankTitleWidth));
-}
-
 void reportReadFailure(const std::string& path, int error) {
     myErrorBox(fillMask(sessionText(SessionText::HistoryReadFailed), {path, CRLF, error, errorText(error)}));
 }
@@ -26,17 +21,13 @@ void reportReadFailure(const std::string& path, int error) {
 }  // namespace
 
 int myFindBankTitle(const std::vector<std::string>& titles, std::string_view recorded) {
-    std::string_view key = storedPart(recorded);
-    for (size_t b = 1; b < titles.size(); ++b) {
-        std::string_view title = titles[b];
-        if (key.empty() ? trimLogText(title).empty() : title.substr(0, key.size()) == key)
-            return static_cast<int>(b);
-    }
+    for (size_t b = 1; b < titles.size(); ++b)
+        if (mySameQualification(recorded, titles[b])) return static_cast<int>(b);
     return 0;
 }
 
 bool mySameQualification(std::string_view recorded, std::string_view storedTitle) {
-    return storedPart(recorded) == trimLogText(storedTitle);
+    return mySameBankTitle(recorded, storedTitle);
 }
 
 void myCatalogueSession(HistoryCatalogue& catalogue, int bank, long long position) {

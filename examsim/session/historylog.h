@@ -37,12 +37,13 @@ struct HistorySettings {
     bool ManualAdvance = false;
 };
 
-// Bank (1..) whose stored title the recorded qualification names, 0 if none.
-// Titles are stored cut to 25 characters while the log holds them whole, so
-// only the first 25 characters of the recorded text take part.
-int myFindBankTitle(const std::vector<std::string>& titles, std::string_view recorded);
-// True when a qualification read from the log names the given stored title.
+// True when a qualification read from the log names the given stored title:
+// equal over the 25 characters a stored title keeps, never by prefix. Every
+// reader of the log that sorts sessions by bank goes through this one rule.
 bool mySameQualification(std::string_view recorded, std::string_view storedTitle);
+// The first bank (1..) whose stored title the recorded qualification names
+// (mySameQualification), 0 if none.
+int myFindBankTitle(const std::vector<std::string>& titles, std::string_view recorded);
 
 // Adds a session at the given file position; past 100 the oldest drops out.
 void myCatalogueSession(HistoryCatalogue& catalogue, int bank, long long position);

@@ -78,12 +78,3 @@ FontChoice myChooseDefaultFont(const CommandLine& switches, bool suggested,
     if (choice.Use && choice.PointSize < 1) choice.PointSize = 1;
     return choice;
 }
-
-int32_t myBankShownFirst(const BankShelf& shelf, const HistoryCatalogue& catalogue,
-                         const std::string& lastTitle) {
-    if (!trimSpaces(lastTitle).empty()) {
-        int b = myFindBankTitle(catalogue.Titles, lastTitle);
-        return b >= 1 && b <= shelf.BankCount ? b : -1;
-    }
-    return shelf.BankCount == 1 ? 1 : 0;
-}

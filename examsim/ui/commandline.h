@@ -1,6 +1,5 @@
 // The exam simulator's command line and the other choices start-up makes
-// before any window exists: interface language, default font, bank shown
-// first.
+// before any window exists: interface language and default font.
 #pragma once
 
 #include <string>
@@ -37,8 +36,3 @@ struct FontChoice {
 FontChoice myChooseDefaultFont(const CommandLine& switches, bool suggested,
                                const std::string& suggestedFace, int suggestedSize);
 
-// The bank shown first: the bank whose title the last logged session
-// names (-1 when none does any more), else bank 1 when it is the only one,
-// else 0 (nothing chosen: the list shows its prompt).
-int32_t myBankShownFirst(const BankShelf& shelf, const HistoryCatalogue& catalogue,
-                         const std::string& lastTitle);

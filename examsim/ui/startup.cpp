@@ -72,7 +72,7 @@ bool myFindBanksAndHistory(ProgramState& p) {
         s.Exam.AudibleClues = settings.AudibleClues;
         s.Exam.ManualAdvance = settings.ManualAdvance;
     }
-    p.Shelf.SelectedBank = myBankShownFirst(p.Shelf, s.Catalogue, lastTitle);
+    myChooseBankShownFirst(p.Shelf, lastTitle);
     return true;
 }
 

@@ -91,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
     Titles, ShownFirst,
     ::testing::Values(ShownFirstCase{"Matches", 3, "  Title 2 ", 2}, ShownFirstCase{"Gone", 3, "Title 9", 4},
                       ShownFirstCase{"GoneButOnlyOne", 1, "Title 9", 1}, ShownFirstCase{"NoneRecorded", 2, "", 3},
-                      ShownFirstCase{"LongerThanStored", 2, "Title 1 and much more than 25", 3}),
+                      ShownFirstCase{"LongerThanStored", 2, "Title 1 and much more than 25", 3},
+                      ShownFirstCase{"PrefixIsNotTheTitle", 3, "Title", 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChooseBank, PromptAlreadyLoadedFailedAndLoaded) {
@@ -127,6 +128,32 @@ TEST(ChooseBank, PromptAlreadyLoadedFailedAndLoaded) {
     EXPECT_EQ(model.Topics[1].Question[1].Picked, "Y");
 
     EXPECT_EQ(myChooseBank(model, shelf, "-- Please select a bank --"), BankChoice::ReadFailed);
+}
+
+// A bank without header record is untitled: its sessions must not be
+// logged and counted under the bank read before it.
+TEST(ChooseBank, BankWithoutHeaderHasTheEmptyTitle) {
+    ErrorRecorder rec;
+    PortRecorder ports;
+    TempFolder dir;
+    std::vector<std::string> titled = {"^Titled^40^60^"};
+    append(titled, question("B-1-1-1"));
+    std::vector<std::string> untitled;
+    append(untitled, question("B-2-1-1"));
+    dir.write("Questions_A.txt", crlf(titled));
+    dir.write("Questions_B.txt", crlf(untitled));
+    BankShelf shelf;
+    ASSERT_TRUE(myDiscoverBanks(shelf, dir.path()));
+    EXPECT_EQ(shelf.BankTitles[2], std::string(BankTitleWidth, ' '));
+    BankModel model;
+    ASSERT_EQ(myChooseBank(model, shelf, "A"), BankChoice::Loaded);
+    EXPECT_EQ(model.CurrentBankTitle, "Titled");
+    ASSERT_EQ(myChooseBank(model, shelf, "B"), BankChoice::Loaded);
+    EXPECT_EQ(model.CurrentBankTitle, "");
+    // The settings a header gave stay in force: only the title is the file's own.
+    EXPECT_EQ(model.QuestionsExpected, 40);
+    EXPECT_EQ(model.PassMarkPercent, 60);
+    EXPECT_TRUE(rec.boxes.empty()) << rec.lastText();
 }
 
 }  // namespace

@@ -47,6 +47,65 @@ TEST(HistoryPass0, CataloguesTheLastHundredSessionsPerBankAndRestoresSettings) {
     EXPECT_EQ(catalogue.Columns[3].Count, 0);
 }
 
+TEST(HistoryPass0, TitlesThatArePrefixesOfEachOtherKeepTheirOwnSessions) {
+    TempFolder dir;
+    std::string log;
+    std::vector<long long> starts;
+    for (const char* title : {"Basic", "Basic 2025", "Basic", "", "Basic 2025 and a longer tail"}) {
+        starts.push_back(static_cast<long long>(log.size()));
+        log += summaryOf(title, "E1") + "\r\n";
+    }
+    std::string path = dir.write("Ulvorane_Log.txt", log);
+    HistoryCatalogue catalogue;
+    // The longer title listed first: a prefix match would file "Basic" under it.
+    catalogue.Titles = titles({"Basic 2025", "Basic", "", "Basic 2025 and a longer tail"});
+    HistorySettings settings;
+    std::string last;
+    ASSERT_EQ(myReadHistoryFile(path, 0, 0, "", last, catalogue, settings, nullptr), -1);
+    ASSERT_EQ(catalogue.Columns[1].Count, 1);
+    EXPECT_EQ(catalogue.Columns[1].Position[1], starts[1]);
+    ASSERT_EQ(catalogue.Columns[2].Count, 2);
+    EXPECT_EQ(catalogue.Columns[2].Position[1], starts[0]);
+    EXPECT_EQ(catalogue.Columns[2].Position[2], starts[2]);
+    ASSERT_EQ(catalogue.Columns[3].Count, 1);  // the untitled bank
+    EXPECT_EQ(catalogue.Columns[3].Position[1], starts[3]);
+    ASSERT_EQ(catalogue.Columns[4].Count, 1);  // same first 25 characters
+    EXPECT_EQ(catalogue.Columns[4].Position[1], starts[4]);
+}
+
+struct QualificationCase {
+    const char* name;
+    const char* recorded;
+    const char* stored;
+    bool same;
+};
+
+class Qualification : public ::testing::TestWithParam<QualificationCase> {};
+
+TEST_P(Qualification, MatchesWholeTitlesOverTheStoredWidth) {
+    const QualificationCase& c = GetParam();
+    EXPECT_EQ(mySameQualification(c.recorded, fixedWidth(c.stored, BankTitleWidth)), c.same);
+    EXPECT_EQ(myFindBankTitle(titles({"Unrelated", c.stored}), c.recorded), c.same ? 2 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, Qualification,
+    ::testing::Values(QualificationCase{"Equal", "Basic", "Basic", true},
+                      QualificationCase{"SpacesAround", "  Basic  ", "Basic", true},
+                      QualificationCase{"RecordedIsPrefix", "Basic", "Basic 2025", false},
+                      QualificationCase{"StoredIsPrefix", "Basic 2025", "Basic", false},
+                      QualificationCase{"CaseDiffers", "basic", "Basic", false},
+                      QualificationCase{"EmptyNamesUntitled", "", "", true},
+                      QualificationCase{"EmptyIsNotATitle", "", "Basic", false},
+                      QualificationCase{"TitleIsNotEmpty", "Basic", "", false},
+                      QualificationCase{"LongerThanStoredWidth", "Advanced Qualification Question Bank",
+                                        "Advanced Qualification Question Bank", true},
+                      QualificationCase{"DiffersBeyondStoredWidth", "Advanced Qualification Qu... 2014",
+                                        "Advanced Qualification Qu... 2025", true},
+                      QualificationCase{"DiffersWithinStoredWidth", "Advanced 2014 Qualification",
+                                        "Advanced 2025 Qualification", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(HistoryPass0, MissingLogIsNoHistoryAndOtherFailuresAreReported) {
     TempFolder dir;
     ErrorRecorder errors;
@@ -93,6 +152,14 @@ TEST_F(HistoryPass1, CountsRightAndWrongOfItsBankOnly) {
     EXPECT_EQ(stats(1), (std::array<int16_t, 2>{1, 1}));
     EXPECT_EQ(stats(2), (std::array<int16_t, 2>{1, 0}));
     EXPECT_EQ(stats(3), (std::array<int16_t, 2>{0, 1}));
+}
+
+TEST_F(HistoryPass1, CountersStopAt32767) {
+    slotOf(bank, 1).Stats = {32766, 32765};
+    const std::string session = summaryOf("Basic", "E1") + "B-001-001-001bB-001-001-001c" +
+                                times(23, ".............S") + "\r\n\r\n";
+    ASSERT_EQ(read(session + session + session, fixedWidth("Basic", BankTitleWidth)), -1);
+    EXPECT_EQ(stats(1), (std::array<int16_t, 2>{32767, 32767}));
 }
 
 TEST_F(HistoryPass1, ShortOrDamagedLinesAreReadWithinTheirLength) {

@@ -66,8 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
                   {{English, French}, summaryOf("Basic sample (English)", "F1"), "en_CA"}, 1, 2, 2},
         StartCase{"LogSaysEnglishOverAFrenchKeyboard",
                   {{English, French}, summaryOf("Base - exemple (fran\xE7" "ais)", "E1"), "fr_CA"}, 0, 1, 1},
+        // The only bank is read even when the log names a bank gone since.
         StartCase{"RecordedBankNoLongerPresent",
-                  {{English}, summaryOf("Advanced sample", "E1"), "en_CA"}, 0, 2, 0}),
+                  {{English}, summaryOf("Advanced sample", "E1"), "en_CA"}, 0, 1, 1},
+        StartCase{"RecordedBankGoneAmongTwo",
+                  {{English, French}, summaryOf("Advanced sample", "E1"), "en_CA"}, 0, 3, 0},
+        StartCase{"RecordedTitleOnlyBeginsABanksTitle",
+                  {{English, French}, summaryOf("Basic sample", "E1"), "en_CA"}, 0, 3, 0}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 TEST(StartUpFailure, NoBankEndsWithTheFrenchFirstMessage) {
