@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "bankports.h"
+#include "banktext.h"
 #include "banktexts.h"
 #include "designation.h"
 #include "errorbox.h"
@@ -201,12 +202,26 @@ void applyHeader(BankModel& model, const std::vector<std::string>& fields) {
 }
 
 // A bank saved by a modern editor comes as UTF-8, with or without a
-// byte-order mark; the program's texts are Latin-1.
-void toLatin1IfUtf8(std::string& bytes) {
-    if (allAscii(bytes) || !looksLikeUtf8(bytes)) return;
-    std::string_view body(bytes);
-    if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
-    bytes = latin1(body);
+// byte-order mark; the program's texts are Latin-1. Its typographic quotes,
+// dashes and spaces are spelt as the import spells them; a character with
+// no spelling stops the read with its line rather than turning into "?".
+bool toLatin1IfUtf8(std::string& bytes) {
+    if (allAscii(bytes) || !looksLikeUtf8(bytes)) return true;
+    std::string text;
+    TextProblem problem;
+    size_t offset = 0;
+    if (myUtf8ToLatin1(bytes, text, problem, offset)) {
+        bytes = std::move(text);
+        return true;
+    }
+    const std::string_view before = std::string_view(bytes).substr(0, offset);
+    const int lineNo = 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+    const size_t start = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
+    std::string_view line = std::string_view(bytes).substr(start);
+    line = line.substr(0, line.find_first_of("\r\n"));
+    myErrorBox(fillMask(bankMessage(MsgCharacterRefused),
+                        {codePointName(problem.codePoint), lineNo, CRLF, first30(latin1(line))}));
+    return false;
 }
 
 // Reads lines until the end, an error, or (header pass) the header record.
@@ -392,7 +407,7 @@ int myReadQuestionBank(BankModel& model, const std::string& path, int mode, std:
         myErrorBox(fillMask(bankMessage(MsgBankOpenFailed), {CRLF, error, errorText(error), CRLF, path}));
         return 0;
     }
-    toLatin1IfUtf8(bytes);
+    if (!toLatin1IfUtf8(bytes)) return 0;
     if (readRecords(target, bytes, mode, headerTitle) == 0) return 0;
     myShowStatus("");
     if (mode == FullRead) {

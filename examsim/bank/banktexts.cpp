@@ -54,6 +54,8 @@ const Entry kMessages[] = {
      "myParseQuestionNo, désignation de question & dépasse & caractères une fois écrite &"},
     {MsgNumberBelowOne, "myRegisterQuestion, QuestionNo = &_-& number within topic must be 1 to &",
      "myRegisterQuestion, QuestionNo = &_-& le numéro dans le sujet doit être de 1 à &"},
+    {MsgCharacterRefused, "myReadQuestionBank, character & has no Latin-1 equivalent, line & & &",
+     "myReadQuestionBank, caractère & sans équivalent Latin-1, ligne & & &"},
 };
 
 const Entry kOthers[] = {

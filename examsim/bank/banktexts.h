@@ -30,6 +30,7 @@ enum BankMessage : int {
     // Checks the window's table has no number for: past its end.
     MsgDesignationTooLong = 101,
     MsgNumberBelowOne = 102,
+    MsgCharacterRefused = 103,
 };
 
 enum BankOtherText : int {

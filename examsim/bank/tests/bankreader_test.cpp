@@ -362,6 +362,50 @@ TEST(ReadQuestionBank, Utf8FilesAreReadAsLatin1) {
     }
 }
 
+struct Utf8Case {
+    const char* name;
+    std::string explanation;  // UTF-8, on line 3 of the bank
+    std::string read;         // Latin-1 as read; empty when the read must stop
+    std::string message;      // the error box then
+};
+
+class Utf8Bank : public ::testing::TestWithParam<Utf8Case> {};
+
+// Typographic characters get the import's plain spelling; one that has none
+// is reported with its line, never turned silently into "?".
+TEST_P(Utf8Bank, SpellsTypographicCharactersAndReportsTheOthers) {
+    const Utf8Case& c = GetParam();
+    ErrorRecorder rec;
+    PortRecorder ports;
+    TempFolder dir;
+    BankModel model;
+    std::string title;
+    const std::string bytes = "^Banque \xC3\xA9t\xC3\xA9^^^\r\nB-1-1-1 (1) Quelle fr\xC3\xA9quence?\r\n> " +
+                              c.explanation + "\r\n";
+    const int result = myReadQuestionBank(model, dir.write("Questions_U.txt", bytes), FullRead, title);
+    if (c.read.empty()) {
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(rec.lastText(), c.message);
+        return;
+    }
+    ASSERT_EQ(result, 1) << rec.lastText();
+    EXPECT_EQ(model.Explanation[1], c.read);
+    EXPECT_EQ(model.QuestionText[1], "Quelle fr\xE9quence?");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Utf8Bank,
+    ::testing::Values(
+        Utf8Case{"CurlyQuotes", "l\xE2\x80\x99\xC3\xA9t\xC3\xA9 \xE2\x80\x9C" "CQ\xE2\x80\x9D", "l'\xE9t\xE9 \"CQ\"", ""},
+        Utf8Case{"Dashes", "a \xE2\x80\x93 b \xE2\x80\x94 c", "a - b - c", ""},
+        Utf8Case{"SpecialSpaces", "10\xE2\x80\xAFV\xE2\x80\x89" "et\xC2\xA0" "5", "10\xA0V et\xA0" "5", ""},
+        Utf8Case{"Ellipsis", "Attendez\xE2\x80\xA6", "Attendez...", ""},
+        Utf8Case{"OmegaHasNoSpelling", "50 \xCE\xA9 de charge", "",
+                 "myReadQuestionBank, character U+03A9 has no Latin-1 equivalent, line 3 \r\n > 50 ? de charge"},
+        Utf8Case{"EmojiHasNoSpelling", "fin \xF0\x9F\x98\x80", "",
+                 "myReadQuestionBank, character U+1F600 has no Latin-1 equivalent, line 3 \r\n > fin ?"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ReadQuestionBank, FailedReadKeepsWhatWasRead) {
     ErrorRecorder rec;
     PortRecorder ports;

@@ -68,15 +68,9 @@ const char* plainEquivalent(uint32_t cp) {
     }
 }
 
-bool appendCodePoint(uint32_t cp, std::string& out, TextProblem& problem) {
-    if (cp == '\t') {
-        out += ' ';
-        return true;
-    }
-    if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0)) {
-        problem = {TextProblem::Control, cp};
-        return false;
-    }
+// The one spelling rule of both conversions: Latin-1 as it is, the others
+// by their plain equivalent.
+bool spellInLatin1(uint32_t cp, std::string& out, TextProblem& problem) {
     if (cp <= 0xFF) {
         out += static_cast<char>(cp);
         return true;
@@ -87,6 +81,18 @@ bool appendCodePoint(uint32_t cp, std::string& out, TextProblem& problem) {
     }
     problem = {TextProblem::NotLatin1, cp};
     return false;
+}
+
+bool appendCodePoint(uint32_t cp, std::string& out, TextProblem& problem) {
+    if (cp == '\t') {
+        out += ' ';
+        return true;
+    }
+    if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0)) {
+        problem = {TextProblem::Control, cp};
+        return false;
+    }
+    return spellInLatin1(cp, out, problem);
 }
 
 }  // namespace
@@ -124,6 +130,24 @@ bool myToBankText(std::string_view field, TextEncoding encoding, std::string& te
         if (!appendCodePoint(cp, out, problem)) return false;
     }
     text = trimSpaces(out);
+    return true;
+}
+
+bool myUtf8ToLatin1(std::string_view utf8, std::string& text, TextProblem& problem, size_t& offset) {
+    std::string out;
+    out.reserve(utf8.size());
+    problem = {};
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        offset = pos;
+        uint32_t cp = 0;
+        if (!decodeUtf8(utf8, pos, cp)) {
+            problem = {TextProblem::BadUtf8, static_cast<unsigned char>(utf8[pos])};
+            return false;
+        }
+        if (!spellInLatin1(cp, out, problem)) return false;
+    }
+    text = std::move(out);
     return true;
 }
 
