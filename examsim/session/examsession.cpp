@@ -220,7 +220,9 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
 
     if (advance) {
         if (!exam.ManualAdvance) call(view.clickNextAfter, AdvanceDelayMs);
-    } else if (view.SimplifiedLayout && exam.ExamStage != StageOver) {
+    } else if (view.SimplifiedLayout) {
+        // Also after the last answer, which ended the exam: the status box
+        // then reads the mark out.
         call(view.moveFocus, FocusTarget::StatusBox);
     }
     return 1;
@@ -229,18 +231,29 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
 void myNavigate(ExamSession& s, const BankModel& bank, Navigation where) {
     ExamRecord& exam = s.Exam;
     if (exam.ExamSize > 0 && exam.CurrentQuestion >= 1) {
+        // NEXT and PREVIOUS refresh whenever they may move, also when a seek
+        // finds nothing; FIRST and LAST only when they move.
+        bool allowed = false;
         int target = exam.CurrentQuestion;
         switch (where) {
         case Navigation::Next:
-            if (exam.CurrentQuestion < exam.ExamSize) target = mySeek(exam, +1);
+            allowed = exam.CurrentQuestion < exam.ExamSize;
+            if (allowed) target = mySeek(exam, +1);
             break;
         case Navigation::Previous:
-            if (exam.CurrentQuestion > 1) target = mySeek(exam, -1);
+            allowed = exam.CurrentQuestion > 1;
+            if (allowed) target = mySeek(exam, -1);
             break;
-        case Navigation::First: target = 1; break;
-        case Navigation::Last: target = exam.ExamSize; break;
+        case Navigation::First:
+            allowed = exam.CurrentQuestion > 1;
+            target = 1;
+            break;
+        case Navigation::Last:
+            allowed = exam.CurrentQuestion < exam.ExamSize;
+            target = exam.ExamSize;
+            break;
         }
-        if (target != exam.CurrentQuestion && target >= 1 && target <= exam.ExamSize) {
+        if (allowed && target >= 1 && target <= exam.ExamSize) {
             exam.CurrentQuestion = target;
             myShowQuestion(s, bank, 3);
         }
@@ -261,14 +274,36 @@ void myMarkButton(ExamSession& s, BankModel& bank) {
     if (s.View.SimplifiedLayout) call(s.View.moveFocus, FocusTarget::StatusBox);
 }
 
-void myDiscardDrawnExam(ExamSession& s, const BankModel& bank) {
-    if (s.Exam.ExamStage != StageDrawn) return;
+namespace {
+
+void forgetExam(ExamSession& s, const BankModel& bank) {
+    s.Exam.GivenAnswers.assign(MaxExamSize, ' ');
+    s.Exam.MarkResults.assign(MaxExamSize, ' ');
     s.Exam.CurrentQuestion = 0;
     s.Exam.ExamSize = 0;
     s.Exam.ExamStage = StageNoExam;
     s.Exam.ExamOrder.fill(0);
     s.Exam.ProgressCounts.fill(0);
     myShowQuestion(s, bank, -1);
+}
+
+}  // namespace
+
+void myDiscardDrawnExam(ExamSession& s, const BankModel& bank) {
+    if (s.Exam.ExamStage != StageDrawn) return;
+    forgetExam(s, bank);
+}
+
+void myDiscardExamOfOtherBank(ExamSession& s, const BankModel& bank) {
+    if (s.Exam.ExamStage == StageDrawn) {
+        forgetExam(s, bank);
+    } else if (s.Exam.ExamStage == StageOver) {
+        // Its positions name questions of the bank read before: shown
+        // against this one they would be other questions, answers and
+        // explanations.
+        forgetExam(s, bank);
+        call(s.View.setSeekCaption, 1);
+    }
 }
 
 bool myLaunchExam(ExamSession& s, BankModel& bank) {

@@ -42,8 +42,12 @@ void myNavigate(ExamSession& session, const BankModel& bank, Navigation where);
 void myMarkButton(ExamSession& session, BankModel& bank);
 // "Launch": draws a new exam unless one is under way; false when nothing was drawn.
 bool myLaunchExam(ExamSession& session, BankModel& bank);
-// Forgets an exam drawn but not started (a bank was opened, an empty draw).
+// Forgets an exam drawn but not started (an empty draw, a lesson choice).
 void myDiscardDrawnExam(ExamSession& session, const BankModel& bank);
+// Another bank was read: an exam drawn from the one before, or ended and
+// under review, is forgotten and the window shows no exam. An exam under
+// way is left alone (the bank list is disabled then).
+void myDiscardExamOfOtherBank(ExamSession& session, const BankModel& bank);
 
 // End of the exam: kind 0 after the last mark, 1 when the user leaves.
 // Returns 3 when the user chose to go back to the exam, else kind.

@@ -53,7 +53,6 @@ void myRecomputeFigures(ExamRecord& exam) {
     exam.ProgressCounts[3] = countOf(exam.GivenAnswers, size, '5');
     float ratio = myMarkRatio(exam.ProgressCounts[1], exam.ProgressCounts[2], exam.ProgressCounts[3]);
     exam.MarkText = myFormatMark(ratio);
-    exam.Figures.MarkValue = myMarkValue(ratio);
     exam.Figures.Unanswered = exam.ProgressCounts[0];
 }
 
@@ -97,7 +96,7 @@ std::string myPositionCaption(const FigureValues& kept) {
                     {keptNumber(kept.Position), keptNumber(kept.Size)});
 }
 
-void myShowFigures(const ExamRecord& exam, const BankModel& bank, ExamView& view, int mode) {
+void myShowFigures(ExamRecord& exam, const BankModel& bank, ExamView& view, int mode) {
     if (view.SimplifiedLayout) return;
     bool reset = mode == -1 || mode == 2;
     show(view, IdUnanswered,
@@ -111,6 +110,12 @@ void myShowFigures(const ExamRecord& exam, const BankModel& bank, ExamView& view
     if (!reset && !marked) return;
     show(view, IdGoodCount, reset ? std::string("nnn") : std::to_string(exam.ProgressCounts[1]));
     show(view, IdIncorrectCount, reset ? std::string("nnn") : std::to_string(exam.ProgressCounts[2]));
+    // The value kept for a language switch is the one on show: answers
+    // waiting for the Mark button must not put a mark there that the label
+    // never showed.
+    if (!reset)
+        exam.Figures.MarkValue = myMarkValue(
+            myMarkRatio(exam.ProgressCounts[1], exam.ProgressCounts[2], exam.ProgressCounts[3]));
     show(view, IdMarkFigure,
          fillMask(sessionText(SessionText::MarkCaption), {myMarkFromValue(exam.Figures.MarkValue)}));
 }

@@ -19,7 +19,8 @@ int16_t myMarkValue(float ratio);
 // The mark again from a kept value; "nnn.n%" for -32768.
 std::string myMarkFromValue(int16_t value);
 
-// Counts of the current exam into ProgressCounts, MarkText and the kept values.
+// Counts of the current exam into ProgressCounts, MarkText and the kept
+// unanswered count (the mark value is kept when it is shown).
 void myRecomputeFigures(ExamRecord& exam);
 void myResetFigures(ExamRecord& exam);
 
@@ -30,7 +31,8 @@ std::string myStatusText(const ExamRecord& exam, const BankModel& bank, std::str
 // Position caption "Question p of n[, pending]" from kept values.
 std::string myPositionCaption(const FigureValues& kept);
 
-// Shows the figures after a reset (mode -1 or 2) or a recomputation (mode 1).
-void myShowFigures(const ExamRecord& exam, const BankModel& bank, ExamView& view, int mode);
+// Shows the figures after a reset (mode -1 or 2) or a recomputation (mode 1),
+// keeping the mark value it shows.
+void myShowFigures(ExamRecord& exam, const BankModel& bank, ExamView& view, int mode);
 // Shows again, in the interface language now in force, what the figures showed.
 void myRerenderFigures(ExamRecord& exam, const BankModel& bank, ExamView& view);

@@ -12,6 +12,7 @@
 #include "errorrecorder.h"
 #include "figures.h"
 #include "sessiontestkit.h"
+#include "sessiontexts.h"
 #include "tempfolder.h"
 
 namespace {
@@ -395,5 +396,231 @@ TEST_F(ExamTest, LanguageSwitchRendersTheKeptFigures) {
     EXPECT_EQ(view.lastFigure(IdMarkFigure), "Note:  50%");
     EXPECT_EQ(view.lastFigure(IdPositionCaption), "Question 2 de 3");
 }
+
+TEST_F(ExamTest, LaunchClearsEveryLessonTallyAndDisarmsMark) {
+    for (int l = 0; l <= bank.LessonCount; ++l) bank.Lessons[l].LessonTally = {3, 4};
+    exam().MarkArmed = true;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (int l = 0; l <= bank.LessonCount; ++l)
+        EXPECT_EQ(bank.Lessons[l].LessonTally, (std::array<int16_t, 2>{0, 0})) << "lesson " << l;
+    EXPECT_FALSE(exam().MarkArmed);
+    EXPECT_TRUE(view.saw("disarmed"));
+}
+
+TEST_F(ExamTest, AnswerTakenBackAtStage32ReturnsTo16) {
+    session.View.SimplifiedLayout = true;
+    exam().MarkingMode = MarkAtTheEnd;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (int p = 1; p <= 3; ++p) {
+        if (p > 1) go(Navigation::Next);
+        click(2);
+    }
+    ASSERT_EQ(exam().ExamStage, StageAllAnswered);
+    ASSERT_TRUE(exam().MarkArmed);
+    click(2);  // the box already checked: the answer is taken back
+    EXPECT_EQ(exam().given(3), '0');
+    EXPECT_EQ(exam().ExamStage, StageAnswering);
+    EXPECT_FALSE(exam().MarkArmed);
+    myMarkButton(session, bank);
+    ASSERT_EQ(errors.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes[0].text, sessionText(SessionText::MarkNotArmed));
+}
+
+TEST_F(ExamTest, EmptyDrawDuringTheReviewDiscardsTheExam) {
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (int p = 1; p <= 3; ++p) {
+        click(bank.ExpectedAnswer[exam().ExamOrder[p]][0] - '0');
+        go(Navigation::Next);
+    }
+    ASSERT_EQ(exam().ExamStage, StageOver);
+    myWaitForLogging(session, bank);
+    exam().SelectionCriterion = 4;  // new questions only: every one has been answered now
+    view.events.clear();
+    EXPECT_FALSE(myLaunchExam(session, bank));
+    EXPECT_EQ(exam().ExamStage, StageNoExam);
+    EXPECT_EQ(exam().ExamSize, 0);
+    EXPECT_EQ(exam().CurrentQuestion, 0);
+    EXPECT_TRUE(view.saw("default texts"));
+    ASSERT_FALSE(errors.boxes.empty());
+    EXPECT_EQ(errors.boxes.back().text, sessionText(SessionText::EmptyExam));
+}
+
+// A question's history counters stop at the largest value they hold.
+TEST_F(ExamTest, LoggedAnswersStopTheCountersAt32767) {
+    for (int q = 1; q <= 3; ++q) slotOf(bank, q).Stats = {32767, 32766};  // (0) wrong, (1) right
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (int p = 1; p <= 3; ++p) {
+        const int q = exam().ExamOrder[p];
+        const int right = bank.ExpectedAnswer[q][0] - '0';
+        click(p == 1 ? right % 4 + 1 : right);  // the first one wrong, the others right
+        go(Navigation::Next);
+    }
+    myWaitForLogging(session, bank);
+    for (int p = 1; p <= 3; ++p) {
+        const std::array<int16_t, 2> stats = slotOf(bank, exam().ExamOrder[p]).Stats;
+        EXPECT_EQ(stats, (std::array<int16_t, 2>{32767, p == 1 ? int16_t{32766} : int16_t{32767}}))
+            << "position " << p;
+    }
+}
+
+struct FocusCase {
+    const char* name;
+    int markingMode;
+    std::vector<bool> right;  // the answers, one per position from the first
+};
+
+class SimplifiedFocus : public ExamTest, public ::testing::WithParamInterface<FocusCase> {};
+
+// Where nothing moves on by itself, a screen reader's user is taken to the
+// status sentence, also when the answer ended the exam.
+TEST_P(SimplifiedFocus, GoesToTheStatusBoxWhenThereIsNoAdvance) {
+    const FocusCase& c = GetParam();
+    session.View.SimplifiedLayout = true;
+    exam().MarkingMode = c.markingMode;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (size_t i = 0; i < c.right.size(); ++i) {
+        if (i > 0) go(Navigation::Next);
+        view.events.clear();
+        const int expected = bank.ExpectedAnswer[exam().ExamOrder[exam().CurrentQuestion]][0] - '0';
+        click(c.right[i] ? expected : expected % 4 + 1);
+    }
+    EXPECT_TRUE(view.saw("focus status"));
+    EXPECT_FALSE(view.saw("click next after 400"));
+    myWaitForLogging(session, bank);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SimplifiedFocus,
+    ::testing::Values(FocusCase{"WrongAnswerKeptOnShow", MarkAsYouGo, {false}},
+                      FocusCase{"LastAnswerEndsTheExam", MarkAsYouGo, {true, true, true}},
+                      FocusCase{"LastAnswerWrongEndsTheExam", MarkAsYouGo, {true, true, false}},
+                      FocusCase{"AllAnsweredWaitsForMark", MarkAtTheEnd, {true, false, true}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefreshCase {
+    const char* name;
+    int from;  // position shown before
+    Navigation where;
+    bool refreshed;
+};
+
+class NavigationRefresh : public ExamTest, public ::testing::WithParamInterface<RefreshCase> {};
+
+// Seeking on, positions 1 and 3 answered: NEXT from 2 and PREVIOUS from 2
+// find nothing, yet they refresh the question on show.
+TEST_P(NavigationRefresh, NextAndPreviousRefreshEvenWhenSeekFindsNothing) {
+    const RefreshCase& c = GetParam();
+    exam().MarkingMode = MarkAtTheEnd;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    click(1);
+    go(Navigation::Last);
+    click(1);
+    exam().SeekEnabled = true;
+    exam().CurrentQuestion = c.from;
+    view.events.clear();
+    go(c.where);
+    EXPECT_EQ(exam().CurrentQuestion, c.from);
+    bool texts = false;
+    for (const std::string& e : view.events) texts = texts || e.rfind("texts ", 0) == 0;
+    EXPECT_EQ(texts, c.refreshed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NavigationRefresh,
+    ::testing::Values(RefreshCase{"NextFindsNothing", 2, Navigation::Next, true},
+                      RefreshCase{"PreviousFindsNothing", 2, Navigation::Previous, true},
+                      RefreshCase{"NextOnTheLast", 3, Navigation::Next, false},
+                      RefreshCase{"PreviousOnTheFirst", 1, Navigation::Previous, false},
+                      RefreshCase{"FirstOnTheFirst", 1, Navigation::First, false},
+                      RefreshCase{"LastOnTheLast", 3, Navigation::Last, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BankChangeCase {
+    const char* name;
+    int answers;     // answered before the change (3 ends the exam)
+    bool forgotten;  // the exam goes with the bank it came from
+};
+
+class BankChange : public ExamTest, public ::testing::WithParamInterface<BankChangeCase> {};
+
+TEST_P(BankChange, EndsADrawnExamAndTheReview) {
+    const BankChangeCase& c = GetParam();
+    exam().ManualAdvanceAfterIncorrect = false;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (int p = 1; p <= c.answers; ++p) {
+        click(bank.ExpectedAnswer[exam().ExamOrder[p]][0] - '0');
+        go(Navigation::Next);
+    }
+    myWaitForLogging(session, bank);
+    const int stage = exam().ExamStage;
+    BankModel other;
+    fillFlatBank(other, 5);
+    view.events.clear();
+    myDiscardExamOfOtherBank(session, other);
+    if (!c.forgotten) {
+        EXPECT_EQ(exam().ExamStage, stage);
+        EXPECT_EQ(exam().ExamSize, 3);
+        EXPECT_TRUE(view.events.empty());
+        return;
+    }
+    EXPECT_EQ(exam().ExamStage, StageNoExam);
+    EXPECT_EQ(exam().ExamSize, 0);
+    EXPECT_EQ(exam().CurrentQuestion, 0);
+    EXPECT_TRUE(view.saw("default texts"));
+    EXPECT_EQ(view.lastFigure(IdMarkFigure), "Mark:  nnn.n%");
+    // Nothing of the old exam can be reached against the new bank.
+    view.events.clear();
+    for (Navigation where : {Navigation::First, Navigation::Next, Navigation::Last, Navigation::Previous})
+        go(where);
+    click(1);
+    for (const std::string& e : view.events) EXPECT_EQ(e.rfind("texts ", 0), std::string::npos) << e;
+    EXPECT_EQ(exam().ExamStage, StageNoExam);
+    EXPECT_EQ(exam().GivenAnswers.find_first_not_of(' '), std::string::npos);
+    // The next exam comes from the new bank.
+    ASSERT_TRUE(myLaunchExam(session, other));
+    EXPECT_EQ(exam().ExamSize, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stages, BankChange,
+    ::testing::Values(BankChangeCase{"Drawn", 0, true}, BankChangeCase{"Answering", 1, false},
+                      BankChangeCase{"Review", 3, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RedrawCase {
+    const char* name;
+    int markingMode;
+    std::vector<int> answers;  // one per question, from the first
+    const char* markShown;     // the figure of the Mark label before the switch
+};
+
+class LanguageRedraw : public ExamTest, public ::testing::WithParamInterface<RedrawCase> {};
+
+// A switch shows again what was on show, never a mark the label did not show.
+TEST_P(LanguageRedraw, ShowsTheSameMarkInTheOtherLanguage) {
+    const RedrawCase& c = GetParam();
+    exam().MarkingMode = c.markingMode;
+    exam().ManualAdvanceAfterIncorrect = true;
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    for (int answer : c.answers) {
+        click(answer);
+        go(Navigation::Next);
+    }
+    ASSERT_EQ(view.lastFigure(IdMarkFigure), std::string("Mark:  ") + c.markShown);
+    uiContext().InterfaceLanguage = 1;
+    view.events.clear();
+    myRerenderFigures(exam(), bank, session.View);
+    uiContext().InterfaceLanguage = 0;
+    EXPECT_EQ(view.lastFigure(IdMarkFigure), std::string("Note:  ") + c.markShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Marks, LanguageRedraw,
+    ::testing::Values(RedrawCase{"NothingAnswered", MarkAtTheEnd, {}, "nnn.n%"},
+                      RedrawCase{"AtTheEndBeforeMark", MarkAtTheEnd, {2}, "nnn.n%"},
+                      RedrawCase{"AtTheEndTwoWaiting", MarkAtTheEnd, {1, 3}, "nnn.n%"},
+                      RedrawCase{"AsYouGoOneRight", MarkAsYouGo, {2}, "100%"},
+                      RedrawCase{"AsYouGoOneOfTwo", MarkAsYouGo, {2, 1}, "50%"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
