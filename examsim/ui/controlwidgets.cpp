@@ -15,13 +15,30 @@ void WrapButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
+    if (focusHidden_) option.state &= ~QStyle::State_HasFocus;
     const QString text = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) + 2;
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                    QPalette::ButtonText));
-    painter.drawText(rect().adjusted(margin, 1, -margin, -1), TextFlags, text);
+    const int flags = centred_ ? (TextFlags & ~Qt::AlignLeft) | Qt::AlignHCenter : TextFlags;
+    painter.drawText(rect().adjusted(margin, 1, -margin, -1), flags, text);
+}
+
+void WrapButton::hideFocusUntilItMoves() {
+    focusHidden_ = true;
+    update();
+}
+
+void WrapButton::focusInEvent(QFocusEvent* event) {
+    focusHidden_ = false;
+    QPushButton::focusInEvent(event);
+}
+
+void WrapButton::focusOutEvent(QFocusEvent* event) {
+    focusHidden_ = false;
+    QPushButton::focusOutEvent(event);
 }
 
 void WrapCheckBox::paintEvent(QPaintEvent*) {

@@ -9,15 +9,29 @@
 
 #include "picturecontrol.h"
 
-// Multi-line push button, text at the left and vertically centred.
+// Multi-line push button: the caption wraps within the button, vertically
+// centred, at the left or centred.
 class WrapButton : public QPushButton {
     Q_OBJECT
 public:
-    using QPushButton::QPushButton;
+    explicit WrapButton(const QString& text, QWidget* parent = nullptr, bool centred = false)
+        : QPushButton(text, parent), centred_(centred) {}
     QSize sizeHint() const override { return size(); }
+
+    // Keeps the keyboard focus but stops drawing it until the focus moves:
+    // an answer just clicked must not stay drawn as the focused button, yet
+    // the next Tab goes on from it.
+    void hideFocusUntilItMoves();
+    bool focusDrawn() const { return hasFocus() && !focusHidden_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool centred_ = false;
+    bool focusHidden_ = false;
 };
 
 // Multi-line check box, text vertically centred beside the box; with the

@@ -146,6 +146,8 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
             });
         }
         installTextBoxFilter(control(2038));
+        // A screen reader finds the no-exam sentence there from the start.
+        setText(2038, myStatusText(program_.Session.Exam, program_.Bank));
     } else {
         registerResizing();
     }
@@ -315,8 +317,9 @@ QWidget* MainWindow::makeControl(const ControlPlace& place, QWidget* parent) {
     case ControlKind::PushButton:
         return new QPushButton(text, parent);
     case ControlKind::MultiLineButton:
-        if (place.TextAlign == Align::Centre) return new QPushButton(text, parent);
-        return new WrapButton(text, parent);
+        // Captions such as "RECHERCHE &Précédente" need two lines in the
+        // narrow buttons of the simplified layout.
+        return new WrapButton(text, parent, place.TextAlign == Align::Centre);
     case ControlKind::ExplanationArea: {
         auto* area = new WrapButton(literalAmpersands(text), parent);
         return area;
@@ -492,8 +495,9 @@ void MainWindow::command(int id) {
         return;
     case 2022: case 2023: case 2024: case 2025: case 2026: {
         myAnswerChosen(s, p.Bank, id - 2021);
-        // So that it is not left drawn as the focused, default button.
-        if (QWidget* b = control(id)) QMetaObject::invokeMethod(b, [b] { b->clearFocus(); }, Qt::QueuedConnection);
+        // Not left drawn as the focused button, but the keyboard position
+        // stays: the next Tab goes on from this answer.
+        if (auto* b = qobject_cast<WrapButton*>(control(id))) b->hideFocusUntilItMoves();
         return;
     }
     case 2040: case 2041: case 2042: case 2043: case 2044:
@@ -524,6 +528,9 @@ void MainWindow::command(int id) {
             QMetaObject::invokeMethod(
                 this, [this] { myDiscardDrawnExam(program_.Session, program_.Bank); }, Qt::QueuedConnection);
         });
+        // The menu flipped its own mark before the command ran: the mark
+        // shows whether a restriction is in force, whatever the dialog did.
+        actions_[CmdLessons]->setChecked(p.Bank.LessonMenuChecked);
         return;
     case CmdDumpUtility: runDumpUtility(); return;
     case CmdOpenFile: showOpenFileDialog(); return;
@@ -579,8 +586,9 @@ void MainWindow::chooseBank() {
     mySortList(p.Bank.LessonIndex, p.Bank.LessonCount, 'L', p.Bank);
     if (list->count() > shelf.BankCount) list->removeItem(shelf.BankCount);
     setUserSlot(list, 1, shelf.SelectedBank);
-    QMetaObject::invokeMethod(
-        this, [this] { myDiscardDrawnExam(program_.Session, program_.Bank); }, Qt::QueuedConnection);
+    // At once rather than posted: nothing may show the old exam against the
+    // new bank in between.
+    myDiscardExamOfOtherBank(p.Session, p.Bank);
 }
 
 void MainWindow::launch() {

@@ -274,6 +274,58 @@ TEST(LessonDialog, ABankWithoutLessonsSaysSo) {
               "No Question Bank selected yet  or  Question Bank not broken down by lessons.");
 }
 
+struct LessonMarkCase {
+    const char* name;
+    FolderSetup setup;
+    std::function<void(LessonDialog&)> inDialog;  // null: the dialog must not open
+    bool checked;                                 // the menu's mark afterwards
+};
+
+class LessonMenuMark : public ::testing::TestWithParam<LessonMarkCase> {};
+
+// Qt flips a checkable item's mark before its command runs: the mark must
+// still say whether a restriction is in force, whatever the dialog did.
+TEST_P(LessonMenuMark, ShowsExactlyWhileARestrictionIsInForce) {
+    const LessonMarkCase& c = GetParam();
+    Started s(c.setup);
+    ASSERT_TRUE(s.started);
+    bool opened = false;
+    s.boxes.answerWith([&](const ModalRequest& request) -> std::optional<int> {
+        auto* dialog = qobject_cast<LessonDialog*>(request.Dialog);
+        if (!dialog) return 0;
+        opened = true;
+        if (c.inDialog) c.inDialog(*dialog);
+        return dialog->result();
+    });
+    QAction* item = s.window->menuAction(CmdLessons);
+    ASSERT_FALSE(item->isChecked());
+    item->trigger();
+    settle();
+    EXPECT_EQ(opened, c.inDialog != nullptr);
+    EXPECT_EQ(item->isChecked(), c.checked);
+    EXPECT_EQ(s.program.Bank.LessonMenuChecked, c.checked);
+    EXPECT_EQ(s.errors().empty(), c.inDialog != nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LessonMenuMark,
+    ::testing::Values(
+        LessonMarkCase{"NoBankChosen", FolderSetup{{English, French}}, nullptr, false},
+        LessonMarkCase{"BankWithoutLessons",
+                       FolderSetup{{}, "", "en_CA", "",
+                                   {{"Questions_Tiny.txt",
+                                     "^Tiny^4^70^\r\nB-001-001-001 (1) Q?\r\n1. a\r\n2. b\r\n3. c\r\n4. d\r\n"}}},
+                       nullptr, false},
+        LessonMarkCase{"Cancelled", lessonSetup(),
+                       [](LessonDialog& d) { QTest::mouseClick(d.cancelButton(), Qt::LeftButton); }, false},
+        LessonMarkCase{"SelectionUsed", lessonSetup(),
+                       [](LessonDialog& d) {
+                           QTest::mouseClick(d.lessonBox(1), Qt::LeftButton);
+                           QTest::mouseClick(d.useButton(), Qt::LeftButton);
+                       },
+                       true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct DumpCase {
     const char* name;
     std::optional<std::string> reply;  // nullopt: Cancel

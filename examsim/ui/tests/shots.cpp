@@ -194,6 +194,47 @@ void shootImport(const QString& folder, int language, const std::string& pool, c
     modalAnswerer() = saved;
 }
 
+// Seek on in French, where the navigation captions need their two lines.
+void shootSeek(const QString& folder, bool simplified, const QString& name) {
+    ProgramState p;
+    auto w = start(p, folder, simplified ? "/S" : "", "fr_CA", QRect(0, 0, 1600, 1000));
+    if (!w) return;
+    w->command(2006);
+    static_cast<QAbstractButton*>(w->control(2004))->click();
+    settle();
+    save(w.get(), name);
+    p.Session.Exam.ExamStage = StageNoExam;
+}
+
+// A whole exam under review, then another bank chosen in the list.
+void shootBankChange(const QString& folder, bool simplified, const QString& name) {
+    ProgramState p;
+    auto w = start(p, folder, simplified ? "/S" : "", "en_CA", QRect(0, 0, 1600, 1000));
+    if (!w || p.Shelf.BankCount < 2) return;
+    p.Session.Clock.systemTime = [] {
+        static int64_t t = 0;
+        return t += 10'000'000;
+    };
+    ExamRecord& exam = p.Session.Exam;
+    exam.ManualAdvance = true;
+    w->command(2006);
+    for (int pos = 1; pos <= exam.ExamSize; ++pos) {
+        w->command((simplified ? 2039 : 2021) + (pos % 2 ? 1 : 2));
+        w->command(2010);
+    }
+    w->command(2008);
+    settle();
+    save(w.get(), name + "-review");
+    myWaitForLogging(p.Session, p.Bank);
+    auto* banks = static_cast<QComboBox*>(w->control(2000));
+    banks->setCurrentIndex(p.Shelf.LoadedBank == 1 ? 1 : 0);
+    w->command(2000);
+    settle();
+    w->command(2010);
+    settle();
+    save(w.get(), name + "-changed");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -228,6 +269,10 @@ int main(int argc, char** argv) {
     }
     shootMarked(dir.path(), false, "marked-normal");
     shootMarked(dir.path(), true, "marked-simplified");
+    shootSeek(dir.path(), true, "seek-simplified-fr");
+    shootSeek(dir.path(), false, "seek-normal-fr");
+    shootBankChange(dir.path(), false, "bankchange-normal");
+    shootBankChange(dir.path(), true, "bankchange-simplified");
     {
         ProgramState p;
         auto w = start(p, dir.path(), "", "en_CA", QRect(0, 0, 700, 420));
