@@ -89,18 +89,18 @@ const IdEntry kCaptions[] = {
     {2035, "Don't know", "Ne Sais Pas"},
     {2037,
      "This area, a button, displays an Explanation once a question has been marked." NL
-     " Press the button if you would like to copy the Explanation to the Windows clipboard.",
+     " Press the button if you would like to copy the Explanation to the clipboard.",
      "Cette zone de texte, en fait un bouton, affiche une Explication après que votre réponse "
      "ait été corrigée." NL
-     " Pressez le bouton si vous désirez copier l'Explication au presse-papiers de Windows."},
+     " Pressez le bouton si vous désirez copier l'Explication au presse-papiers."},
     {2039,
      "This area displays a question drawn from a question bank." NL
      "If you find the font in use too small, restart the program after adjusting your entire "
-     "desktop via Windows' Display Properties > Appearance > Font Size" NL
+     "desktop via its display settings (font size)" NL
      "or see the command line parameters specific to Ulvorane in the Help section on the menu bar.",
      "Cette zone de texte affiche les questions tour à tour." NL
-     "Si les caractères sont trop petits, ajustez d'abord votre bureau sous Windows, via "
-     "Propriétés d'Affichage > Apparence > Taille de Police" NL
+     "Si les caractères sont trop petits, ajustez d'abord votre bureau via "
+     "ses paramètres d'affichage (taille de police)" NL
      "ou voyez les paramètres de ligne de commande, propres à Ulvorane, à la rubrique Aide sur la "
      "barre de menu."},
 };
@@ -227,7 +227,7 @@ const char* const kHelpEnglish[] = {
     "/F=font_name,size  chooses the font and its point size, for example /F=Tahoma,14" NL
     "/S  starts the simplified layout for screen-reading software." NL
     "/D  adds a \"Dump Utility\" for question bank authors to the Tools menu." NL
-    "Example of a shortcut target:  \"c:\\whatever_folder\\Ulvorane.exe\" /A=2",
+    "Example of a shortcut target:  \"/whatever_folder/Ulvorane\" /A=2",
     "Advance to the OK button to close this window.",
 };
 const char* const kHelpFrench[] = {
@@ -277,7 +277,7 @@ const char* const kHelpFrench[] = {
     "/F=nom_police,taille  choisit la police et sa taille, par exemple /F=Tahoma,14" NL
     "/S  lance la présentation simplifiée pour les logiciels de lecture d'écran." NL
     "/D  ajoute un « Dump Utility » pour les auteurs de banques au menu Outils." NL
-    "Exemple de cible de raccourci :  \"c:\\dossier_quelconque\\Ulvorane.exe\" /A=2",
+    "Exemple de cible de raccourci :  \"/dossier_quelconque/Ulvorane\" /A=2",
     "Sauter au bouton OK pour fermer cette fenêtre.",
 };
 

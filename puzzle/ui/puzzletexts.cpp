@@ -52,7 +52,7 @@ std::string englishHelp() {
            "/F=Tahoma,14 ." +
            NL + "  /T=font_name   Sets an alternate font for the Tiles:  for example, /T=Courier ." +
            NL + " Example of parameter added beyond program name in shortcut target: " + NL +
-           "     " + Q + "c:\\whatever_folder\\Ostrilon.exe" + Q + "  /A=2";
+           "     " + Q + "/whatever_folder/Ostrilon" + Q + "  /A=2";
 }
 
 std::string frenchHelp() {
@@ -100,7 +100,7 @@ std::string frenchHelp() {
            NL +
            latin1(" Exemple de paramètre ajouté au-delà du nom de programme dans la cible du "
                   "raccourci: ") +
-           NL + "     " + Q + "c:\\dossier_quelconque\\Ostrilon.exe" + Q + "  /A=2";
+           NL + "     " + Q + "/dossier_quelconque/Ostrilon" + Q + "  /A=2";
 }
 
 std::string aboutText(int language) {

@@ -108,8 +108,8 @@ TEST(LongTexts, HelpHasItsEighteenParagraphsInBothLanguages) {
         EXPECT_EQ(paragraphs, 18u) << "language " << language;
         EXPECT_NE(help.find("/F=Tahoma,14"), std::string::npos);
     }
-    EXPECT_NE(longTextIn(1, 0).find("\"c:\\whatever_folder\\Ulvorane.exe\" /A=2"), std::string::npos);
-    EXPECT_NE(longTextIn(1, 1).find("\"c:\\dossier_quelconque\\Ulvorane.exe\" /A=2"), std::string::npos);
+    EXPECT_NE(longTextIn(1, 0).find("\"/whatever_folder/Ulvorane\" /A=2"), std::string::npos);
+    EXPECT_NE(longTextIn(1, 1).find("\"/dossier_quelconque/Ulvorane\" /A=2"), std::string::npos);
     EXPECT_NE(longTextIn(1, 1).find(latin1("Sauter au bouton OK pour fermer cette fenêtre.")), std::string::npos);
     for (int language : {0, 1})
         EXPECT_EQ(longTextIn(2, language).rfind("Ulvorane   V" PROJECT_VERSION "\r\n", 0), 0u);
@@ -129,6 +129,32 @@ TEST(TextTables, HoldLatin1Only) {
         for (const std::string& s : t.Others[language]) check(s);
         for (const std::string& s : t.LongTexts[language]) check(s);
     }
+}
+
+// The program runs on any desktop: no text sends its user to a place or a
+// file of another platform.
+TEST(TextTables, NameNoPlaceOfAnotherPlatform) {
+    const UiTexts& t = uiTexts();
+    auto check = [](const std::string& text) {
+        for (const char* word : {"Windows", ".exe", "c:\\", "Display Properties", "Affichage >", "Apparence"})
+            EXPECT_EQ(text.find(word), std::string::npos) << word << " in: " << text;
+    };
+    for (int language : {0, 1}) {
+        for (const auto& menu : t.Menu[language])
+            for (const std::string& s : menu) check(s);
+        for (const std::string& s : t.Captions[language]) check(s);
+        for (const std::string& s : t.ToolTips[language]) check(s);
+        for (const std::string& s : t.Messages[language]) check(s);
+        for (const std::string& s : t.Others[language]) check(s);
+        for (const std::string& s : t.LongTexts[language]) check(s);
+    }
+    EXPECT_NE(captionIn(2037, 0).find("copy the Explanation to the clipboard."), std::string::npos);
+    EXPECT_NE(captionIn(2037, 1).find(latin1("copier l'Explication au presse-papiers.")), std::string::npos);
+    EXPECT_NE(captionIn(2039, 0).find("adjusting your entire desktop via its display settings (font size)"),
+              std::string::npos);
+    EXPECT_NE(captionIn(2039, 1).find(latin1("ajustez d'abord votre bureau via ses paramètres d'affichage "
+                                             "(taille de police)")),
+              std::string::npos);
 }
 
 TEST(TextTables, AnswerBoxesReadLikeTheAnswerButtons) {
