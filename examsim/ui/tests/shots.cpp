@@ -199,6 +199,9 @@ void shootSeek(const QString& folder, bool simplified, const QString& name) {
     ProgramState p;
     auto w = start(p, folder, simplified ? "/S" : "", "fr_CA", QRect(0, 0, 1600, 1000));
     if (!w) return;
+    // The log of the shots before may have asked for English.
+    if (uiContext().InterfaceLanguage != 1) w->command(CmdFrench);
+    settle();
     w->command(2006);
     static_cast<QAbstractButton*>(w->control(2004))->click();
     settle();
