@@ -11,6 +11,7 @@
 #include "errorrecorder.h"
 #include "tempfolder.h"
 #include "text.h"
+#include "casenames.h"
 
 namespace {
 
@@ -63,7 +64,8 @@ TEST_P(BankFaults, BankDeletedAfterDiscoveryIsReportedAndTheLoadedOneStays) {
     EXPECT_EQ(myChooseBank(s.model, s.shelf, "A"), BankChoice::AlreadyLoaded);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, BankFaults, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(Languages, BankFaults, ::testing::Values(0, 1),
+                         namedBy(languageName));
 
 struct DamagedBankCase {
     const char* name;

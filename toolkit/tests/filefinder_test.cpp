@@ -7,6 +7,7 @@
 #include "errorrecorder.h"
 #include "tempfolder.h"
 #include "text.h"
+#include "casenames.h"
 
 struct LabelCase {
     const char* file;
@@ -36,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LabelCase{"Questions_Basic_EN.txt", "Basic_EN"},
                       LabelCase{"Questions_.txt", ""},
                       LabelCase{"Questions_ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.txt",
-                                "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"}));
+                                "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"}),
+                         namedBy([](const LabelCase& c) { return c.file; }));
 
 TEST(FinderLabel, PrefixNotFoundSkipsAsManyCharacters) {
     EXPECT_EQ(trimSpaces(finderLabel("DIAGRAMSmain.txt", "Diagrams", ".txt")), "main");

@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "tempfolder.h"
+#include "casenames.h"
 
 TEST(LineReader, SplitsOnLfAndCrLfKeepingEveryOtherByte) {
     TempFolder dir;
@@ -102,7 +103,8 @@ TEST_P(ReadFileBytesSize, ReadsTheWholeFile) {
     EXPECT_EQ(bytes, written);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, ReadFileBytesSize, ::testing::Values(0, 1, 65535, 65536, 65537, 300001));
+INSTANTIATE_TEST_SUITE_P(Sizes, ReadFileBytesSize, ::testing::Values(0, 1, 65535, 65536, 65537, 300001),
+                         namedBy([](size_t size) { return std::to_string(size) + " bytes"; }));
 
 TEST(ReadFileBytes, FailsOnAFolder) {
     TempFolder dir;
@@ -144,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Trims,
                          ::testing::Values(TrimCase{"  a b  ", "a b", "a b"},
                                            TrimCase{"\t a \t", "\t a \t", "a"},
                                            TrimCase{"   ", "", ""}, TrimCase{"", "", ""},
-                                           TrimCase{" \tx", "\tx", "x"}));
+                                           TrimCase{" \tx", "\tx", "x"}),
+                         namedBy([](const TrimCase& c) { return c.in; }));
 
 TEST(FixedWidth, PadsOrCutsOnTheRight) {
     EXPECT_EQ(fixedWidth("AB", 4), "AB  ");
@@ -170,7 +173,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, LeadingNumber,
                                            NumberCase{" 2", 2}, NumberCase{"-1", -1},
                                            NumberCase{"+2", 2}, NumberCase{"002", 2},
                                            NumberCase{"1 2", 1}, NumberCase{"-", 0},
-                                           NumberCase{"99999999999999999999999", 1000000000000000000LL}));
+                                           NumberCase{"99999999999999999999999", 1000000000000000000LL}),
+                         namedBy([](const NumberCase& c) { return std::string("from ") + c.text; }));
 
 TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(2.5), 2);

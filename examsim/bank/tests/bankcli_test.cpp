@@ -8,6 +8,7 @@
 #include "bankfixture.h"
 #include "bankreader.h"
 #include "toolrun.h"
+#include "casenames.h"
 
 namespace {
 
@@ -49,7 +50,8 @@ TEST_P(SampleBank, CheckPrintsCountsThatMatchTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(Bundled, SampleBank,
                          ::testing::Values("Questions_Basic-English.txt", "Questions_Base-Francais.txt",
-                                           "Questions_Q-Signals-ABCD.txt"));
+                                           "Questions_Q-Signals-ABCD.txt"),
+                         namedBy([](const char* file) { return file; }));
 
 TEST(SampleBanks, TwinsShareDesignationsAndAnswers) {
     ErrorRecorder rec;

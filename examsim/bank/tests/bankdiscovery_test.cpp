@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bankfixture.h"
+#include "casenames.h"
 
 namespace {
 
@@ -37,7 +38,8 @@ TEST_P(Discovery, FindsUpToEightBanksWithTheirTitles) {
     EXPECT_EQ(rec.boxes.size(), files > 8 ? 1u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, Discovery, ::testing::Values(0, 1, 2, 9));
+INSTANTIATE_TEST_SUITE_P(Folders, Discovery, ::testing::Values(0, 1, 2, 9),
+                         namedBy([](int files) { return std::to_string(files) + " files"; }));
 
 TEST(Discovery, HeaderlessBanksWithTheSameDesignationsDoNotCollide) {
     ErrorRecorder rec;

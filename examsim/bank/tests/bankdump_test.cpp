@@ -4,6 +4,7 @@
 
 #include "bankfixture.h"
 #include "bankreader.h"
+#include "casenames.h"
 
 namespace {
 
@@ -51,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         DumpCase{"5",
                  {"B-001-001-002 (A)", "Alpha question", "A) yes", "B) no", "C) maybe", "D) never",
                   "B-002-001-001 (C)", "Zulu question", "A) one", "B) two", "C)   three", "D) four", "Total 2"}},
-        DumpCase{"6", {"Help\r\nAide"}}));
+        DumpCase{"6", {"Help\r\nAide"}}),
+                         namedBy([](const DumpCase& c) { return std::string("Choice ") + c.reply; }));
 
 TEST(Dump, OtherRepliesLeaveTempTxtUntouched) {
     ErrorRecorder rec;

@@ -4,6 +4,7 @@
 
 #include "bankfixture.h"
 #include "masks.h"
+#include "casenames.h"
 
 namespace {
 
@@ -439,7 +440,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, GetPathPart,
                                            PathPartCase{"/home/ve3/Questions_A.txt ", "N", "Questions_A.txt"},
                                            PathPartCase{"Questions_A.txt", "P", ""},
                                            PathPartCase{"Questions_A.txt", "N", "Questions_A.txt"},
-                                           PathPartCase{" a/b ", "X", "a/b"}));
+                                           PathPartCase{" a/b ", "X", "a/b"}),
+                         namedBy([](const PathPartCase& c) { return std::string(c.part) + " of " + c.path; }));
 
 struct LabelCase {
     const char* pattern;
@@ -462,6 +464,7 @@ INSTANTIATE_TEST_SUITE_P(Patterns, AnswerLabels,
                          ::testing::Values(LabelCase{"A)", "A)", "E)", "D"}, LabelCase{"(a)", "(a)", "(e)", "d"},
                                            LabelCase{"1.", "1.", "5.", "4"}, LabelCase{"**", "1.", "5.", "4"},
                                            LabelCase{"V-", "V-", "Z-", "Y"}, LabelCase{"5:", "5:", "9:", "8"},
-                                           LabelCase{"Q)A", "Q)A", "Q)E", "D"}));
+                                           LabelCase{"Q)A", "Q)A", "Q)E", "D"}),
+                         namedBy([](const LabelCase& c) { return c.pattern; }));
 
 }  // namespace

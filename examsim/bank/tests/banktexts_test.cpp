@@ -4,6 +4,7 @@
 #include "bankdiscovery.h"
 #include "text.h"
 #include "uicontext.h"
+#include "casenames.h"
 
 namespace {
 
@@ -22,6 +23,11 @@ struct Owned {
     Kind kind;
     int number;
 };
+
+std::string caseNameOf(const Owned& o) {
+    const char* kind = o.kind == Kind::Message ? "Message " : o.kind == Kind::Other ? "Other " : "Caption ";
+    return kind + std::to_string(o.number);
+}
 
 // Every number the core owns: present in both languages, different in
 // each (the two columns were filled from the right halves), and Latin-1.
@@ -58,7 +64,8 @@ TEST_P(BankTextOwned, BothLanguagesPresentDistinctAndLatin1) {
     EXPECT_EQ(lookUp(o.kind, o.number, -1), english);
 }
 
-INSTANTIATE_TEST_SUITE_P(BankTexts, BankTextOwned, ::testing::ValuesIn(kOwned));
+INSTANTIATE_TEST_SUITE_P(BankTexts, BankTextOwned, ::testing::ValuesIn(kOwned),
+                         namedBy(caseNameOf));
 
 // Numbers of the window's tables that belong to others (the file finder,
 // the session, the window itself) stay empty here.
@@ -76,7 +83,8 @@ TEST_P(BankTextNotOwned, Empty) {
     EXPECT_EQ(lookUp(o.kind, o.number, 1), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(BankTexts, BankTextNotOwned, ::testing::ValuesIn(kNotOwned));
+INSTANTIATE_TEST_SUITE_P(BankTexts, BankTextNotOwned, ::testing::ValuesIn(kNotOwned),
+                         namedBy(caseNameOf));
 
 TEST(BankTexts, NoBankMessageHoldsBothParagraphsColumnLanguageFirst) {
     const std::string english =

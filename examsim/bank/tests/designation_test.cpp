@@ -4,6 +4,7 @@
 
 #include "errorrecorder.h"
 #include "text.h"
+#include "casenames.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         DesignationCase{"BB-1-2-3", false,
                         "myParseQuestionNo, question designation BB-1-2-3 is longer than 13 characters once written as BB-001-002-003", "", ""},
         DesignationCase{"B-1-2-1000", false,
-                        "myParseQuestionNo, question designation B-1-2-1000 is longer than 13 characters once written as B-001-002-1000", "", ""}));
+                        "myParseQuestionNo, question designation B-1-2-1000 is longer than 13 characters once written as B-001-002-1000", "", ""}),
+                         namedBy([](const DesignationCase& c) { return c.given; }));
 
 TEST(ParseQuestionNo, FrenchDashMessage) {
     ErrorRecorder rec(1);
@@ -111,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         RegisterFailure{"B-001-002-0", 0,
                         "myRegisterQuestion, QuestionNo = B-001-002-000 number within topic must be 1 to 15"},
         RegisterFailure{"B-001-005-x", 1,
-                        "myRegisterQuestion, QuestionNo = B-001-005-000 le numéro dans le sujet doit être de 1 à 15"}));
+                        "myRegisterQuestion, QuestionNo = B-001-005-000 le numéro dans le sujet doit être de 1 à 15"}),
+                         namedBy([](const RegisterFailure& c) { return std::string(c.designation) + (c.language ? " French" : " English"); }));
 
 TEST(RegisterQuestion, NumberZeroOpensNoTopic) {
     ErrorRecorder rec;

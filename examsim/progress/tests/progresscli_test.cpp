@@ -5,6 +5,7 @@
 #include "progresskit.h"
 #include "tempfolder.h"
 #include "toolrun.h"
+#include "casenames.h"
 
 namespace {
 
@@ -133,6 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{{"progress", "BANK", "--log", "a", "--log", "b"}, 2, "usage: ulvorane-bank"},
                       FailureCase{{"progress", "NOBANK"}, 1, "myReadQuestionBank, cannot open file"},
                       FailureCase{{"progress", "BANK", "--log", "DIR"}, 1, "myReadProgress, "},
-                      FailureCase{{"--lang", "fr", "progress", "NOBANK"}, 1, "myReadQuestionBank, "}));
+                      FailureCase{{"--lang", "fr", "progress", "NOBANK"}, 1, "myReadQuestionBank, "}),
+                         namedBy([](const FailureCase& c) {
+                             std::string name;
+                             for (const std::string& a : c.args) name += (name.empty() ? "" : " ") + a;
+                             return name;
+                         }));
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "progresskit.h"
 #include "sessiontestkit.h"
 #include "tempfolder.h"
+#include "casenames.h"
 
 namespace {
 
@@ -70,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Attempts, QuestionChance,
                                            ChanceCase{"W", 1.0 / 3}, ChanceCase{"D", 1.0 / 3},
                                            ChanceCase{"RWR", 3.0 / 5}, ChanceCase{"WWW", 1.0 / 5},
                                            ChanceCase{"WWRRR", 4.0 / 5}, ChanceCase{"RRWWR", 2.0 / 5},
-                                           ChanceCase{"RRRRD", 3.0 / 5}));
+                                           ChanceCase{"RRRRD", 3.0 / 5}),
+                         namedBy([](const ChanceCase& c) { return *c.results ? std::string("Attempts ") + c.results : std::string("No attempt"); }));
 
 TEST(TopicsNeeded, SmallestCountReachingThePassMark) {
     const std::vector<std::array<int, 3>> cases = {

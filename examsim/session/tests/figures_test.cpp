@@ -4,6 +4,7 @@
 
 #include "errorrecorder.h"
 #include "sessiontestkit.h"
+#include "casenames.h"
 
 namespace {
 
@@ -27,7 +28,11 @@ TEST_P(MarkTest, FormatsWholeOrOneDecimalAndKeepsTheValue) {
 INSTANTIATE_TEST_SUITE_P(Cases, MarkTest,
                          ::testing::Values(MarkCase{5, 1, 0, "83.3%", 8330}, MarkCase{4, 1, 0, "80%", 8000},
                                            MarkCase{2, 0, 1, "66.7%", 6670}, MarkCase{3, 0, 0, "100%", 10000},
-                                           MarkCase{0, 2, 1, "0%", 0}, MarkCase{1, 7, 0, "12.5%", 1250}));
+                                           MarkCase{0, 2, 1, "0%", 0}, MarkCase{1, 7, 0, "12.5%", 1250}),
+                         namedBy([](const MarkCase& c) {
+                             return std::to_string(c.correct) + " right " + std::to_string(c.incorrect) + " wrong " +
+                                    std::to_string(c.dontKnow) + " unknown";
+                         }));
 
 TEST(Figures, ResetValueShowsPlaceholders) { EXPECT_EQ(myMarkFromValue(-32768), "nnn.n%"); }
 
@@ -74,7 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "Note cumulative 0%. Total sans réponse 1."},
         StatusCase{1, "25", "13",
                    "Question 1 de 2, Réponse 2 exacte. Numéro de référence B-001-001-001. Note "
-                   "cumulative 50%. Total sans réponse 0."}));
+                   "cumulative 50%. Total sans réponse 0."}),
+                         namedBy([](const StatusCase& c) {
+                             return languageName(c.language) + " given " + c.given + " results " + c.results;
+                         }));
 
 TEST(Figures, StatusWithoutExamUsesPlaceholders) {
     ErrorRecorder english(0);

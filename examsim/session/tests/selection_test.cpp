@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sessiontestkit.h"
+#include "casenames.h"
 
 namespace {
 
@@ -58,7 +59,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, QuestionClassTest,
                                            ClassCase{3, 7, false, 5},  // 70 % is known
                                            ClassCase{3, 7, true, 6}, ClassCase{7, 16, false, 5},  // 69.6 % rounds to 70
                                            ClassCase{7, 15, false, 3},  // 68.2 %
-                                           ClassCase{0, 5, true, 6}));
+                                           ClassCase{0, 5, true, 6}),
+                         namedBy([](const ClassCase& c) {
+                             return std::to_string(c.wrong) + " wrong " + std::to_string(c.right) + " right" +
+                                    (c.picked ? " picked" : "");
+                         }));
 
 TEST(Selection, CriterionTableMapsClassesToGroups) {
     EXPECT_EQ(classGroupsOf(1), (ClassGroups{0, 1, 2, 3, 4, 5, 6}));
@@ -95,7 +100,8 @@ TEST_P(CriterionTest, PrefersTheFirstNonEmptyGroup) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, CriterionTest,
                          ::testing::Values(CriterionCase{1, 1}, CriterionCase{3, 2}, CriterionCase{4, 1},
-                                           CriterionCase{5, 2}));
+                                           CriterionCase{5, 2}),
+                         namedBy([](const CriterionCase& c) { return "Criterion " + std::to_string(c.criterion); }));
 
 TEST(Selection, TotallyRandomDrawsUndrawnQuestionsFirst) {
     BankModel bank;

@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "errorrecorder.h"
 #include "uitexts.h"
+#include "casenames.h"
 
 namespace {
 
@@ -44,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SwitchCase{"/F=Tahoma", 0, "", 0, MsgFontSwitch},
                       SwitchCase{"/F=,12", 0, "", 0, MsgFontSwitch},
                       SwitchCase{"/FONT=Tahoma,12", 0, "", 0, MsgFontSwitch},
-                      SwitchCase{"", 0, "", 0, 0}, SwitchCase{"    ", 0, "", 0, 0}));
+                      SwitchCase{"", 0, "", 0, 0}, SwitchCase{"    ", 0, "", 0, 0}),
+                         namedBy([](const SwitchCase& c) { return c.arguments; }));
 
 TEST(CommandLineFlags, AreFoundAnywhereWithoutRegardToCase) {
     ErrorRecorder rec;
@@ -108,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, KeyboardLanguage,
                                            LocaleCase{"fr_BE", 1}, LocaleCase{"fr", 1},
                                            LocaleCase{"en_CA", 0}, LocaleCase{"de_DE", 0},
                                            LocaleCase{"fy_NL", 0}, LocaleCase{"", 0},
-                                           LocaleCase{"C", 0}));
+                                           LocaleCase{"C", 0}),
+                         namedBy([](const LocaleCase& c) { return c.locale; }));
 
 }  // namespace

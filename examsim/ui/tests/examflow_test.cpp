@@ -17,6 +17,7 @@
 #include "startedwindow.h"
 #include "uicontext.h"
 #include "uitexts.h"
+#include "casenames.h"
 
 namespace {
 
@@ -315,7 +316,8 @@ TEST_P(AccessibleAnswer, CountsExactlyAsAClick) {
     EXPECT_EQ(clicked.first.substr(0, 1), markingMode == MarkAsYouGo ? "2" : "0");
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, AccessibleAnswer, ::testing::Values(MarkAsYouGo, MarkAtTheEnd));
+INSTANTIATE_TEST_SUITE_P(Modes, AccessibleAnswer, ::testing::Values(MarkAsYouGo, MarkAtTheEnd),
+                         namedBy([](int mode) { return mode == MarkAsYouGo ? "AsYouGo" : "AtTheEnd"; }));
 
 // The screen reader waits for its action to return: the mark message that
 // the last answer leads to must open after the toggle has returned, not

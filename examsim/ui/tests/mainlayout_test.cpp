@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mainlayout.h"
+#include "casenames.h"
 
 namespace {
 
@@ -62,7 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceCase{false, 5, 5, 2039, 2, 65, 457, 32},
         PlaceCase{false, 0, 5, 2006, 6, 40, 50, 14},       // Launch's height follows fx
         PlaceCase{true, 5, 0, 2040, 9, 134, 452 - 7, 32},
-        PlaceCase{false, 5, 5, 2047, 65, 56, 7, 7}));
+        PlaceCase{false, 5, 5, 2047, 65, 56, 7, 7}),
+                         namedBy([](const PlaceCase& c) {
+                             std::string name = std::string(c.simplified ? "Simplified " : "Normal ") + std::to_string(c.id);
+                             if (c.kx || c.ky) name += " shrunk " + std::to_string(c.kx) + " " + std::to_string(c.ky);
+                             return name;
+                         }));
 
 TEST(MainLayout, SimplifiedLayoutHasNoPicturesProgressOrLanguageButton) {
     const auto places = myMainLayout(input(true));

@@ -5,6 +5,7 @@
 #include "sessiontexts.h"
 #include "text.h"
 #include "uitexts.h"
+#include "casenames.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(Captions, CaptionFields,
                                            FieldCount{2004, 3}, FieldCount{2009, 2},
                                            FieldCount{2010, 2}, FieldCount{2012, 2},
                                            FieldCount{2015, 2}, FieldCount{2032, 2},
-                                           FieldCount{2038, 4}, FieldCount{2039, 1}));
+                                           FieldCount{2038, 4}, FieldCount{2039, 1}),
+                         namedBy([](const FieldCount& c) { return "Caption " + std::to_string(c.id); }));
 
 struct Entry {
     const char* what;
@@ -82,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         Entry{"tools title", menuItem, 10, "&Tools", "Ou&tils"},
         Entry{"about item", menuItem, 23, "&About Ulvorane", "À &Propos d'Ulv&orane"},
         Entry{"language item", menuItem, 13, "Interface &français", "Interface &français"},
-        Entry{"dump item", menuItem, 16, "D&ump Utility for authors", "D&ump Utility for authors"}));
+        Entry{"dump item", menuItem, 16, "D&ump Utility for authors", "D&ump Utility for authors"}),
+                         namedBy([](const Entry& e) { return e.what; }));
 
 TEST(BilingualMessages, PutTheColumnsLanguageFirst) {
     // Column 1 of message 1 is what start-up shows when no bank is found.

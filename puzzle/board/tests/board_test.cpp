@@ -7,6 +7,7 @@
 #include "puzzlefixture.h"
 #include "recordingviews.h"
 #include "text.h"
+#include "casenames.h"
 
 struct CentringCase {
     std::vector<const char*> positions;
@@ -44,7 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Odd leftover column goes to the right.
         CentringCase{{"B1", "B2"}, true, {"C4", "C5"}},
         CentringCase{{"A1", "C9"}, true, {"A1", "C9"}},
-        CentringCase{{"B9"}, true, {"C5"}}));
+        CentringCase{{"B9"}, true, {"C5"}}),
+                         namedBy([](const CentringCase& c) {
+                             std::string name;
+                             for (const char* p : c.positions) name += std::string(p) + " ";
+                             return name + (c.centre ? "centred" : "kept");
+                         }));
 
 TEST(BoardSetUp, PiecesRestInTheirScatterSlotsAndUnusedOnesLeaveTheWindow) {
     Puzzle pz({{"B1", "C|one"}, {"B2", "C|two"}, {"B3", "C|three"}}, {7, 2, 12});
@@ -132,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(Offsets, Snapping,
                                          SnapCase{28, 0, "B6"}, SnapCase{-28, 0, "B5"},
                                          SnapCase{-29, 0, "B4"}, SnapCase{0, 23, "B5"},
                                          SnapCase{0, 24, "C5"}, SnapCase{0, -24, "B5"},
-                                         SnapCase{0, -25, "A5"}, SnapCase{27, 23, "B5"}));
+                                         SnapCase{0, -25, "A5"}, SnapCase{27, 23, "B5"}),
+                         namedBy([](const SnapCase& c) { return "dx " + std::to_string(c.dx) + " dy " + std::to_string(c.dy); }));
 
 TEST(Snapping, GridAreaSetsTheNumbersMeasuredAtTheFirstDrop) {
     Puzzle pz({{"A1"}});
@@ -374,4 +381,5 @@ INSTANTIATE_TEST_SUITE_P(Moves, Dragging,
                                          DragCase{68, 100, true}, DragCase{67, 100, false},
                                          DragCase{100, 68, true}, DragCase{100, 67, false},
                                          DragCase{412, 100, true}, DragCase{413, 100, false},
-                                         DragCase{100, 312, true}, DragCase{100, 313, false}));
+                                         DragCase{100, 312, true}, DragCase{100, 313, false}),
+                         namedBy([](const DragCase& c) { return "to " + std::to_string(c.mouseX) + " " + std::to_string(c.mouseY); }));

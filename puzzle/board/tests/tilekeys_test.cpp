@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "puzzlefixture.h"
+#include "casenames.h"
 
 namespace {
 
@@ -97,7 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
                     // would go back to its own slot (it rests in slot 4).
                     MoveCase{{Down, Down}, 0, 4}, MoveCase{{Down, Down, Down, Left}, 0, 4},
                     // Back up to the column it left from.
-                    MoveCase{{Right, Down, Down, Up}, cellAt("C4"), 0}));
+                    MoveCase{{Right, Down, Down, Up}, cellAt("C4"), 0}),
+                         namedBy([](const MoveCase& c) {
+                             static const char* const names[] = {"Take", "Left", "Right", "Up", "Down", "Cancel"};
+                             std::string name;
+                             for (TileKey k : c.keys) name += std::string(name.empty() ? "" : " ") + names[static_cast<int>(k)];
+                             return name;
+                         }));
 
 TEST(TileKeys, DroppingOnAFreeCellIsTheMouseDrop) {
     Puzzle byKeys = fourTiles(), byMouse = fourTiles();

@@ -5,6 +5,7 @@
 #include "errorrecorder.h"
 #include "tempfolder.h"
 #include "text.h"
+#include "casenames.h"
 
 namespace {
 
@@ -75,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, TilePosition,
                                          PositionCase{" \tA7  ", 1, 7}, PositionCase{"D1", 0, 0},
                                          PositionCase{"A0", 0, 0}, PositionCase{"A10", 0, 0},
                                          PositionCase{"4B", 0, 0}, PositionCase{"", 0, 0},
-                                         PositionCase{"B", 0, 0}));
+                                         PositionCase{"B", 0, 0}),
+                         namedBy([](const PositionCase& c) { return c.field; }));
 
 TEST(DiagramReader, SkipsCommentsIgnoredRecordsBlankLinesAndTilesBeforeTheFirstHeader) {
     ErrorRecorder rec;
@@ -157,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
                     HeaderCase{"{First}{Second}", "First"}, HeaderCase{"{Unclosed", "Unclosed"},
                     HeaderCase{"{}", ""},
                     HeaderCase{"{A name far longer than the forty characters kept}",
-                               "A name far longer than the forty charact"}));
+                               "A name far longer than the forty charact"}),
+                         namedBy([](const HeaderCase& c) { return c.line; }));
 
 TEST(DiagramReader, FileWithoutHeaderHasNoDiagram) {
     ErrorRecorder rec;
@@ -188,7 +191,8 @@ TEST_P(UnidentifiedRecord, StopsTheReaderQuotingThirtyCharactersOfTheLine) {
     EXPECT_EQ(rec.statuses.back(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, UnidentifiedRecord, testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(Languages, UnidentifiedRecord, testing::Values(0, 1),
+                         namedBy(languageName));
 
 TEST(DiagramReader, MissingFileReportsPathErrorNumberAndText) {
     ErrorRecorder rec(1);
@@ -246,7 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
                     WidestCase{{"C|WW\\abcdefg"}, "abcdefg"},
                     WidestCase{{"C|abcdef\\WW"}, "abcdef"},  // equal widths: earlier stays
                     WidestCase{{"C|abc", "C|defg", "C|hij"}, "defg"},
-                    WidestCase{{"S|only slanted"}, ""}));
+                    WidestCase{{"S|only slanted"}, ""}),
+                         namedBy([](const WidestCase& c) { return c.labels.front(); }));
 
 TEST(DiagramReader, TablesGrowKeepingContentsAndAFreeSlotAfterTheLastDiagram) {
     ErrorRecorder rec;

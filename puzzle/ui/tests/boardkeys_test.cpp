@@ -12,6 +12,7 @@
 #include "tempfolder.h"
 #include "text.h"
 #include "tilecontrol.h"
+#include "casenames.h"
 
 namespace {
 
@@ -121,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Antenna d\xe9pos\xe9 en ligne 3, colonne 4",
                                  "Signe OK : le sch\xe9ma est complet et juste",
                                  "Antenna, ligne 3 colonne 4",
-                                 "ligne 3, colonne 4, contient Antenna"}));
+                                 "ligne 3, colonne 4, contient Antenna"}),
+                    namedBy([](const LanguageCase& c) { return languageName(c.language); }));
 
 TEST_F(BoardKeysTest, SwappedTilesEndWithTheCrossedOutSignAnnounced) {
     auto w = open();

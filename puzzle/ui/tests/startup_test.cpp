@@ -11,6 +11,7 @@
 #include "startup.h"
 #include "tempfolder.h"
 #include "text.h"
+#include "casenames.h"
 
 namespace {
 
@@ -62,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
         SwitchCase{"/F=,12", false, true, 0, "", 0, "", 2},
         SwitchCase{"/T=", false, true, 0, "", 0, "", 3},
         SwitchCase{"/T=Courier New /Q", true, true, 0, "", 0, "Courier New", 0},
-        SwitchCase{"/t=courier", false, true, 0, "", 0, "courier", 0}));
+        SwitchCase{"/t=courier", false, true, 0, "", 0, "courier", 0}),
+                         namedBy([](const SwitchCase& c) { return c.arguments; }));
 
 // /Q takes effect before a malformed switch is reported, wherever it stands:
 // the error box's title is French.

@@ -5,6 +5,7 @@
 
 #include "puzzlegui.h"
 #include "text.h"
+#include "casenames.h"
 
 namespace {
 
@@ -119,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StubCase{"BOX", "L", {100, 500}}, StubCase{"BOX", "T", {500, 100}},
                       StubCase{"BOX", "B", {500, 900}}, StubCase{"AMP", "L", {100, 500}},
                       StubCase{"DMLD", "t", {500, 200}}, StubCase{"NONE", "T", {500, 500}},
-                      StubCase{"ANT", "B", {500, 500}}, StubCase{"SPKR", "L", {500, 500}}));
+                      StubCase{"ANT", "B", {500, 500}}, StubCase{"SPKR", "L", {500, 500}}),
+                         namedBy([](const StubCase& c) { return std::string(c.kind) + " " + c.connector; }));
 
 TEST(StubRendering, ItemWithoutASideDrawsNothing) {
     EXPECT_EQ(render(makeTile("BOX", "X,,Q")), render(makeTile("BOX")));
@@ -183,7 +185,8 @@ TEST_P(CentredLabels, EachBackslashStartsALine) {
 
 INSTANTIATE_TEST_SUITE_P(Labels, CentredLabels,
                          ::testing::Values(LabelCase{"C|Local", 1}, LabelCase{"C|Local\\Osc", 2},
-                                           LabelCase{"C|A\\B\\C", 3}, LabelCase{"c|I\\F\\A\\B", 4}));
+                                           LabelCase{"C|A\\B\\C", 3}, LabelCase{"c|I\\F\\A\\B", 4}),
+                         namedBy([](const LabelCase& c) { return c.label; }));
 
 TEST(TileLabels, NumberWithRIsRightAlignedAtThatHeight) {
     const QImage image = render(makeTile("NONE", "", "0.6R|A\\B"));

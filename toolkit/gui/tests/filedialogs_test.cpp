@@ -5,12 +5,14 @@
 #include "boxanswers.h"
 #include "filedialogs.h"
 #include "tempfolder.h"
+#include "casenames.h"
 
 namespace {
 const std::string TextFilter = "Text Files|*.txt|All Files|*.*";
 }
 
 struct FilterCase {
+    const char* what;
     std::string filter;
     std::string name;
     std::string defaultExt;
@@ -27,16 +29,17 @@ TEST_P(SaveFilterTest, PreselectsThePairOfTheExtension) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveFilterTest,
-    ::testing::Values(FilterCase{TextFilter, "Notes.TXT", "", 1, TextFilter},
-                      FilterCase{TextFilter, "Notes.bak", "", 2, TextFilter},
-                      FilterCase{TextFilter, "", "..txt", 1, TextFilter},
+    ::testing::Values(FilterCase{"UpperCaseExtension", TextFilter, "Notes.TXT", "", 1, TextFilter},
+                      FilterCase{"OtherExtension", TextFilter, "Notes.bak", "", 2, TextFilter},
+                      FilterCase{"DefaultExtensionWithDots", TextFilter, "", "..txt", 1, TextFilter},
                       // A dot in a folder name is no extension: ".*" matches "*.*".
-                      FilterCase{TextFilter, "C:\\my.dir\\Notes", "", 2, TextFilter},
-                      FilterCase{"Logs (*.txt,*.log)|*.txt;*.log|All Files|*.*", "Ulvorane_Log.LOG",
+                      FilterCase{"DotInFolderName", TextFilter, "C:\\my.dir\\Notes", "", 2, TextFilter},
+                      FilterCase{"SecondPatternFirst", "Logs (*.txt,*.log)|*.txt;*.log|All Files|*.*", "Ulvorane_Log.LOG",
                                  "txt", 1, "Logs (*.log,*.txt)|*.log;*.txt|All Files|*.*"},
-                      FilterCase{"Text Files|*.txt|All Files", "a.txt", "", 0,
+                      FilterCase{"FilterWithoutPatterns", "Text Files|*.txt|All Files", "a.txt", "", 0,
                                  "Text Files|*.txt|All Files"},
-                      FilterCase{"", "a.txt", "", 0, ""}));
+                      FilterCase{"NoFilter", "", "a.txt", "", 0, ""}),
+                         namedBy([](const FilterCase& c) { return c.what; }));
 
 TEST(FileDialogs, FilterPairsEndAtTheFirstEmptyField) {
     const auto pairs = filterPairs("A|*.a|B|*.b;*.c||ignored|x");

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "metrics.h"
+#include "casenames.h"
 
 struct MulDivCase {
     int number, numerator, denominator, expected;
@@ -20,7 +21,8 @@ INSTANTIATE_TEST_SUITE_P(Table, MulDivTest,
                                            MulDivCase{14, 15, 8, 26}, // 26.25
                                            MulDivCase{-50, 7, 4, -88}, MulDivCase{3, 1, 2, 2},
                                            MulDivCase{1, 1, 3, 0}, MulDivCase{5, 5, 0, -1},
-                                           MulDivCase{2000000000, 4, 4, 2000000000}));
+                                           MulDivCase{2000000000, 4, 4, 2000000000}),
+                         namedBy([](const MulDivCase& c) { return std::to_string(c.number) + " times " + std::to_string(c.numerator) + " over " + std::to_string(c.denominator); }));
 
 TEST(Metrics, PointSizeFromPixelHeight) {
     EXPECT_EQ(pointSizeFromHeight(-16, 96), 12);
@@ -67,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PlaceCase{0, QRect(50, 40, 600, 500), QPoint(50, 40)},
                       PlaceCase{100, QRect(50, 40, 600, 500), QPoint(450, 440)},
                       // Larger than the area: up and left of its corner.
-                      PlaceCase{30, QRect(10, 10, 100, 50), QPoint(-20, -5)}));
+                      PlaceCase{30, QRect(10, 10, 100, 50), QPoint(-20, -5)}),
+                         namedBy([](const PlaceCase& c) { return (c.percent ? std::to_string(*c.percent) + " percent" : std::string("no percent")) + " in " + std::to_string(c.area.width()) + "x" + std::to_string(c.area.height()); }));
 
 TEST(Metrics, MonitorUnderPointAndFallbacks) {
     QScreen* primary = QGuiApplication::primaryScreen();

@@ -15,6 +15,7 @@
 #include "msgbox.h"
 #include "text.h"
 #include "uicontext.h"
+#include "casenames.h"
 
 namespace {
 const std::string FrenchCaptions =
@@ -58,6 +59,7 @@ public:
 } // namespace
 
 struct ButtonSetCase {
+    const char* name;
     unsigned style;
     std::vector<int> ids;     // shown, left to right
     std::vector<int> results; // pressing each
@@ -81,19 +83,21 @@ TEST_P(ButtonSetTest, EachButtonReturnsItsCode) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Table, ButtonSetTest,
-    ::testing::Values(ButtonSetCase{MbOk, {9980}, {1}},
-                      ButtonSetCase{MbOkCancel, {9980, 9986}, {1, 2}},
-                      ButtonSetCase{MbAbortRetryIgnore, {9983, 9984, 9985}, {3, 4, 5}},
-                      ButtonSetCase{MbYesNoCancel, {9981, 9982, 9986}, {6, 7, 2}},
-                      ButtonSetCase{MbYesNo, {9981, 9982}, {6, 7}},
-                      ButtonSetCase{MbRetryCancel, {9984, 9986}, {4, 2}},
-                      ButtonSetCase{MbCancelTryContinue, {9986, 9987, 9988}, {2, 10, 11}},
-                      ButtonSetCase{MbAllButtons,
+    ::testing::Values(ButtonSetCase{"Ok", MbOk, {9980}, {1}},
+                      ButtonSetCase{"OkCancel", MbOkCancel, {9980, 9986}, {1, 2}},
+                      ButtonSetCase{"AbortRetryIgnore", MbAbortRetryIgnore, {9983, 9984, 9985}, {3, 4, 5}},
+                      ButtonSetCase{"YesNoCancel", MbYesNoCancel, {9981, 9982, 9986}, {6, 7, 2}},
+                      ButtonSetCase{"YesNo", MbYesNo, {9981, 9982}, {6, 7}},
+                      ButtonSetCase{"RetryCancel", MbRetryCancel, {9984, 9986}, {4, 2}},
+                      ButtonSetCase{"CancelTryContinue", MbCancelTryContinue, {9986, 9987, 9988}, {2, 10, 11}},
+                      ButtonSetCase{"AllButtons", MbAllButtons,
                                     {9980, 9981, 9982, 9983, 9984, 9985, 9986, 9987, 9988, 9989},
                                     // Help leaves the box open (closed by execWith).
-                                    {1, 6, 7, 3, 4, 5, 2, 10, 11, -1}}));
+                                    {1, 6, 7, 3, 4, 5, 2, 10, 11, -1}}),
+                         ByName{});
 
 struct EscapeCase {
+    const char* name;
     unsigned style;
     int expected; // 0: refused
 };
@@ -123,10 +127,11 @@ TEST_P(EscapeTest, EscapeAndCloseBoxFollowTheButtonSet) {
     }
 }
 INSTANTIATE_TEST_SUITE_P(Table, EscapeTest,
-                         ::testing::Values(EscapeCase{MbOk, 1}, EscapeCase{MbOk | MbHelp, 1},
-                                           EscapeCase{MbOkCancel, 2}, EscapeCase{MbYesNoCancel, 2},
-                                           EscapeCase{MbRetryCancel, 2}, EscapeCase{MbYesNo, 0},
-                                           EscapeCase{MbAbortRetryIgnore | 0x1, 2}));
+                         ::testing::Values(EscapeCase{"Ok", MbOk, 1}, EscapeCase{"OkHelp", MbOk | MbHelp, 1},
+                                           EscapeCase{"OkCancel", MbOkCancel, 2}, EscapeCase{"YesNoCancel", MbYesNoCancel, 2},
+                                           EscapeCase{"RetryCancel", MbRetryCancel, 2}, EscapeCase{"YesNo", MbYesNo, 0},
+                                           EscapeCase{"AbortRetryIgnoreWithOkCancelBit", MbAbortRetryIgnore | 0x1, 2}),
+                         ByName{});
 
 TEST(MsgBox, FrenchCaptionsKeepTheResults) {
     for (int pick : {9981, 9982}) {

@@ -4,6 +4,7 @@
 
 #include "controls.h"
 #include "resizer.h"
+#include "casenames.h"
 
 namespace {
 // A 400 x 300 window with one control at (40, 20), 100 x 30.
@@ -20,6 +21,7 @@ struct Window {
 } // namespace
 
 struct RuleCase {
+    const char* name;
     int flags;
     int widthPercent, heightPercent, xMove, yMove;
     QRect expected; // after growing the window to 500 x 360
@@ -40,17 +42,18 @@ TEST_P(ResizeRuleTest, ControlFollowsItsRule) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Table, ResizeRuleTest,
-    ::testing::Values(RuleCase{RsFixed, 0, 0, 0, 0, QRect(40, 20, 100, 30)},
-                      RuleCase{RsWidth, 50, 0, 0, 0, QRect(40, 20, 150, 30)},
-                      RuleCase{RsWidth, 0, 0, 0, 0, QRect(40, 20, 200, 30)}, // 0, 0: both 100
-                      RuleCase{RsHeight, 0, 50, 0, 0, QRect(40, 20, 100, 60)},
-                      RuleCase{RsMoveX, 10, 0, 20, 0, QRect(70, 20, 100, 30)},
-                      RuleCase{RsMoveY, 0, 10, 0, 40, QRect(40, 50, 100, 30)},
-                      RuleCase{RsCentreX | RsCentreY, 0, 0, 0, 0, QRect(200, 165, 100, 30)},
-                      RuleCase{RsKeepRight, 0, 0, 0, 0, QRect(140, 20, 100, 30)},
-                      RuleCase{RsKeepOffsetFromMiddleX, 0, 0, 0, 0, QRect(90, 20, 100, 30)},
-                      RuleCase{RsKeepOffsetFromMiddleY, 0, 0, 0, 0, QRect(40, 50, 100, 30)},
-                      RuleCase{RsWidth | RsKeepBottom, 100, 0, 0, 0, QRect(40, 80, 200, 30)}));
+    ::testing::Values(RuleCase{"Fixed", RsFixed, 0, 0, 0, 0, QRect(40, 20, 100, 30)},
+                      RuleCase{"HalfWidth", RsWidth, 50, 0, 0, 0, QRect(40, 20, 150, 30)},
+                      RuleCase{"WholeWidth", RsWidth, 0, 0, 0, 0, QRect(40, 20, 200, 30)}, // 0, 0: both 100
+                      RuleCase{"HalfHeight", RsHeight, 0, 50, 0, 0, QRect(40, 20, 100, 60)},
+                      RuleCase{"MoveXTenPercent", RsMoveX, 10, 0, 20, 0, QRect(70, 20, 100, 30)},
+                      RuleCase{"MoveYTenPercent", RsMoveY, 0, 10, 0, 40, QRect(40, 50, 100, 30)},
+                      RuleCase{"Centred", RsCentreX | RsCentreY, 0, 0, 0, 0, QRect(200, 165, 100, 30)},
+                      RuleCase{"KeepRight", RsKeepRight, 0, 0, 0, 0, QRect(140, 20, 100, 30)},
+                      RuleCase{"KeepOffsetFromMiddleX", RsKeepOffsetFromMiddleX, 0, 0, 0, 0, QRect(90, 20, 100, 30)},
+                      RuleCase{"KeepOffsetFromMiddleY", RsKeepOffsetFromMiddleY, 0, 0, 0, 0, QRect(40, 50, 100, 30)},
+                      RuleCase{"WidthKeepBottom", RsWidth | RsKeepBottom, 100, 0, 0, 0, QRect(40, 80, 200, 30)}),
+                         ByName{});
 
 TEST(Resizer, StatusLineKeepsBottomGapAndFollowsWidth) {
     QWidget window;

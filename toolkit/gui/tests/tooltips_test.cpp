@@ -12,6 +12,7 @@
 #include "qtext.h"
 #include "text.h"
 #include "tooltips.h"
+#include "casenames.h"
 
 namespace {
 ToolTipTable sampleTable() {
@@ -95,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         TipCase{2000, 1, wrapTip(latin1("Banque de Questions à utiliser."), MaxTipWidth)},
         TipCase{2002, 1, "Deux\nlignes"}, // nested control
         TipCase{2001, 1, ""},             // French text only: no tip
-        TipCase{2003, 0, ""}));           // outside the table
+        TipCase{2003, 0, ""}),
+                         namedBy([](const TipCase& c) { return "Control " + std::to_string(c.id) + (c.language ? " French" : " English"); }));           // outside the table
 
 TEST(ToolTips, TableCutsLongTipsAndNeedsEnglish) {
     ToolTipTable table = sampleTable();
