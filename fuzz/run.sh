@@ -10,7 +10,15 @@
 # $FUZZ_BUILD/findings/<target>/ and make the script fail.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+usage="usage: fuzz/run.sh [seconds-per-target] [target...]   (seconds: a whole number, 1 or more)"
 seconds=${1:-600}
+# A target name or a typo taken for the time would run without a limit.
+if ! [[ $seconds =~ ^[0-9]+$ ]] || [ "$((10#$seconds))" -lt 1 ]; then
+    echo "fuzz/run.sh: '$seconds' is not a number of seconds" >&2
+    echo "$usage" >&2
+    exit 2
+fi
+seconds=$((10#$seconds))
 shift || true
 build=${FUZZ_BUILD:-$root/build-fuzz}
 jobs=${FUZZ_JOBS:-1}

@@ -11,6 +11,7 @@
 //
 // The output is committed; run this again only to change a picture or a
 // sound, then look at the pictures before committing them.
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -324,6 +325,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[argc - 1];
+    if (!QDir().mkpath(QString::fromLocal8Bit(folder.c_str()))) {
+        std::fprintf(stderr, "make-exam-resources: cannot create the folder %s\n", folder.c_str());
+        return 1;
+    }
     bool ok = true;
     auto save = [&](const QImage& image, const std::string& name, const char* format) {
         const std::string path = folder + "/" + name;

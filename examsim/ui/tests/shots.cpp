@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QMenu>
@@ -243,14 +245,26 @@ void shootBankChange(const QString& folder, bool simplified, const QString& name
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 3 && argc != 4) return 2;
-    out = argv[2];
-    QDir().mkpath(out);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: examsim_ui_shots <samples folder> <output folder> [department's delimited file]\n");
+        return 2;
+    }
+    // Without banks every picture would show the empty window: say so instead.
+    const QString samples = QString::fromLocal8Bit(argv[1]);
+    const QStringList banks = QDir(samples).entryList({"Questions_*.txt"}, QDir::Files);
+    if (banks.isEmpty()) {
+        std::fprintf(stderr, "examsim_ui_shots: no question bank (Questions_*.txt) in %s\n", argv[1]);
+        return 1;
+    }
+    out = QString::fromLocal8Bit(argv[2]);
+    if (!QDir().mkpath(out)) {
+        std::fprintf(stderr, "examsim_ui_shots: cannot create the folder %s\n", argv[2]);
+        return 1;
+    }
     modalAnswerer() = [](const ModalRequest&) -> std::optional<int> { return 1; };
 
     QTemporaryDir dir;
-    for (const QString& f : QDir(argv[1]).entryList({"Questions_*.txt"}))
-        QFile::copy(QString(argv[1]) + "/" + f, dir.path() + "/" + f);
+    for (const QString& f : banks) QFile::copy(samples + "/" + f, dir.path() + "/" + f);
 
     shoot(dir.path(), false, 0, "normal-en");
     shoot(dir.path(), false, 1, "normal-fr");
