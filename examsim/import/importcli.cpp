@@ -51,7 +51,7 @@ bool readBack(const std::string& path, std::FILE* out) {
     if (!myReadQuestionBank(model, latin1(path), FullRead, unused)) return false;
     printBoxText(out, fillMask(inLanguage("&: \"&\", & questions in & topics, & lessons",
                                    latin1("& : « & », & questions dans & sujets, & leçons")),
-                        {path, model.CurrentBankTitle, model.QuestionCount, model.TopicCount, model.LessonCount}));
+                        {latin1(path), model.CurrentBankTitle, model.QuestionCount, model.TopicCount, model.LessonCount}));
     return true;
 }
 

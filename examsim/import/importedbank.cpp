@@ -50,7 +50,7 @@ bool writeFile(const std::string& path, const std::string& bytes, int& error) {
 bool reportWrite(const std::string& path, int error) {
     myErrorBox(fillMask(inLanguage("myWriteImportedBanks, cannot write file & err=& &",
                                    latin1("myWriteImportedBanks, ne peut écrire fichier & err=& &")),
-                        {path, error, errorText(error)}));
+                        {latin1(path), error, errorText(error)}));  // messages are Latin-1, paths native
     return false;
 }
 
@@ -134,7 +134,7 @@ bool myWriteBankFiles(const std::string& folder, const std::array<std::string, 2
     if (ec) {
         myErrorBox(fillMask(inLanguage("myWriteImportedBanks, cannot create folder & err=& &",
                                        latin1("myWriteImportedBanks, ne peut créer le dossier & err=& &")),
-                            {folder, ec.value(), errorText(ec.value())}));
+                            {latin1(folder), ec.value(), errorText(ec.value())}));
         return false;
     }
     // A bank already holding these very bytes is left as it is: its date

@@ -216,7 +216,7 @@ bool myReadIsedFile(const std::string& path, ImportedPool& pool) {
     int error = 0;
     if (!readFileBytes(path, bytes, error))
         return report("myReadIsedFile, cannot open file & err=& &", "myReadIsedFile, ne peut ouvrir fichier & err=& &",
-                      {path, error, errorText(error)});
+                      {latin1(path), error, errorText(error)});  // the path is the file system's, the text Latin-1
     const std::string fileName = std::filesystem::path(path).filename().string();
     const std::string name = latin1(fileName);
     if (isZipArchive(fileName, bytes)) {

@@ -101,10 +101,15 @@ void note(std::vector<ReadNote>* notes, int32_t line, std::string text) {
 void noteIfCut(std::vector<ReadNote>* notes, int32_t line, int32_t tileNo, const char* fieldEn,
                const char* fieldFr, const std::string& value, size_t width) {
     if (value.size() <= width) return;
+    // A label's field holds its placement code too: the author counts the
+    // characters shown, after the "|".
+    size_t shown = width;
+    const size_t bar = value.find('|');
+    if (std::string(fieldEn) == "label" && bar != std::string::npos && bar < width) shown = width - bar - 1;
     note(notes, line,
-         fillMask(inLanguage("tile & : & cut to & characters", latin1("bloc & : & coupé à & "
-                                                                        "caractères")),
-                  {tileNo, inLanguage(fieldEn, latin1(fieldFr)), static_cast<int64_t>(width)}));
+         fillMask(inLanguage("tile &: & cut to & characters", latin1("bloc & : & coupé à & "
+                                                                       "caractères")),
+                  {tileNo, inLanguage(fieldEn, latin1(fieldFr)), static_cast<int64_t>(shown)}));
 }
 
 struct MeasureState {
@@ -218,7 +223,7 @@ bool readDiagramFile(const std::string& path, const std::string& tileFontName,
                 d.ColumnMask |= 1u << (tile.Column - 1);
             } else {
                 note(notes, lineNo,
-                     fillMask(inLanguage("tile & : position \"&\" is not A1 to C9, the tile "
+                     fillMask(inLanguage("tile &: position \"&\" is not A1 to C9, the tile "
                                          "stays off the board",
                                          latin1("bloc & : la position \"&\" n'est pas entre A1 "
                                                 "et C9, le bloc reste hors du schéma")),

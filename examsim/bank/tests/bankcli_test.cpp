@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <regex>
 
 #include "bankfixture.h"
@@ -95,6 +96,56 @@ TEST(BankTool, DumpWritesTempTxtBesideTheBank) {
     EXPECT_EQ(bytes, crlf({"B-001-001-001 (2)", "Q", "one", "two", "three", "four", "Total 1"}));
     EXPECT_EQ(runTool({"dump", path, "9"}).code, 1);
     EXPECT_EQ(runTool({"check"}).code, 2);
+}
+
+// One rule for every file the tools check: exit 1 when the program could not
+// use the file for its purpose, 0 (with any warnings) otherwise.
+TEST(BankTool, ABankWithoutQuestionsHasNothingToAskAndFails) {
+    TempFolder dir;
+    const std::string path = dir.write("Questions_Empty.txt", crlf({"^Nothing yet^100^70^"}));
+    ToolRun r = runTool({"check", path});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("Questions Read = 0"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err, "The bank holds no question: the program has nothing to ask.\n");
+    r = runTool({"--lang", "fr", "check", path});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, toUtf8(latin1("La banque ne contient aucune question : le programme n'a rien à demander.\n")));
+}
+
+struct LanguageOption {
+    const char* given;
+    int code;
+};
+
+class BankToolLanguage : public ::testing::TestWithParam<LanguageOption> {};
+
+TEST_P(BankToolLanguage, IsEnglishOrFrenchAndNothingElse) {
+    const std::string path = std::string(SAMPLES_DIR) + "/Questions_Basic-English.txt";
+    ToolRun r = runTool({"--lang", GetParam().given, "check", path});
+    EXPECT_EQ(r.code, GetParam().code) << r.err;
+    if (GetParam().code == 2) {
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("usage: ulvorane-bank", 0), 0u) << r.err;
+    } else {
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, BankToolLanguage,
+                         ::testing::Values(LanguageOption{"en", 0}, LanguageOption{"fr", 0},
+                                           LanguageOption{"FR", 0}, LanguageOption{"de", 2},
+                                           LanguageOption{"", 2}, LanguageOption{"english", 2}),
+                         namedBy([](const LanguageOption& o) { return std::string("lang ") + o.given; }));
+
+TEST(BankTool, ABankInTheCurrentFolderIsShownFromDotSlash) {
+    TempFolder dir;
+    dir.write("Questions_Here.txt", crlf(question("B-1-1-1", "2", "Q")));
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    ToolRun r = runTool({"check", "Questions_Here.txt"});
+    std::filesystem::current_path(before);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("From folder ./\n"), std::string::npos) << r.out;
 }
 
 }  // namespace

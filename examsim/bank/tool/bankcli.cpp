@@ -74,7 +74,12 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
     int language = 0;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--lang" && i + 1 < args.size()) {
-            language = lowerCase(args[++i]) == "fr" ? 1 : 0;
+            const std::string lang = lowerCase(args[++i]);
+            if (lang != "en" && lang != "fr") {
+                std::fputs(Usage, err);
+                return 2;
+            }
+            language = lang == "fr" ? 1 : 0;
         } else {
             rest.push_back(args[i]);
         }
@@ -90,6 +95,8 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
         return 2;
     }
     rest[1] = latin1(rest[1]);  // the bank core takes paths as Latin-1 texts
+    // A bare file name is in the current folder: say so where the folder is shown.
+    if (rest[1].find('/') == std::string::npos) rest[1] = "./" + rest[1];
 
     ConsolePorts console(language, err);
     if (check) {
@@ -104,7 +111,12 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
     BankModel model;
     std::string unused;
     if (myReadQuestionBank(model, rest[1], FullRead, unused)) {
-        if (check) {
+        if (check && model.QuestionCount == 0) {
+            // The program would read it and then have nothing to ask.
+            printBoxText(err, inLanguage("The bank holds no question: the program has nothing to ask.",
+                                         latin1("La banque ne contient aucune question : le programme n'a "
+                                                "rien à demander.")));
+        } else if (check) {
             code = 0;
         } else if (upperCase(rest[2]) == "6") {
             printBoxText(err, inLanguage("Choice 6 writes the program's help texts: use the Tools menu of Ulvorane.",

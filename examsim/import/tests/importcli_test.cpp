@@ -77,4 +77,22 @@ TEST_F(ImportCommand, FailuresGoToStandardErrorInTheChosenLanguage) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("banks")));
 }
 
+// Paths come from the command line in the terminal's UTF-8 and go back to it
+// as they came, in the summary as in the errors.
+TEST_F(ImportCommand, AccentedPathsArePrintedAsGiven) {
+    const std::string out = dir.file("Dossier \xC3\xA9t\xC3\xA9");
+    ToolRun r = runTool({"import", source, "--out", out});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(std::filesystem::exists(out + "/Questions_Basic_EN.txt"));
+    EXPECT_EQ(r.out.rfind(out + "/Questions_Basic_EN.txt: \"Basic 2025 English\"", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\n" + out + "/Questions_Basic_FR.txt: "), std::string::npos) << r.out;
+
+    const std::string missing = dir.file("Donn\xC3\xA9" "es manquantes.txt");
+    r = runTool({"import", missing, "--out", out});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("myReadIsedFile, cannot open file " + missing + " err=2 ", 0), 0u) << r.err;
+}
+
 }  // namespace

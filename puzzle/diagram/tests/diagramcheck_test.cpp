@@ -137,8 +137,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "tile 2 has no valid position (A1 to C9)"},
         FaultCase{"shared", "{D}\r\n~A1~BOX~~C|a~b\r\n~a1~BOX~~C|a~b\r\n",
                   "tiles 1 and 2 share cell A1"},
-        FaultCase{"names", "{D}\r\n~A1~BOX~~C|a~b\r\n{ D }\r\n~A1~BOX~~C|a~b\r\n",
-                  "same name as diagram 1"},
         FaultCase{"empty", "{D}\r\n", "the diagram has no tile"}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
@@ -166,6 +164,49 @@ TEST(Checker, WarnsWithoutFailing) {
           "connector \"X\"", "connector \"\"", "tile 1: no description",
           "placement code \"2.X\"", "tile 3: label has no \"|\"", "0 error(s), 7 warning(s)"})
         EXPECT_NE(listing.find(expected), std::string::npos) << expected << "\n" << listing;
+}
+
+// The puzzle loads a file whose second diagram repeats the first's name and
+// plays the first: the file is usable, the second diagram is not.
+TEST(Checker, ADuplicateNameLeavesTheFileUsable) {
+    ErrorRecorder rec;
+    TempFolder dir;
+    std::string listing;
+    EXPECT_EQ(checkDiagramFile(dir.write("Diagrams_N.txt",
+                                         "{D}\r\n~A1~BOX~~C|a~b\r\n{ D }\r\n~A1~BOX~~C|a~b\r\n"),
+                               listing),
+              0);
+    EXPECT_NE(listing.find("  ! same name as diagram 1"), std::string::npos) << listing;
+    EXPECT_EQ(listing.find("Nothing to play"), std::string::npos) << listing;
+}
+
+TEST(Checker, AFileWithoutADiagramHasNothingToPlayAndFails) {
+    for (const char* text : {"", "' only a comment\r\n"}) {
+        ErrorRecorder rec;
+        TempFolder dir;
+        std::string listing;
+        EXPECT_EQ(checkDiagramFile(dir.write("Diagrams_E.txt", text), listing), 1);
+        EXPECT_NE(listing.find("Diagrams: 0"), std::string::npos) << listing;
+        EXPECT_NE(listing.find("Nothing to play: no diagram of this file can be played."), std::string::npos)
+            << listing;
+    }
+}
+
+TEST(Checker, NotesAreWordedAsEnglishWritesThem) {
+    ErrorRecorder rec;
+    TempFolder dir;
+    std::string listing;
+    // A 50-character label text after a two-character placement code: the
+    // field keeps 45 characters, 42 of them text.
+    const std::string label = "2R|" + std::string(50, 'x');
+    EXPECT_EQ(checkDiagramFile(dir.write("Diagrams_T.txt", "{One}\r\n~A1~BOX~~" + label + "~d\r\n"
+                                                           "{Two}\r\n~Z9~BOX~~C|a~d\r\n~A2~BOX~~C|b~d\r\n"),
+                               listing),
+              0);
+    for (const char* expected : {"1. One (1 tile)", "2. Two (2 tiles)", "line 2: tile 1: label cut to 42 characters",
+                                 "line 4: tile 1: position \"Z9\" is not A1 to C9"})
+        EXPECT_NE(listing.find(expected), std::string::npos) << expected << "\n" << listing;
+    EXPECT_EQ(listing.find(" :"), std::string::npos) << "no space before a colon in English\n" << listing;
 }
 
 TEST(CheckerCommand, PassesOnBothSamples) {

@@ -82,11 +82,14 @@ int checkDiagramFile(const std::string& path, std::string& listing) {
         problem(false, fillMask(inLanguage("line &: &", "ligne & : &"), {n.Line, n.Text}));
 
     std::map<std::string, int32_t> names;
+    int32_t playable = 0;
     for (int32_t d = 1; d <= tables.DiagramCount; ++d) {
         const Diagram& diagram = tables.Diagrams[static_cast<size_t>(d)];
         const std::string name = trimSpaces(diagram.Name);
+        const int errorsBefore = errors;
         listing += CRLF;
-        listing += fillMask(inLanguage("&. & (& tiles)", "&. & (& blocs)"),
+        listing += fillMask(diagram.TileCount == 1 ? inLanguage("&. & (& tile)", "&. & (& bloc)")
+                                                   : inLanguage("&. & (& tiles)", "&. & (& blocs)"),
                             {d, name, diagram.TileCount}) +
                    CRLF;
         if (name.empty()) problem(false, inLanguage("the diagram has no name",
@@ -179,10 +182,18 @@ int checkDiagramFile(const std::string& path, std::string& listing) {
                                                    latin1("bloc & : aucune description")),
                                         {t}));
         }
+        // An error (!) leaves this diagram unplayable, not the file.
+        if (errors == errorsBefore) ++playable;
     }
     listing += CRLF;
     listing += fillMask(inLanguage("& error(s), & warning(s)", "& erreur(s), & avertissement(s)"),
                         {errors, warnings}) +
                CRLF;
-    return errors ? 1 : 0;
+    if (playable == 0) {
+        listing += inLanguage("Nothing to play: no diagram of this file can be played.",
+                              latin1("Rien à jouer : aucun schéma de ce fichier ne peut être joué.")) +
+                   CRLF;
+        return 1;
+    }
+    return 0;
 }
