@@ -20,6 +20,7 @@
 #include "startedwindow.h"
 #include "uicontext.h"
 #include "uitexts.h"
+#include "casenames.h"
 
 namespace {
 
@@ -245,7 +246,8 @@ TEST_P(ReadingStatus, NamesTheBankWhileItIsRead) {
     if (language == 1) s.window->command(CmdFrench);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, ReadingStatus, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(Languages, ReadingStatus, ::testing::Values(0, 1),
+                         namedBy(languageName));
 
 // --- How an exam moves on --------------------------------------------------
 
