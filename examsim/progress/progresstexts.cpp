@@ -59,8 +59,6 @@ const TextPair kTexts[] = {
      "and your progress will show here.",
      "Le journal ne contient encore aucune séance de cette banque : aucun chiffre ne peut être "
      "tracé. Passez un examen, et vos progrès s'afficheront ici."},
-    {ProgressText::MenuHint, "Marks over time, weak lessons and topics, and the chance of passing now.",
-     "Notes au fil du temps, leçons et sujets faibles, et chance de réussir maintenant."},
     {ProgressText::Copied, "Tables copied to the clipboard.", "Tableaux copiés au presse-papiers."},
 };
 

@@ -32,7 +32,6 @@ enum class ProgressText {
     CopyHint,
     CloseButton,
     EmptyState,
-    MenuHint,
     Copied,
 };
 

@@ -416,6 +416,7 @@ void myWaitForLogging(ExamSession& s, BankModel& bank) {
     }
     // So that re-opening the bank later in the run reads this session back.
     myCatalogueSession(s.Catalogue, job.CatalogueBank, outcome.SummaryPosition);
+    call(s.View.sessionLogged);
     if (!outcome.ReportWritten)
         myErrorBox(fillMask(sessionText(SessionText::ReportOpenFailed),
                             {job.ReportPath, CRLF, outcome.ReportError, errorText(outcome.ReportError)}));

@@ -69,6 +69,10 @@ struct ExamView {
     std::function<bool(const std::string& title, const std::string& text)> askYesNo;
     std::function<void(const std::string& title, const std::string& text)> inform;
 
+    // A session has just been written to the history log (on the window's
+    // thread): figures read from the log are out of date.
+    std::function<void()> sessionLogged;
+
     // Runs the function later on the window's thread. The logging thread
     // uses it to hand its results back; it must never touch a window itself.
     std::function<void(std::function<void()>)> postToWindow;

@@ -25,6 +25,7 @@
 #include "metrics.h"
 #include "modalgate.h"
 #include "msgbox.h"
+#include "progresswindow.h"
 #include "qtext.h"
 #include "secondarywindows.h"
 #include "lessondialog.h"
@@ -57,7 +58,8 @@ struct MenuItem {
 constexpr MenuItem kMenuItems[] = {
     {0, 1, CmdOpenFile}, {0, 2, CmdImportBank}, {0, 4, CmdQuit},  {1, 1, CmdLessons},
     {1, 3, CmdFrench},   {1, 4, CmdAudibleClues}, {1, 5, CmdManualAdvance},
-    {1, 6, CmdDumpUtility}, {2, 1, CmdHelp},      {2, 3, CmdAbout},
+    {1, 6, CmdDumpUtility}, {1, 7, CmdProgress},   {2, 1, CmdHelp},
+    {2, 3, CmdAbout},
 };
 
 void setBackground(QWidget* widget, const QColor& colour) {
@@ -223,6 +225,8 @@ void MainWindow::buildMenus() {
     actions_[CmdOpenFile]->setEnabled(false);
     menus_[0]->setToolTipsVisible(true);
     connect(menus_[0], &QMenu::aboutToShow, this, [this] { syncImportItem(); });
+    actions_[CmdProgress]->setEnabled(false);  // until a bank is loaded
+    menus_[1]->setToolTipsVisible(true);
     for (int c : {CmdFrench, CmdAudibleClues, CmdManualAdvance, CmdLessons})
         actions_[c]->setCheckable(true);
     actions_[CmdFrench]->setChecked(uiContext().InterfaceLanguage == 1);
@@ -449,6 +453,7 @@ void MainWindow::installView() {
     view.inform = [this](const std::string& title, const std::string& text) {
         myMsgBox(this, text, title, MbOk | MbIconInformation, 0, otherText(OtherButtonCaptions));
     };
+    view.sessionLogged = [this] { refreshProgress(); };
     view.postToWindow = [this](std::function<void()> work) {
         QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
     };
@@ -482,7 +487,10 @@ void MainWindow::command(int id) {
     ExamSession& s = p.Session;
     ExamRecord& exam = s.Exam;
     switch (id) {
-    case 2000: chooseBank(); return;
+    case 2000:
+        chooseBank();
+        refreshProgress();
+        return;
     case 2006: launch(); return;
     case 2001:
         exam.SelectionCriterion = static_cast<QComboBox*>(control(2001))->currentIndex() + 1;
@@ -533,6 +541,9 @@ void MainWindow::command(int id) {
         actions_[CmdLessons]->setChecked(p.Bank.LessonMenuChecked);
         return;
     case CmdDumpUtility: runDumpUtility(); return;
+    case CmdProgress:
+        if (p.Shelf.LoadedBank > 0) openProgressWindow(progress_, p.Bank, p.Session.LogFilePath, simplified_, this);
+        return;
     case CmdOpenFile: showOpenFileDialog(); return;
     case CmdImportBank: importOfficialBank(); return;
     case CmdHelp: showInfoBox(1); return;
@@ -549,6 +560,13 @@ void MainWindow::command(int id) {
     default: return;
     }
 }
+
+void MainWindow::refreshProgress() {
+    actions_[CmdProgress]->setEnabled(program_.Shelf.LoadedBank > 0);
+    if (progress_) progress_->refresh();
+}
+
+ProgressWindow* MainWindow::progressWindow() const { return progress_; }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     ProgramState& p = program_;
@@ -619,16 +637,21 @@ void MainWindow::setSeek(bool enabled) {
 void MainWindow::applyLanguage() {
     for (int m = 0; m < MenuCount; ++m) {
         QMenu* popup = menus_[static_cast<size_t>(m)];
-        const QList<QAction*> items = popup->actions();
         for (int item = 0; item < MenuItemCount; ++item) {
             const std::string text = menuText(m, item);
             if (text.empty() || text == "-") continue;
             if (item == 0) {
                 popup->setTitle(toQString(text));
-            } else if (item - 1 < items.size()) {
-                items[item - 1]->setText(toQString(text));
-                items[item - 1]->setToolTip(toQString(menuHint(m, item)));
-                items[item - 1]->setStatusTip(items[item - 1]->toolTip());
+            } else {
+                // By command: an item left out (the dump utility without /D)
+                // shifts the ones after it.
+                for (const MenuItem& mi : kMenuItems)
+                    if (mi.menu == m && mi.item == item)
+                        if (QAction* action = menuAction(mi.command)) {
+                            action->setText(toQString(text));
+                            action->setToolTip(toQString(menuHint(m, item)));
+                            action->setStatusTip(action->toolTip());
+                        }
             }
         }
     }
@@ -677,6 +700,7 @@ void MainWindow::applyLanguage() {
     myRerenderFigures(p.Session.Exam, p.Bank, p.Session.View);
     for (QPointer<InfoBox>& box : infoBoxes_)
         if (box) box->applyLanguage();
+    if (progress_) progress_->applyLanguage();
     if (explanation_ && explanation_->content() == ShowsHint) explanation_->showHint();
     describeForScreenReaders();
     emit languageApplied();

@@ -24,6 +24,7 @@ class QSoundEffect;
 class ExplanationWindow;
 class InfoBox;
 struct ImportOutcome;
+class ProgressWindow;
 
 // Command ids of the menu items.
 enum MenuCommand : int {
@@ -35,6 +36,7 @@ enum MenuCommand : int {
     CmdManualAdvance = 2085,
     CmdDumpUtility = 2086,
     CmdImportBank = 2087,
+    CmdProgress = 2090,
     CmdHelp = 2088,
     CmdAbout = 2089,
 };
@@ -67,6 +69,7 @@ public:
     // The secondary windows while they are open, else null.
     ExplanationWindow* explanationWindow() const;
     InfoBox* infoBox(int kind) const;  // 1 help, 2 about
+    ProgressWindow* progressWindow() const;
     const ResizeState& resizeState() const { return resize_; }
 
 signals:
@@ -110,6 +113,7 @@ private:
     void syncImportItem();
     void showImportedBank(const ImportOutcome& outcome);
     void closeSecondaryWindows();
+    void refreshProgress();
     void registerResizing();
     bool answerBoxEvent(QWidget* box, QEvent* event);
     void describeForScreenReaders();
@@ -127,6 +131,7 @@ private:
     std::map<std::string, QSoundEffect*> sounds_;
     QPointer<ExplanationWindow> explanation_;
     std::array<QPointer<InfoBox>, 3> infoBoxes_;  // entries 1 help, 2 about
+    QPointer<ProgressWindow> progress_;
     ResizeState resize_;
     bool showingAnswerState_ = false;  // the window itself sets an answer box
 };

@@ -30,6 +30,7 @@ const MenuEntry kMenus[] = {
     {1, 4, "&Audible clues", "Indices &Audibles"},
     {1, 5, "&Manual Advance", "Avance &Manuelle"},
     {1, 6, "D&ump Utility for authors", "D&ump Utility for authors"},
+    {1, 7, "&Progress...", "&Progrès..."},
     {2, 0, "&Help", "Ai&de"},
     {2, 1, "&Help", "Ai&de"},
     {2, 2, "-", "-"},
@@ -43,6 +44,8 @@ const MenuEntry kMenuHints[] = {
      "inside) as a bank in each language.",
      "Importer une banque de questions téléchargée du Ministère (son fichier .zip, ou le fichier .txt "
      "délimité qu'il contient), en une banque par langue."},
+    {1, 7, "Marks over time, weak lessons and topics, and the chance of passing now.",
+     "Notes au fil du temps, leçons et sujets faibles, et chance de réussir maintenant."},
 };
 
 struct IdEntry {

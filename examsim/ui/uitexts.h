@@ -17,7 +17,7 @@ inline constexpr int LastTipId = 2017;
 inline constexpr int MessageCount = 29;
 inline constexpr int OtherTextCount = 19;
 inline constexpr int MenuCount = 3;      // File, Tools, Help
-inline constexpr int MenuItemCount = 7;  // item 0 is the menu's title
+inline constexpr int MenuItemCount = 8;  // item 0 is the menu's title
 
 // Message and other-text numbers the window itself uses (the bank core's
 // own, MsgNoBank and the like, come with banktexts.h).

@@ -1,0 +1,88 @@
+// The progress window (Tools > Progress...): the marks of every session of
+// the loaded bank as a chart with the pass mark, the lesson and topic
+// tables weakest first, and the chances of passing now. Modeless: it stays
+// up while exams go on and is read again when one is logged.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <string>
+
+#include "bankmodel.h"
+#include "progressfigures.h"
+
+class QChart;
+class QChartView;
+class QLabel;
+class QPushButton;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
+class QVBoxLayout;
+
+class ProgressWindow : public QDialog {
+    Q_OBJECT
+public:
+    // bank and logPath stay the caller's and are read again at each refresh.
+    // simplified: the chances and the weakest lessons come first, for
+    // screen-reader users.
+    ProgressWindow(const BankModel& bank, const std::string& logPath, bool simplified, QWidget* owner);
+
+    // Reads the log again for the bank now loaded.
+    void refresh();
+    // Texts of the interface language now in force, from the figures kept.
+    void applyLanguage();
+    // Focus where the window's reading begins: under /S the chance of
+    // passing, else the chart; the notice when there is no session.
+    void focusFirst();
+    // The tables as the copy button puts them on the clipboard.
+    QString tablesText() const;
+
+    const ProgressFigures& figures() const { return figures_; }
+    QChartView* chartView() const { return chartView_; }
+    QTableView* lessonTable() const { return lessonTable_; }
+    QTableView* topicTable() const { return topicTable_; }
+    QLabel* passChanceLabel() const { return passChance_; }
+    QLabel* honoursChanceLabel() const { return honoursChance_; }
+    QLabel* emptyStateLabel() const { return emptyState_; }
+    QPushButton* copyButton() const { return copy_; }
+
+private:
+    void buildChart();
+    void fillTable(QStandardItemModel* model, const std::vector<GroupFigure>& groups, bool lesson);
+    void fillChart();
+    void showState();
+    void copyTables();
+
+    const BankModel& bank_;
+    std::string logPath_;
+    bool simplified_;
+    ProgressFigures figures_;
+
+    QLabel* sessions_ = nullptr;
+    QLabel* emptyState_ = nullptr;
+    QWidget* chances_ = nullptr;
+    QLabel* passChance_ = nullptr;
+    QLabel* honoursChance_ = nullptr;
+    QLabel* chancesHow_ = nullptr;
+    QChart* chart_ = nullptr;
+    QChartView* chartView_ = nullptr;
+    QLabel* lessonCaption_ = nullptr;
+    QLabel* topicCaption_ = nullptr;
+    QTableView* lessonTable_ = nullptr;
+    QTableView* topicTable_ = nullptr;
+    QStandardItemModel* lessonModel_ = nullptr;
+    QStandardItemModel* topicModel_ = nullptr;
+    QSortFilterProxyModel* lessonSort_ = nullptr;
+    QSortFilterProxyModel* topicSort_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QPushButton* copy_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+// Tools > Progress...: opens the window for the loaded bank, or reads the
+// open one again and brings it forward.
+ProgressWindow* openProgressWindow(QPointer<ProgressWindow>& current, const BankModel& bank,
+                                   const std::string& logPath, bool simplified, QWidget* owner);
+

@@ -1,0 +1,48 @@
+// Renders the progress window to PNG for looking at: a log of 30 sessions
+// with improving marks and a bank without a session, both layouts, both
+// languages.
+//
+//   examsim_progress_shots <output folder>
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <filesystem>
+
+#include "bankreader.h"
+#include "improvinglog.h"
+#include "progresswindow.h"
+#include "uicontext.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) return 2;
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    BankModel bank;
+    std::string unused;
+    if (!myReadQuestionBank(bank, std::string(SAMPLES_DIR) + "/Questions_Basic-English.txt", FullRead, unused))
+        return 1;
+    const std::string log = (std::filesystem::temp_directory_path() / "ulvorane_progress_shots_log.txt").string();
+    for (int sessions : {30, 0}) {
+        if (std::FILE* f = std::fopen(log.c_str(), "wb")) {
+            const std::string bytes = improvingLog(bank, sessions);
+            std::fwrite(bytes.data(), 1, bytes.size(), f);
+            std::fclose(f);
+        }
+        for (bool simplified : {false, true})
+            for (int language : {0, 1}) {
+                uiContext().InterfaceLanguage = language;
+                ProgressWindow w(bank, log, simplified, nullptr);
+                w.show();
+                w.focusFirst();
+                QTest::qWait(100);
+                const QString name = QStringLiteral("progress-%1-%2-%3")
+                                         .arg(sessions ? QStringLiteral("30") : QStringLiteral("empty"))
+                                         .arg(simplified ? QStringLiteral("simplified") : QStringLiteral("normal"))
+                                         .arg(language ? QStringLiteral("fr") : QStringLiteral("en"));
+                w.grab().save(out + "/" + name + ".png");
+            }
+    }
+    std::filesystem::remove(log);
+    return 0;
+}
