@@ -72,6 +72,7 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::string& logPath
     emptyState_ = new QLabel(this);
     emptyState_->setTextFormat(Qt::PlainText);
     emptyState_->setWordWrap(true);
+    emptyState_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     emptyState_->setFocusPolicy(Qt::StrongFocus);
     emptyState_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
 
@@ -321,4 +322,19 @@ QString ProgressWindow::tablesText() const {
 void ProgressWindow::copyTables() {
     QGuiApplication::clipboard()->setText(tablesText());
     notice_->setText(text(ProgressText::Copied));
+}
+
+ProgressWindow* openProgressWindow(QPointer<ProgressWindow>& current, const BankModel& bank,
+                                   const std::string& logPath, bool simplified, QWidget* owner) {
+    if (current) {
+        current->refresh();
+    } else {
+        current = new ProgressWindow(bank, logPath, simplified, owner);
+        current->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    current->show();
+    current->raise();
+    current->activateWindow();
+    current->focusFirst();
+    return current;
 }
