@@ -8,6 +8,7 @@
 #include "errorbox.h"
 #include "importcli.h"
 #include "progresscli.h"
+#include "paths.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -89,7 +90,8 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
         std::fputs(Usage, err);
         return 2;
     }
-    rest[1] = latin1(rest[1]);  // the bank core takes paths as Latin-1 texts
+    // The file named stays in the file system's form; only what is printed is Latin-1.
+    const std::filesystem::path bank(rest[1]);
 
     ConsolePorts console(language, err);
     if (check) {
@@ -103,14 +105,14 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
     int code = 1;
     BankModel model;
     std::string unused;
-    if (myReadQuestionBank(model, rest[1], FullRead, unused)) {
+    if (myReadQuestionBank(model, bank, FullRead, unused)) {
         if (check) {
             code = 0;
         } else if (upperCase(rest[2]) == "6") {
             printBoxText(err, inLanguage("Choice 6 writes the program's help texts: use the Tools menu of Ulvorane.",
                                   latin1("Le choix 6 écrit les textes d'aide du programme: utilisez le menu Outils d'Ulvorane.")));
-        } else if (myDumpBank(model, myGetPathPart(rest[1], "P"), rest[2], "", "")) {
-            printBoxText(out, myGetPathPart(rest[1], "P") + "Temp.txt");
+        } else if (myDumpBank(model, bank.parent_path(), rest[2], "", "")) {
+            printBoxText(out, displayPath(bank.parent_path() / "Temp.txt"));
             code = 0;
         } else if (errorBoxPort().systemBox) {
             // myDumpBank reports file failures itself; an unknown choice is silent there.
