@@ -1,8 +1,8 @@
 // Open and save dialogs taking the "|"-separated filter text of the programs
 // ("Text Files|*.txt|All Files|*.*"), with the save dialog preselecting the
 // filter that matches the proposed name's extension. File names and folders
-// cross in the file system's own bytes, so that any existing file can be
-// opened again.
+// cross as the programs' Latin-1 texts, like every other text; a name that
+// Latin-1 cannot hold cannot be chosen.
 #pragma once
 
 #include <string>
