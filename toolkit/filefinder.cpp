@@ -16,12 +16,6 @@ std::string findFilesOverflowMask(int language) {
                          : "myFindFiles, number of files exceeds & (&)";
 }
 
-std::string joinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty()) return name;
-    if (folder.back() == '/') return folder + name;
-    return folder + "/" + name;
-}
-
 std::string finderLabel(const std::string& name, const std::string& prefix,
                         const std::string& suffix) {
     std::string label = suffix.empty() ? name : replaceAll(name, suffix, "");
@@ -43,7 +37,7 @@ static bool matchesIgnoringCase(const std::string& name, const std::string& pref
            lowerCase(name.substr(name.size() - suffix.size())) == lowerCase(suffix);
 }
 
-std::vector<FoundFile> myFindFiles(const std::string& folder, const std::string& pattern,
+std::vector<FoundFile> myFindFiles(const fs::path& folder, const std::string& pattern,
                                    int32_t& maxEntries) {
     // The pattern's fields split at every separator and "*": the next-to-last
     // is the name prefix, the last the suffix.
@@ -57,28 +51,34 @@ std::vector<FoundFile> myFindFiles(const std::string& folder, const std::string&
     const std::string suffix = fields.back();
     const std::string prefix = fields.size() >= 2 ? fields[fields.size() - 2] : std::string();
 
-    std::vector<std::string> names;
+    // Each name is kept as the file system gives it, to be opened by, and in
+    // Latin-1 for its label and the messages.
+    struct Name {
+        std::string Shown;
+        fs::path OnDisk;
+    };
+    std::vector<Name> names;
     std::error_code ec;
-    for (fs::directory_iterator it(folder.empty() ? "." : fileSystemPath(folder), ec), end; !ec && it != end;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
          it.increment(ec)) {
         std::error_code typeError;
         if (it->is_directory(typeError)) continue;
-        std::string name = latin1(it->path().filename().string());
-        if (matchesIgnoringCase(name, prefix, suffix)) names.push_back(name);
+        std::string name = latin1(it->path().filename().native());
+        if (matchesIgnoringCase(name, prefix, suffix)) names.push_back({name, it->path().filename()});
     }
     // The desktop lists a folder in name order; do the same here so that the
     // files listed, and the one refused when there are too many, do not
     // depend on the file system.
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) { return a.OnDisk.native() < b.OnDisk.native(); });
 
     std::vector<FoundFile> found;
-    for (const std::string& name : names) {
+    for (const Name& name : names) {
         if (static_cast<int64_t>(found.size()) >= maxEntries) {
             myErrorBox(fillMask(findFilesOverflowMask(uiContext().InterfaceLanguage),
-                                {std::to_string(maxEntries), name}));
+                                {std::to_string(maxEntries), name.Shown}));
             break;
         }
-        found.push_back({finderLabel(name, prefix, suffix), joinPath(folder, name)});
+        found.push_back({finderLabel(name.Shown, prefix, suffix), folder / name.OnDisk});
     }
     return found;
 }

@@ -3,14 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 inline constexpr size_t FinderLabelWidth = 32;
 
 struct FoundFile {
-    std::string Label;     // fixed width 32, padded with spaces
-    std::string FullPath;  // folder + "/" + name, never cut
+    std::string Label;               // fixed width 32, padded with spaces (Latin-1)
+    std::filesystem::path FullPath;  // folder / name, never cut
 };
 
 // pattern: a leading separator ("\" or "/") then a name holding one "*",
@@ -18,13 +19,13 @@ struct FoundFile {
 // ignores case as the desktop's file system does, label making does not.
 // More files than maxEntries: reports "myFindFiles, number of files exceeds
 // & (&)" through the error box and returns the entries already found.
-std::vector<FoundFile> myFindFiles(const std::string& folder, const std::string& pattern,
+std::vector<FoundFile> myFindFiles(const std::filesystem::path& folder, const std::string& pattern,
                                    int32_t& maxEntries);
 
 // Fills the first two fields (Label, FullPath) of a program's own entry
 // type; returns the number of entries filled.
 template <class Entry>
-int myFindFiles(const std::string& folder, const std::string& pattern, std::vector<Entry>& table,
+int myFindFiles(const std::filesystem::path& folder, const std::string& pattern, std::vector<Entry>& table,
                 int32_t& maxEntries) {
     std::vector<FoundFile> found = myFindFiles(folder, pattern, maxEntries);
     if (table.size() < found.size()) table.resize(found.size());
@@ -43,6 +44,3 @@ std::string finderLabel(const std::string& name, const std::string& prefix,
 // The mask of the too-many-files message in a language (0 English, 1
 // French); both programs' text tables list it under their own number.
 std::string findFilesOverflowMask(int language);
-
-// Joins a folder and a file name with "/".
-std::string joinPath(const std::string& folder, const std::string& name);

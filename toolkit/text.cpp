@@ -8,7 +8,7 @@
 
 LineReader::~LineReader() { close(); }
 
-bool LineReader::open(const std::string& path) {
+bool LineReader::open(const std::filesystem::path& path) {
     close();
     errno = 0;
     file_ = std::fopen(path.c_str(), "rb");
@@ -74,7 +74,7 @@ bool LineReader::next(std::string& line) {
     return any;
 }
 
-bool readAllLines(const std::string& path, std::vector<std::string>& lines, int& error) {
+bool readAllLines(const std::filesystem::path& path, std::vector<std::string>& lines, int& error) {
     LineReader reader;
     lines.clear();
     if (!reader.open(path)) {
@@ -87,7 +87,7 @@ bool readAllLines(const std::string& path, std::vector<std::string>& lines, int&
     return !reader.readError();
 }
 
-bool readFileBytes(const std::string& path, std::string& bytes, int& error) {
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes, int& error) {
     bytes.clear();
     errno = 0;
     std::FILE* f = std::fopen(path.c_str(), "rb");

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,7 @@ public:
 
     // Returns false and leaves errno's value in error() when the file
     // cannot be opened.
-    bool open(const std::string& path);
+    bool open(const std::filesystem::path& path);
     bool isOpen() const { return file_ != nullptr; }
     // Next line without its line end; false at end of file or on a read error
     // (readError() tells them apart).
@@ -47,8 +48,8 @@ private:
 };
 
 // Whole-file helpers. Both return false with errno's value in error on failure.
-bool readAllLines(const std::string& path, std::vector<std::string>& lines, int& error);
-bool readFileBytes(const std::string& path, std::string& bytes, int& error);
+bool readAllLines(const std::filesystem::path& path, std::vector<std::string>& lines, int& error);
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes, int& error);
 
 // Writes text followed by CR LF; false on a write error.
 bool writeLine(std::FILE* file, std::string_view text);
@@ -76,11 +77,6 @@ long long roundHalfEven(double value);
 // Latin-1 become '?'. Malformed sequences are copied byte for byte.
 std::string latin1(std::string_view utf8);
 std::string toUtf8(std::string_view latin1Text);
-
-// Paths inside the programs are Latin-1 texts like every other; the file
-// system names files in UTF-8. Convert at each call into the file system,
-// and convert names read from it back with latin1().
-inline std::string fileSystemPath(std::string_view latin1Path) { return toUtf8(latin1Path); }
 
 // True when the bytes are valid UTF-8 and hold at least one multi-byte
 // sequence (plain ASCII is left alone), or begin with the UTF-8 byte-order mark.

@@ -7,7 +7,7 @@
 #include "filefinder.h"
 #include "text.h"
 
-bool myDiscoverBanks(BankShelf& shelf, const std::string& programFolder) {
+bool myDiscoverBanks(BankShelf& shelf, const std::filesystem::path& programFolder) {
     std::vector<BankEntry> found;
     int32_t limit = MaxBanks;
     shelf.BankCount = myFindFiles(programFolder, "\\Questions_*.txt", found, limit);

@@ -1,6 +1,7 @@
 // Finding the question banks beside the program and choosing one.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,7 @@
 // Lists "Questions_*.txt" in the folder (at most 8) and reads each header for
 // its title. False when no bank is there or a header pass failed (already
 // reported by the reader).
-bool myDiscoverBanks(BankShelf& shelf, const std::string& programFolder);
+bool myDiscoverBanks(BankShelf& shelf, const std::filesystem::path& programFolder);
 
 // The bilingual text start-up shows when discovery fails (same in both languages).
 std::string noBankMessage();

@@ -9,6 +9,7 @@
 #include "errorbox.h"
 #include "filefinder.h"
 #include "masks.h"
+#include "paths.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -39,8 +40,9 @@ std::string squeezeExplanation(const std::string& text) {
 
 namespace {
 
-void reportFileError(const char* englishMask, const char* frenchMask, const std::string& path, int error) {
-    myErrorBox(fillMask(inLanguage(englishMask, latin1(frenchMask)), {CRLF, error, errorText(error), CRLF, path}));
+void reportFileError(const char* englishMask, const char* frenchMask, const std::filesystem::path& path, int error) {
+    myErrorBox(fillMask(inLanguage(englishMask, latin1(frenchMask)),
+                        {CRLF, error, errorText(error), CRLF, displayPath(path)}));
 }
 
 std::vector<int> designationOrder(const BankModel& model) {
@@ -89,7 +91,7 @@ std::vector<std::string> dumpRecords(const BankModel& model, const std::string& 
 
 }  // namespace
 
-bool myDumpBank(const BankModel& model, const std::string& programFolder, const std::string& reply,
+bool myDumpBank(const BankModel& model, const std::filesystem::path& programFolder, const std::string& reply,
                 const std::string& helpEnglish, const std::string& helpFrench) {
     const std::string choice = upperCase(reply);
     if (choice != "1" && choice != "2" && choice != "2B" && choice != "3" && choice != "4" && choice != "5" &&
@@ -98,8 +100,8 @@ bool myDumpBank(const BankModel& model, const std::string& programFolder, const 
     std::vector<std::string> records =
         choice == "6" ? std::vector<std::string>{helpEnglish + CRLF + helpFrench} : dumpRecords(model, choice);
 
-    const std::string path = joinPath(programFolder, "Temp.txt");
-    std::FILE* file = std::fopen(fileSystemPath(path).c_str(), "wb");
+    const std::filesystem::path path = programFolder / "Temp.txt";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         reportFileError("myDumpBank, cannot open file & err=& & & &", "myDumpBank, ne peut ouvrir fichier & err=& & & &",
                         path, errno);

@@ -2,6 +2,7 @@
 // in the program's folder.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "bankmodel.h"
@@ -13,7 +14,7 @@ std::string dumpTitle();
 // Writes the choice ("1", "2", "2B", "3", "4", "5", "6", any case) to
 // folder/Temp.txt. Any other reply writes nothing and returns false. A file
 // that cannot be written is reported. The help texts serve choice 6.
-bool myDumpBank(const BankModel& model, const std::string& programFolder, const std::string& reply,
+bool myDumpBank(const BankModel& model, const std::filesystem::path& programFolder, const std::string& reply,
                 const std::string& helpEnglish, const std::string& helpFrench);
 
 // Spacing tidied as choices 2 and 2B write it.

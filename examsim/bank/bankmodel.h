@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -128,7 +129,7 @@ void clearBankModel(BankModel& model);
 // The banks found in the program's folder.
 struct BankEntry {
     std::string Label;     // fixed 32
-    std::string FullPath;  // fixed 256 wide in the desktop program; kept whole here
+    std::filesystem::path FullPath;  // fixed 256 wide in the desktop program; kept whole here
 };
 
 // True when a bank title written whole (the history log keeps it so) names a

@@ -12,6 +12,7 @@
 #include "designation.h"
 #include "errorbox.h"
 #include "masks.h"
+#include "paths.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -353,11 +354,12 @@ bool myParseQuestionRecord(const BankModel& model, const std::string& line, std:
     return true;
 }
 
-std::string bankStatisticsText(const BankModel& model, const std::string& path, bool simplified) {
+std::string bankStatisticsText(const BankModel& model, const std::filesystem::path& path, bool simplified) {
     const auto& st = model.ReadStats;
+    const std::string shown = displayPath(path);
     std::string text = fillMask(
         bankOtherText(OtherBankRead),
-        {myGetPathPart(path, "N"), CRLF, myGetPathPart(path, "P"), CRLF, CRLF, st[0].Count, CRLF});
+        {myGetPathPart(shown, "N"), CRLF, myGetPathPart(shown, "P"), CRLF, CRLF, st[0].Count, CRLF});
     if (simplified) return text;
     text += fillMask(
         bankOtherText(OtherBankFigures),
@@ -383,8 +385,8 @@ std::string missingExplanationsText(const BankModel& model) {
     return text;
 }
 
-int myReadQuestionBank(BankModel& model, const std::string& path, int mode, std::string& headerTitle) {
-    myShowStatus(bankOtherText(OtherReadingBank) + path);
+int myReadQuestionBank(BankModel& model, const std::filesystem::path& path, int mode, std::string& headerTitle) {
+    myShowStatus(bankOtherText(OtherReadingBank) + displayPath(path));
     WaitCursor wait;
 
     // The header pass only learns the title: records before the header go
@@ -403,8 +405,8 @@ int myReadQuestionBank(BankModel& model, const std::string& path, int mode, std:
 
     std::string bytes;
     int error = 0;
-    if (!readFileBytes(fileSystemPath(path), bytes, error)) {
-        myErrorBox(fillMask(bankMessage(MsgBankOpenFailed), {CRLF, error, errorText(error), CRLF, path}));
+    if (!readFileBytes(path, bytes, error)) {
+        myErrorBox(fillMask(bankMessage(MsgBankOpenFailed), {CRLF, error, errorText(error), CRLF, displayPath(path)}));
         return 0;
     }
     if (!toLatin1IfUtf8(bytes)) return 0;

@@ -1,6 +1,7 @@
 // Reading a question bank file into the bank model.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "bankmodel.h"
@@ -12,7 +13,7 @@ inline constexpr int FullRead = 1;
 // header record, leaving the model untouched. mode FullRead: clears the
 // model, reads the whole file and reports its statistics. Returns 1 on
 // success, 0 after an error it has reported.
-int myReadQuestionBank(BankModel& model, const std::string& path, int mode, std::string& headerTitle);
+int myReadQuestionBank(BankModel& model, const std::filesystem::path& path, int mode, std::string& headerTitle);
 
 // Splits a question record into designation, expected answer ("1".."4") and
 // question text, by the answer labels in force.
@@ -24,6 +25,6 @@ bool myParseQuestionRecord(const BankModel& model, const std::string& line, std:
 std::string myGetPathPart(const std::string& path, const std::string& part);
 
 // The texts shown after a full read; exposed for the bank checker tool.
-std::string bankStatisticsText(const BankModel& model, const std::string& path, bool simplified);
+std::string bankStatisticsText(const BankModel& model, const std::filesystem::path& path, bool simplified);
 // Empty when no list is due.
 std::string missingExplanationsText(const BankModel& model);

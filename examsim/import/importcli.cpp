@@ -8,6 +8,7 @@
 #include "errorbox.h"
 #include "poolimport.h"
 #include "masks.h"
+#include "paths.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -44,14 +45,14 @@ bool parseArgs(const std::vector<std::string>& args, ImportArgs& parsed) {
 
 // Reads a written bank back with the simulator's own reader: what it
 // accepts is what the program will show.
-bool readBack(const std::string& path, std::FILE* out) {
+bool readBack(const std::filesystem::path& path, std::FILE* out) {
     BankModel model;
     std::string unused;
     // The import writes to the names it was given; the bank core takes Latin-1 texts.
-    if (!myReadQuestionBank(model, latin1(path), FullRead, unused)) return false;
+    if (!myReadQuestionBank(model, path, FullRead, unused)) return false;
     printBoxText(out, fillMask(inLanguage("&: \"&\", & questions in & topics, & lessons",
                                    latin1("& : « & », & questions dans & sujets, & leçons")),
-                        {latin1(path), model.CurrentBankTitle, model.QuestionCount, model.TopicCount, model.LessonCount}));
+                        {displayPath(path), model.CurrentBankTitle, model.QuestionCount, model.TopicCount, model.LessonCount}));
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "errorbox.h"
 #include "filefinder.h"
 #include "masks.h"
+#include "paths.h"
 #include "syllabus.h"
 #include "text.h"
 #include "uicontext.h"
@@ -32,7 +33,7 @@ uint32_t idHash(const std::string& text) {
     return h;
 }
 
-bool writeFile(const std::string& path, const std::string& bytes, int& error) {
+bool writeFile(const std::filesystem::path& path, const std::string& bytes, int& error) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         error = errno;
@@ -47,10 +48,10 @@ bool writeFile(const std::string& path, const std::string& bytes, int& error) {
     return false;
 }
 
-bool reportWrite(const std::string& path, int error) {
+bool reportWrite(const std::filesystem::path& path, int error) {
     myErrorBox(fillMask(inLanguage("myWriteImportedBanks, cannot write file & err=& &",
                                    latin1("myWriteImportedBanks, ne peut écrire fichier & err=& &")),
-                        {latin1(path), error, errorText(error)}));  // messages are Latin-1, paths native
+                        {displayPath(path), error, errorText(error)}));
     return false;
 }
 
@@ -108,7 +109,7 @@ std::array<std::string, 2> myComposeBankFiles(const ImportedPool& pool) {
     return files;
 }
 
-std::array<BankOnDisk, 2> compareWithDisk(const std::array<std::string, 2>& paths,
+std::array<BankOnDisk, 2> compareWithDisk(const std::array<std::filesystem::path, 2>& paths,
                                           const std::array<std::string, 2>& files) {
     std::array<BankOnDisk, 2> found{};
     for (int language = 0; language < 2; ++language) {
@@ -122,29 +123,30 @@ std::array<BankOnDisk, 2> compareWithDisk(const std::array<std::string, 2>& path
     return found;
 }
 
-std::array<std::string, 2> importedBankPaths(const std::string& folder, const std::string& name) {
+std::array<std::filesystem::path, 2> importedBankPaths(const std::filesystem::path& folder, const std::string& name) {
     const std::array<std::string, 2> names = importedBankNames(name);
-    return {joinPath(folder, names[0]), joinPath(folder, names[1])};
+    return {folder / names[0], folder / names[1]};
 }
 
-bool myWriteBankFiles(const std::string& folder, const std::array<std::string, 2>& paths,
+bool myWriteBankFiles(const std::filesystem::path& folder, const std::array<std::filesystem::path, 2>& paths,
                       const std::array<std::string, 2>& files) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
         myErrorBox(fillMask(inLanguage("myWriteImportedBanks, cannot create folder & err=& &",
                                        latin1("myWriteImportedBanks, ne peut créer le dossier & err=& &")),
-                            {latin1(folder), ec.value(), errorText(ec.value())}));
+                            {displayPath(folder), ec.value(), errorText(ec.value())}));
         return false;
     }
     // A bank already holding these very bytes is left as it is: its date
     // keeps telling when it really changed.
     const std::array<BankOnDisk, 2> found = compareWithDisk(paths, files);
-    std::array<std::string, 2> parts;
+    std::array<std::filesystem::path, 2> parts;
     for (int language = 0; language < 2; ++language) {
         if (found[language] == BankOnDisk::Same) continue;
         // Not a Questions_*.txt name, so bank discovery never sees it.
-        parts[language] = paths[language] + ".part";
+        parts[language] = paths[language];
+        parts[language] += ".part";
         int error = 0;
         if (!writeFile(parts[language], files[language], error)) {
             for (int k = 0; k <= language; ++k)
@@ -165,14 +167,14 @@ bool myWriteBankFiles(const std::string& folder, const std::array<std::string, 2
     return true;
 }
 
-bool myWriteImportedBanks(const ImportedPool& pool, const std::string& folder, const std::string& name,
-                          std::array<std::string, 2>& paths) {
+bool myWriteImportedBanks(const ImportedPool& pool, const std::filesystem::path& folder, const std::string& name,
+                          std::array<std::filesystem::path, 2>& paths) {
     paths = importedBankPaths(folder, name);
     return myWriteBankFiles(folder, paths, myComposeBankFiles(pool));
 }
 
-bool myImportQuestionBank(const std::string& path, const std::string& folder, const std::string& name,
-                          std::array<std::string, 2>& paths) {
+bool myImportQuestionBank(const std::filesystem::path& path, const std::filesystem::path& folder, const std::string& name,
+                          std::array<std::filesystem::path, 2>& paths) {
     ImportedPool pool;
     if (!myReadIsedFile(path, pool)) return false;
     return myWriteImportedBanks(pool, folder, name.empty() ? defaultBankName(pool.Qualification) : name, paths);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,24 +25,24 @@ std::array<std::string, 2> importedBankNames(const std::string& name);
 std::array<std::string, 2> myComposeBankFiles(const ImportedPool& pool);
 
 // The two files of a bank name in a folder.
-std::array<std::string, 2> importedBankPaths(const std::string& folder, const std::string& name);
+std::array<std::filesystem::path, 2> importedBankPaths(const std::filesystem::path& folder, const std::string& name);
 
 // What each of the two files holds now, against the bytes it would get.
 enum class BankOnDisk { Missing, Same, Different };
-std::array<BankOnDisk, 2> compareWithDisk(const std::array<std::string, 2>& paths,
+std::array<BankOnDisk, 2> compareWithDisk(const std::array<std::filesystem::path, 2>& paths,
                                           const std::array<std::string, 2>& files);
 
 // Writes the files into the folder (created when missing), replacing earlier
 // ones; a file already holding its bytes is not touched. Each is written
 // whole under a temporary name first, so a failure leaves no half-written
 // bank behind. Reports and returns false on failure.
-bool myWriteBankFiles(const std::string& folder, const std::array<std::string, 2>& paths,
+bool myWriteBankFiles(const std::filesystem::path& folder, const std::array<std::filesystem::path, 2>& paths,
                       const std::array<std::string, 2>& files);
 
 // The same from a pool; paths receives the two files.
-bool myWriteImportedBanks(const ImportedPool& pool, const std::string& folder, const std::string& name,
-                          std::array<std::string, 2>& paths);
+bool myWriteImportedBanks(const ImportedPool& pool, const std::filesystem::path& folder, const std::string& name,
+                          std::array<std::filesystem::path, 2>& paths);
 
 // The whole import: read and check the file, then write both banks.
-bool myImportQuestionBank(const std::string& path, const std::string& folder, const std::string& name,
-                          std::array<std::string, 2>& paths);
+bool myImportQuestionBank(const std::filesystem::path& path, const std::filesystem::path& folder, const std::string& name,
+                          std::array<std::filesystem::path, 2>& paths);

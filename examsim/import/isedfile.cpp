@@ -14,6 +14,7 @@
 #include "errorbox.h"
 #include "isedarchive.h"
 #include "masks.h"
+#include "paths.h"
 #include "syllabus.h"
 #include "text.h"
 #include "uicontext.h"
@@ -211,14 +212,14 @@ bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, I
     return true;
 }
 
-bool myReadIsedFile(const std::string& path, ImportedPool& pool) {
+bool myReadIsedFile(const std::filesystem::path& path, ImportedPool& pool) {
     std::string bytes;
     int error = 0;
     if (!readFileBytes(path, bytes, error))
         return report("myReadIsedFile, cannot open file & err=& &", "myReadIsedFile, ne peut ouvrir fichier & err=& &",
-                      {latin1(path), error, errorText(error)});  // the path is the file system's, the text Latin-1
-    const std::string fileName = std::filesystem::path(path).filename().string();
-    const std::string name = latin1(fileName);
+                      {displayPath(path), error, errorText(error)});
+    const std::string fileName = path.filename().native();
+    const std::string name = displayPath(path.filename());
     if (isZipArchive(fileName, bytes)) {
         IsedMember member;
         if (!myReadIsedArchive(bytes, name, member)) return false;
@@ -254,8 +255,8 @@ std::string yearOf(std::time_t when) {
     return std::to_string(local.tm_year + 1900);
 }
 
-std::string importEdition(const std::string& path) {
-    const std::string year = yearInName(std::filesystem::path(path).filename().string());
+std::string importEdition(const std::filesystem::path& path) {
+    const std::string year = yearInName(path.filename().native());
     if (!year.empty()) return year;
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) return "";

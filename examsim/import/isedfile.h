@@ -6,6 +6,7 @@
 
 #include <array>
 #include <ctime>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ struct ImportedPool {
 // (more than 1050 questions, 100 topics, 15 questions in a topic, 20
 // sections) is refused here, so that nothing is written from a wrong file.
 // Reports the first fault with its line number and returns false.
-bool myReadIsedFile(const std::string& path, ImportedPool& pool);
+bool myReadIsedFile(const std::filesystem::path& path, ImportedPool& pool);
 
 // The same on bytes already read; sourceName names the file in messages.
 bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, ImportedPool& pool);
@@ -44,7 +45,7 @@ bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, I
 // (amat_basic_quest_delim2025.txt gives 2025), else the year the file was
 // last changed. From an archive: the member's name, the archive's name, the
 // member's date in the archive, the archive's date, in that order.
-std::string importEdition(const std::string& path);
+std::string importEdition(const std::filesystem::path& path);
 // The last four-digit year (19xx or 20xx) in a name, "" when there is none.
 std::string yearInName(const std::string& name);
 // The local year of a moment.

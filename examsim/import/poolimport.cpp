@@ -5,6 +5,7 @@
 #include "importedbank.h"
 #include "isedfile.h"
 #include "masks.h"
+#include "paths.h"
 #include "syllabus.h"
 #include "text.h"
 #include "uicontext.h"
@@ -27,10 +28,10 @@ std::string replaceQuestion(const ImportOutcome& outcome, const std::string& nam
 
 std::string importBoxTitle() { return uiContext().ProgramName + inLanguage(" - Import", " - Importation"); }
 
-ImportOutcome myImportOfficialBank(const std::string& source, const std::string& folder, const std::string& name,
+ImportOutcome myImportOfficialBank(const std::filesystem::path& source, const std::filesystem::path& folder, const std::string& name,
                                    const ImportPorts& ports) {
     ImportOutcome outcome;
-    outcome.SourceName = latin1(std::filesystem::path(source).filename().string());
+    outcome.SourceName = displayPath(source.filename());
     ImportedPool pool;
     if (!myReadIsedFile(source, pool)) return outcome;
     outcome.Qualification = pool.Qualification;
@@ -60,10 +61,10 @@ std::string importSummary(const ImportOutcome& outcome) {
                                    "The banks & and & hold it already; nothing was rewritten.",
                                    latin1("Banque déjà importée : & (& questions).&Les banques & et & la "
                                           "contiennent déjà; rien n'a été réécrit.")),
-                        {poolName(outcome), outcome.QuestionCount, CRLF, latin1(outcome.Paths[0]),
-                         latin1(outcome.Paths[1])});
+                        {poolName(outcome), outcome.QuestionCount, CRLF, displayPath(outcome.Paths[0]),
+                         displayPath(outcome.Paths[1])});
     return fillMask(inLanguage("Question pool imported: & (& questions), from &.&Banks written: & and &.",
                                latin1("Banque importée : & (& questions), de &.&Banques écrites : & et &.")),
-                    {poolName(outcome), outcome.QuestionCount, outcome.SourceName, CRLF, latin1(outcome.Paths[0]),
-                     latin1(outcome.Paths[1])});
+                    {poolName(outcome), outcome.QuestionCount, outcome.SourceName, CRLF, displayPath(outcome.Paths[0]),
+                     displayPath(outcome.Paths[1])});
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -28,13 +29,12 @@ struct ImportOutcome {
     std::string Edition;
     int QuestionCount = 0;
     std::string SourceName;             // file chosen, Latin-1
-    std::array<std::string, 2> Paths;   // English and French banks, in the file system's bytes
+    std::array<std::filesystem::path, 2> Paths;  // English and French banks
 };
 
-// source and folder in the file system's own bytes, as the command takes
-// them; name: the bank files' name part, empty for the qualification's own
+// name: the bank files' name part, empty for the qualification's own
 // ("Basic", "Advanced").
-ImportOutcome myImportOfficialBank(const std::string& source, const std::string& folder, const std::string& name,
+ImportOutcome myImportOfficialBank(const std::filesystem::path& source, const std::filesystem::path& folder, const std::string& name,
                                    const ImportPorts& ports);
 
 // The one message telling what an import did (Written or Unchanged), in the

@@ -5,6 +5,7 @@
 #include "historylog.h"
 #include "progressfigures.h"
 #include "progressreport.h"
+#include "paths.h"
 #include "text.h"
 
 int runProgressTool(const std::vector<std::string>& args, int language, std::FILE* out, std::FILE* err) {
@@ -25,16 +26,16 @@ int runProgressTool(const std::vector<std::string>& args, int language, std::FIL
         std::fputs(ProgressUsage, err);
         return 2;
     }
-    // The cores take paths as Latin-1 texts.
-    bankPath = latin1(bankPath);
-    logPath = logGiven ? latin1(logPath) : myGetPathPart(bankPath, "P") + LogFileName;
+    // Both stay in the file system's form; the report shows them in Latin-1.
+    const std::filesystem::path bank = bankPath;
+    const std::filesystem::path log = logGiven ? std::filesystem::path(logPath) : bank.parent_path() / LogFileName;
 
     ConsolePorts console(language, err);
-    BankModel bank;
+    BankModel model;
     std::string unused;
-    if (!myReadQuestionBank(bank, bankPath, FullRead, unused)) return 1;
+    if (!myReadQuestionBank(model, bank, FullRead, unused)) return 1;
     ProgressFigures figures;
-    if (!myReadProgress(logPath, bank, figures)) return 1;
-    for (const std::string& line : myProgressReport(figures, logPath, language)) printBoxText(out, line);
+    if (!myReadProgress(log, model, figures)) return 1;
+    for (const std::string& line : myProgressReport(figures, log, language)) printBoxText(out, line);
     return 0;
 }

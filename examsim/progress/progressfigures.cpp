@@ -9,6 +9,7 @@
 #include "historylog.h"
 #include "historyscan.h"
 #include "masks.h"
+#include "paths.h"
 #include "progresstexts.h"
 #include "text.h"
 
@@ -38,9 +39,9 @@ SessionFigure sessionOf(std::string_view summary) {
 // A record takes at least its summary line and one question line, and an
 // attempt one entry: room for what the log can hold at most, reserved but
 // not touched, spares a long log the copies of growing one step at a time.
-void reserveForLog(const std::string& logPath, ProgressFigures& figures) {
+void reserveForLog(const std::filesystem::path& logPath, ProgressFigures& figures) {
     std::error_code error;
-    const auto bytes = std::filesystem::file_size(fileSystemPath(logPath), error);
+    const auto bytes = std::filesystem::file_size(logPath, error);
     if (error || figures.Attempts.size() < 2) return;
     constexpr uintmax_t MinRecordBytes = 100 + EntriesPerLogLine * LogEntryWidth;
     figures.Sessions.reserve(static_cast<size_t>(std::min<uintmax_t>(bytes / MinRecordBytes, 1u << 20)));
@@ -107,7 +108,7 @@ int myTopicsNeeded(int topics, int percent) {
     return static_cast<int>((product + 99) / 100);
 }
 
-int myReadProgress(const std::string& logPath, const BankModel& bank, ProgressFigures& figures) {
+int myReadProgress(const std::filesystem::path& logPath, const BankModel& bank, ProgressFigures& figures) {
     figures = ProgressFigures{};
     figures.Title = trimSpaces(bank.CurrentBankTitle);
     figures.PassMarkPercent = bank.PassMarkPercent;
@@ -115,7 +116,7 @@ int myReadProgress(const std::string& logPath, const BankModel& bank, ProgressFi
 
     LineReader reader;
     bool readWhole = true;
-    if (reader.open(fileSystemPath(logPath))) {
+    if (reader.open(logPath)) {
         reserveForLog(logPath, figures);
         const LogDesignationIndex designations(bank);
         readWhole = walkHistoryLog(
@@ -134,7 +135,7 @@ int myReadProgress(const std::string& logPath, const BankModel& bank, ProgressFi
     }
     if (!readWhole) {
         myErrorBox(fillMask(progressText(ProgressText::LogReadFailed),
-                            {logPath, CRLF, reader.error(), errorText(reader.error())}));
+                            {displayPath(logPath), CRLF, reader.error(), errorText(reader.error())}));
         myComputeProgress(bank, figures);
         return 0;
     }

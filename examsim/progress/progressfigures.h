@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -74,7 +75,7 @@ int myTopicsNeeded(int topics, int percent);
 // last hundred the question selection uses. Returns -1 on success (also
 // when the log does not exist: no session) and 0 after reporting a read
 // failure through the error box, as the history reader does.
-int myReadProgress(const std::string& logPath, const BankModel& bank, ProgressFigures& figures);
+int myReadProgress(const std::filesystem::path& logPath, const BankModel& bank, ProgressFigures& figures);
 
 // Lessons, topics and chances from the sessions and attempts in figures.
 void myComputeProgress(const BankModel& bank, ProgressFigures& figures);

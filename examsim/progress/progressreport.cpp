@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "masks.h"
+#include "paths.h"
 #include "progresstexts.h"
 #include "text.h"
 
@@ -61,10 +62,10 @@ std::vector<std::string> myChanceLines(const ProgressFigures& f, int language) {
     return lines;
 }
 
-std::vector<std::string> myProgressReport(const ProgressFigures& f, const std::string& logPath, int language) {
+std::vector<std::string> myProgressReport(const ProgressFigures& f, const std::filesystem::path& logPath, int language) {
     std::vector<std::string> lines{fillMask(text(ProgressText::ReportTitle, language), {f.Title})};
     if (f.Sessions.empty()) {
-        lines.push_back(fillMask(text(ProgressText::NoSession, language), {logPath}));
+        lines.push_back(fillMask(text(ProgressText::NoSession, language), {displayPath(logPath)}));
     } else {
         lines.push_back(fillMask(text(ProgressText::SessionsLine, language),
                                  {static_cast<int>(f.Sessions.size()), f.Sessions.front().Date,

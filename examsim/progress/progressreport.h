@@ -2,6 +2,7 @@
 // tab-separated tables the progress window copies to the clipboard.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ std::vector<std::string> myChanceLines(const ProgressFigures& figures, int langu
 // The whole report, one line per entry (Latin-1, no line ends): title,
 // sessions or the no-session notice naming the log, lessons, topics, the
 // chances last.
-std::vector<std::string> myProgressReport(const ProgressFigures& figures, const std::string& logPath,
+std::vector<std::string> myProgressReport(const ProgressFigures& figures, const std::filesystem::path& logPath,
                                           int language);
 
 // Both tables, heading row first, cells separated by tabs, an empty line

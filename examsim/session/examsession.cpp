@@ -6,6 +6,7 @@
 #include "figures.h"
 #include "filefinder.h"
 #include "masks.h"
+#include "paths.h"
 #include "missedreport.h"
 #include "sessiontexts.h"
 #include "text.h"
@@ -370,7 +371,7 @@ int myStartLogging(ExamSession& s, BankModel& bank) {
                                     mySettingsField(language, exam));
     job.QuestionLines = myQuestionLines(exam, bank);
     exam.MissedReportName = myUniqueReportName(s.ProgramFolder, exam.MissedReportName);
-    job.ReportPath = joinPath(s.ProgramFolder, exam.MissedReportName);
+    job.ReportPath = s.ProgramFolder / pathFromLatin1(exam.MissedReportName);
     job.ReportBytes = myMissedReport(exam, bank, job.SummaryLine, language);
     for (int p = 1; p <= std::min(exam.ExamSize, MaxExamSize); ++p) {
         char given = exam.given(p);
@@ -394,7 +395,8 @@ int myStartLogging(ExamSession& s, BankModel& bank) {
     std::string title = uiContext().ProgramName + sessionText(SessionText::InfoTitleSuffix);
     call(s.View.inform, title,
          fillMask(sessionText(SessionText::MarkMessage),
-                  {exam.MarkText, CRLF, CRLF, CRLF, exam.MissedReportName, CRLF, CRLF, s.ProgramFolder + "/"}));
+                  {exam.MarkText, CRLF, CRLF, CRLF, exam.MissedReportName, CRLF, CRLF,
+                   displayPath(s.ProgramFolder) + "/"}));
     return 1;
 }
 
@@ -405,7 +407,7 @@ void myWaitForLogging(ExamSession& s, BankModel& bank) {
     const LogOutcome& outcome = done->second;
     if (!outcome.LogWritten) {
         myErrorBox(fillMask(sessionText(SessionText::LogOpenFailed),
-                            {job.LogPath, CRLF, outcome.LogError, errorText(outcome.LogError)}));
+                            {displayPath(job.LogPath), CRLF, outcome.LogError, errorText(outcome.LogError)}));
         return;
     }
     // The next exam of this run already sees this session.
@@ -419,5 +421,5 @@ void myWaitForLogging(ExamSession& s, BankModel& bank) {
     call(s.View.sessionLogged);
     if (!outcome.ReportWritten)
         myErrorBox(fillMask(sessionText(SessionText::ReportOpenFailed),
-                            {job.ReportPath, CRLF, outcome.ReportError, errorText(outcome.ReportError)}));
+                            {displayPath(job.ReportPath), CRLF, outcome.ReportError, errorText(outcome.ReportError)}));
 }

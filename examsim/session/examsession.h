@@ -2,6 +2,7 @@
 // marking, Launch, the end of an exam and the logging thread.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "bankmodel.h"
@@ -16,8 +17,8 @@ struct ExamSession {
     ExamView View;
     SessionClock Clock = systemClock();
     ExamRandom Random;
-    std::string ProgramFolder;  // where the missed-questions reports go
-    std::string LogFilePath;
+    std::filesystem::path ProgramFolder;  // where the missed-questions reports go
+    std::filesystem::path LogFilePath;
     HistoryCatalogue Catalogue;
     LoggingThread Logging;
 };

@@ -9,13 +9,14 @@
 #include "filefinder.h"
 #include "historyscan.h"
 #include "masks.h"
+#include "paths.h"
 #include "sessiontexts.h"
 #include "text.h"
 
 namespace {
 
-void reportReadFailure(const std::string& path, int error) {
-    myErrorBox(fillMask(sessionText(SessionText::HistoryReadFailed), {path, CRLF, error, errorText(error)}));
+void reportReadFailure(const std::filesystem::path& path, int error) {
+    myErrorBox(fillMask(sessionText(SessionText::HistoryReadFailed), {displayPath(path), CRLF, error, errorText(error)}));
 }
 
 }  // namespace
@@ -41,11 +42,11 @@ void myCatalogueSession(HistoryCatalogue& catalogue, int bank, long long positio
     }
 }
 
-int myReadHistoryFile(const std::string& path, int pass, long long startPosition,
+int myReadHistoryFile(const std::filesystem::path& path, int pass, long long startPosition,
                       const std::string& qualification, std::string& lastQualification,
                       HistoryCatalogue& catalogue, HistorySettings& settings, BankModel* bank) {
     LineReader reader;
-    if (!reader.open(fileSystemPath(path))) {
+    if (!reader.open(path)) {
         if (reader.error() == ENOENT) return -1;
         reportReadFailure(path, reader.error());
         return 0;
@@ -95,7 +96,7 @@ int myReadHistoryFile(const std::string& path, int pass, long long startPosition
     return -1;
 }
 
-int myReadBankHistory(const std::string& path, const HistoryCatalogue& catalogue, int bankNo,
+int myReadBankHistory(const std::filesystem::path& path, const HistoryCatalogue& catalogue, int bankNo,
                       BankModel& bank) {
     if (bankNo < 1 || bankNo >= static_cast<int>(catalogue.Titles.size())) return -1;
     const CatalogueColumn& column = catalogue.Columns[bankNo];
@@ -107,16 +108,17 @@ int myReadBankHistory(const std::string& path, const HistoryCatalogue& catalogue
                              ignored, &bank);
 }
 
-std::string myObtainLoggingLocation(const std::string& programFolder, const SaveDialogPort& saveDialog) {
-    std::string path = joinPath(programFolder, LogFileName);
+std::filesystem::path myObtainLoggingLocation(const std::filesystem::path& programFolder,
+                                              const SaveDialogPort& saveDialog) {
+    std::filesystem::path path = programFolder / LogFileName;
     errno = 0;
-    if (std::FILE* f = std::fopen(fileSystemPath(path).c_str(), "ab")) {
+    if (std::FILE* f = std::fopen(path.c_str(), "ab")) {
         std::fclose(f);
         return path;
     }
     int error = errno ? errno : EACCES;
     myErrorBox(fillMask(sessionText(SessionText::LogLocationFailed), {error, errorText(error)}));
-    std::string chosen;
+    std::filesystem::path chosen;
     if (saveDialog && saveDialog(sessionText(SessionText::LogDialogTitle), LogFileName, programFolder,
                                  "txt", sessionText(SessionText::LogDialogFilter), chosen) &&
         !chosen.empty())

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -52,21 +53,22 @@ void myCatalogueSession(HistoryCatalogue& catalogue, int bank, long long positio
 // per-question history of `bank`, for sessions of `qualification` from
 // startPosition on). Returns -1 on success, also when the log does not
 // exist, and 0 after reporting a failure.
-int myReadHistoryFile(const std::string& path, int pass, long long startPosition,
+int myReadHistoryFile(const std::filesystem::path& path, int pass, long long startPosition,
                       const std::string& qualification, std::string& lastQualification,
                       HistoryCatalogue& catalogue, HistorySettings& settings, BankModel* bank);
 
 // Pass 1 for the bank at position bankNo of the catalogue, when it holds a
 // session; returns -1 when there was nothing to read.
-int myReadBankHistory(const std::string& path, const HistoryCatalogue& catalogue, int bankNo,
+int myReadBankHistory(const std::filesystem::path& path, const HistoryCatalogue& catalogue, int bankNo,
                       BankModel& bank);
 
 // Where the log lives: the program folder, or, when it cannot be created
 // there, the place the user picks in a save dialog (cancelled: the bare name).
 using SaveDialogPort = std::function<bool(const std::string& title, const std::string& defaultName,
-                                          const std::string& folder, const std::string& defaultExt,
-                                          const std::string& filter, std::string& chosen)>;
-std::string myObtainLoggingLocation(const std::string& programFolder, const SaveDialogPort& saveDialog);
+                                          const std::filesystem::path& folder, const std::string& defaultExt,
+                                          const std::string& filter, std::filesystem::path& chosen)>;
+std::filesystem::path myObtainLoggingLocation(const std::filesystem::path& programFolder,
+                                              const SaveDialogPort& saveDialog);
 
 // Pieces of a session record.
 std::string myElapsedText(int32_t startSeconds, int32_t nowSeconds);

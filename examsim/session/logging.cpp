@@ -10,7 +10,7 @@
 LogOutcome myLogSession(const LogJob& job) {
     LogOutcome outcome;
     errno = 0;
-    std::FILE* log = std::fopen(fileSystemPath(job.LogPath).c_str(), "ab");
+    std::FILE* log = std::fopen(job.LogPath.c_str(), "ab");
     if (!log) {
         outcome.LogError = errno ? errno : EACCES;
         return outcome;
@@ -27,16 +27,15 @@ LogOutcome myLogSession(const LogJob& job) {
         // next session would be appended to that torn line: cut the log
         // back to the history it held before.
         std::error_code ignored;
-        const std::filesystem::path file(fileSystemPath(job.LogPath));
-        if (std::filesystem::is_regular_file(file, ignored))
-            std::filesystem::resize_file(file, static_cast<std::uintmax_t>(outcome.SummaryPosition), ignored);
+        if (std::filesystem::is_regular_file(job.LogPath, ignored))
+            std::filesystem::resize_file(job.LogPath, static_cast<std::uintmax_t>(outcome.SummaryPosition), ignored);
         return outcome;
     }
     outcome.LogWritten = true;
 
     errno = 0;
     // "x": an earlier report of the same name is never replaced.
-    std::FILE* report = std::fopen(fileSystemPath(job.ReportPath).c_str(), "wbx");
+    std::FILE* report = std::fopen(job.ReportPath.c_str(), "wbx");
     if (!report) {
         outcome.ReportError = errno ? errno : EACCES;
         return outcome;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,10 +18,10 @@
 #include <vector>
 
 struct LogJob {
-    std::string LogPath;
+    std::filesystem::path LogPath;
     std::string SummaryLine;
     std::vector<std::string> QuestionLines;
-    std::string ReportPath;
+    std::filesystem::path ReportPath;
     std::string ReportBytes;
     // Answered questions (index, answered right) for the in-memory history.
     std::vector<std::pair<int, bool>> Answers;

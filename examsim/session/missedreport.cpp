@@ -6,6 +6,7 @@
 #include "filefinder.h"
 #include "historylog.h"
 #include "masks.h"
+#include "paths.h"
 #include "sessiontexts.h"
 #include "text.h"
 
@@ -36,11 +37,11 @@ std::string myMissedReportName(const LocalMoment& m, int language) {
            two(m.Month) + "-" + two(m.Day) + "_h" + two(m.Hour) + "-m" + two(m.Minute) + ".txt";
 }
 
-std::string myUniqueReportName(const std::string& folder, const std::string& name) {
+std::string myUniqueReportName(const std::filesystem::path& folder, const std::string& name) {
     std::string stem = name.size() > 4 ? name.substr(0, name.size() - 4) : name;
     std::string candidate = name;
     std::error_code ec;
-    for (int n = 2; std::filesystem::exists(fileSystemPath(joinPath(folder, candidate)), ec); ++n)
+    for (int n = 2; std::filesystem::exists(folder / pathFromLatin1(candidate), ec); ++n)
         candidate = stem + "_" + std::to_string(n) + ".txt";
     return candidate;
 }

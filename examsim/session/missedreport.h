@@ -2,6 +2,7 @@
 // stamps fixed at the exam's first answer that name it.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "bankmodel.h"
@@ -15,7 +16,7 @@ std::string myMissedReportName(const LocalMoment& moment, int language);
 // The name itself when no such file is in the folder yet, otherwise the
 // first of name_2.txt, name_3.txt ... that is free: a report is never
 // written over an earlier one.
-std::string myUniqueReportName(const std::string& folder, const std::string& name);
+std::string myUniqueReportName(const std::filesystem::path& folder, const std::string& name);
 
 // The whole report, lines ending with CR LF.
 std::string myMissedReport(const ExamRecord& exam, const BankModel& bank, const std::string& summaryLine,

@@ -25,7 +25,7 @@ namespace {
 // the bank list does from the first answer.
 bool examUnderWay(int stage) { return stage >= StageDrawn && stage <= StageAllAnswered; }
 
-std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+std::string fileNameOf(const std::filesystem::path& path) { return path.filename().native(); }
 
 }  // namespace
 
@@ -38,8 +38,8 @@ void MainWindow::importOfficialBank() {
     ProgramState& p = program_;
     if (examUnderWay(p.Session.Exam.ExamStage)) return;
     // Where a browser puts what it downloads.
-    const std::string downloads = fromQString(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
-    std::string chosen;
+    const std::filesystem::path downloads = fromQPath(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+    std::filesystem::path chosen;
     unsigned flags = OfnFileMustExist | OfnHideReadOnly | OfnExplorer;
     if (!myOpenFileDialog(this, otherText(OtherImportDialogTitle), chosen, downloads, otherText(OtherImportFilter),
                           "zip", flags))
@@ -53,7 +53,7 @@ void MainWindow::importOfficialBank() {
     // No wait cursor: the import takes a blink, and its question and error
     // boxes must not come up under a busy cursor.
     const ImportOutcome outcome =
-        myImportOfficialBank(fileSystemPath(chosen), fileSystemPath(p.ProgramFolder), "", ports);
+        myImportOfficialBank(chosen, p.ProgramFolder, "", ports);
     if (outcome.Result == ImportResult::Failed || outcome.Result == ImportResult::Declined) return;
     showImportedBank(outcome);
     myMsgBox(this, importSummary(outcome), importBoxTitle(), MbOk | MbIconInformation, 0,
@@ -75,15 +75,15 @@ void MainWindow::showImportedBank(const ImportOutcome& outcome) {
     const std::string loadedName = old.LoadedBank >= 1 && old.LoadedBank <= old.BankCount
                                        ? fileNameOf(old.BankList[old.LoadedBank].FullPath)
                                        : std::string();
-    const std::string wanted = latin1(fileNameOf(outcome.Paths[uiContext().InterfaceLanguage == 1 ? 1 : 0]));
+    const std::string wanted = fileNameOf(outcome.Paths[uiContext().InterfaceLanguage == 1 ? 1 : 0]);
     const bool rewritten = outcome.Result == ImportResult::Written;
     int imported = 0;
     for (int b = 1; b <= shelf.BankCount; ++b) {
         const std::string name = fileNameOf(shelf.BankList[b].FullPath);
         if (name == wanted) imported = b;
         // A bank whose file was just replaced must be read again.
-        if (name == loadedName && !(rewritten && (name == latin1(fileNameOf(outcome.Paths[0])) ||
-                                                  name == latin1(fileNameOf(outcome.Paths[1])))))
+        if (name == loadedName && !(rewritten && (name == fileNameOf(outcome.Paths[0]) ||
+                                                  name == fileNameOf(outcome.Paths[1]))))
             shelf.LoadedBank = b;
     }
     shelf.SelectedBank = shelf.LoadedBank >= 1 ? shelf.LoadedBank : shelf.BankCount + 1;

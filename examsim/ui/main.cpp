@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         if (i > 1) input.Arguments += ' ';
         input.Arguments += fromQString(arguments[i]);
     }
-    input.ProgramFolder = fromQString(QCoreApplication::applicationDirPath());
+    input.ProgramFolder = fromQPath(QCoreApplication::applicationDirPath());
     input.KeyboardLocale = fromQString(QGuiApplication::inputMethod()->locale().name());
 
     static ProgramState program;

@@ -112,7 +112,7 @@ void MainWindow::runDumpUtility() {
 
 void MainWindow::showOpenFileDialog() {
     // The menu item stays greyed; the name chosen is not used.
-    std::string name = "*.txt";
+    std::filesystem::path name = "*.txt";
     unsigned flags = OfnFileMustExist | OfnHideReadOnly | OfnExplorer;
     myOpenFileDialog(this, "", name, program_.ProgramFolder, "Text Files|*.txt|All Files|*.*", "txt",
                      flags);

@@ -2,6 +2,7 @@
 // whole run, and the start-up choices the window reads.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "bankmodel.h"
@@ -13,5 +14,5 @@ struct ProgramState {
     BankShelf Shelf;
     ExamSession Session;
     CommandLine Switches;  // layout, dump utility, font request, tooltip reports
-    std::string ProgramFolder;
+    std::filesystem::path ProgramFolder;
 };

@@ -10,6 +10,7 @@
 #include "mainwindow.h"
 #include "metrics.h"
 #include "msgbox.h"
+#include "paths.h"
 #include "qtext.h"
 #include "tooltips.h"
 #include "uicontext.h"
@@ -17,8 +18,8 @@
 
 namespace {
 
-bool saveDialog(const std::string& title, const std::string& defaultName, const std::string& folder,
-                const std::string& defaultExt, const std::string& filter, std::string& chosen) {
+bool saveDialog(const std::string& title, const std::string& defaultName, const std::filesystem::path& folder,
+                const std::string& defaultExt, const std::string& filter, std::filesystem::path& chosen) {
     chosen = defaultName;
     unsigned flags = OfnOverwritePrompt | OfnHideReadOnly;
     return mySaveFileDialog(nullptr, title, chosen, folder, filter, defaultExt, flags) != 0;
@@ -35,9 +36,7 @@ void myReadStartupChoices(ProgramState& p, const StartupInput& in) {
     p.Switches = CommandLine{};
     myParseCommandLine(in.Arguments, p.Switches);
     toolTipState().ReportToolTipFailures = p.Switches.ReportToolTipFailures;
-    p.ProgramFolder = in.ProgramFolder;
-    while (p.ProgramFolder.size() > 1 && (p.ProgramFolder.back() == '/' || p.ProgramFolder.back() == '\\'))
-        p.ProgramFolder.pop_back();
+    p.ProgramFolder = withoutTrailingSeparator(in.ProgramFolder);
 }
 
 void myApplyDefaultFont(const CommandLine& switches) {

@@ -2,6 +2,7 @@
 // banks, history, then the main window.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -11,7 +12,7 @@ class MainWindow;
 
 struct StartupInput {
     std::string Arguments;       // the whole text after the program's name
-    std::string ProgramFolder;   // folder of the executable
+    std::filesystem::path ProgramFolder;  // where the banks, the log and the reports are
     std::string KeyboardLocale;  // input locale name, as "fr_CA"
 };
 

@@ -5,6 +5,7 @@
 #include "errorbox.h"
 #include "filefinder.h"
 #include "masks.h"
+#include "paths.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -138,16 +139,16 @@ bool failReading(const std::string& message) {
 
 }  // namespace
 
-bool readDiagramFile(const std::string& path, const std::string& tileFontName,
+bool readDiagramFile(const std::filesystem::path& path, const std::string& tileFontName,
                      DiagramTables& tables, std::string& widestLine,
                      std::vector<ReadNote>* notes) {
-    myShowStatus("Reading " + path);
+    myShowStatus("Reading " + displayPath(path));
     MeasureState measure{tileFontName, 0, std::string()};
 
     LineReader reader;
-    if (!reader.open(fileSystemPath(path))) {
+    if (!reader.open(path)) {
         return failReading(fillMask(puzzleMessage(6),
-                                    {path, std::to_string(reader.error()),
+                                    {displayPath(path), std::to_string(reader.error()),
                                      errorText(reader.error())}));
     }
 
@@ -252,7 +253,7 @@ bool readDiagramFile(const std::string& path, const std::string& tileFontName,
         return failReading(fillMask(inLanguage("myReadQuestionBank, cannot read file & err=& &",
                                                "myReadQuestionBank, ne peut lire fichier & "
                                                "err=& &"),
-                                    {path, std::to_string(reader.error()),
+                                    {displayPath(path), std::to_string(reader.error()),
                                      errorText(reader.error())}));
     }
     myShowStatus("");

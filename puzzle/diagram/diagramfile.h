@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,7 +23,7 @@ inline constexpr size_t DescriptionWidth = 300;
 
 struct DiagramFileEntry {
     std::string DisplayName;      // fixed 32
-    std::string Path;             // whole path: a cut path could not be opened
+    std::filesystem::path Path;   // whole path: a cut path could not be opened
     std::string WidestLabelLine;  // fixed 45
 };
 
@@ -63,7 +64,7 @@ void growDiagramTables(DiagramTables& tables, int32_t n);
 
 // Files found, the loaded file's diagrams and what is chosen among them.
 struct PuzzleFiles {
-    std::string ProgramFolder;
+    std::filesystem::path ProgramFolder;
     std::string TileFontName;
     std::array<DiagramFileEntry, MaxDiagramFiles + 1> Files;  // 1 to 4
     int32_t DiagramFileCount = 0;
@@ -105,7 +106,7 @@ bool findDiagramFiles(PuzzleFiles& files);
 // Reads one diagram file into tables. Shows "Reading <path>" in the status
 // line while it works. On success widestLine is the widest line of tile text
 // (at most 45 characters). Failures are reported through the error box.
-bool readDiagramFile(const std::string& path, const std::string& tileFontName,
+bool readDiagramFile(const std::filesystem::path& path, const std::string& tileFontName,
                      DiagramTables& tables, std::string& widestLine,
                      std::vector<ReadNote>* notes = nullptr);
 

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     // Lets the desktop match the window with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PUZZLE_APP_ID));
     const QStringList args = QCoreApplication::arguments().mid(1);
-    const std::string folder = fromQString(QCoreApplication::applicationDirPath());
+    const std::filesystem::path folder = fromQPath(QCoreApplication::applicationDirPath());
     auto window = startPuzzle(fromQString(args.join(QLatin1Char(' '))), folder, keyboardLanguage());
     if (!window) return 1;
     window->show();

@@ -9,6 +9,7 @@
 #include "errorbox.h"
 #include "metrics.h"
 #include "msgbox.h"
+#include "paths.h"
 #include "puzzletexts.h"
 #include "puzzlewindow.h"
 #include "qtext.h"
@@ -23,15 +24,13 @@ int keyboardLanguage() {
 }
 
 std::unique_ptr<PuzzleWindow> startPuzzle(const std::string& arguments,
-                                          const std::string& programFolder, int keyboardLanguage) {
+                                          const std::filesystem::path& programFolder,
+                                          int keyboardLanguage) {
     uiContext().ProgramName = "Ostrilon";
     installSystemErrorBox();
 
     PuzzleFiles files;
-    files.ProgramFolder = programFolder;
-    while (files.ProgramFolder.size() > 1 &&
-           (files.ProgramFolder.back() == '/' || files.ProgramFolder.back() == '\\'))
-        files.ProgramFolder.pop_back();
+    files.ProgramFolder = withoutTrailingSeparator(programFolder);
     const QPoint mouse = QCursor::pos();
     QScreen* monitor = myMonitorFromPoint(mouse.x(), mouse.y(), MonitorDefaultToNearest);
 

@@ -2,6 +2,7 @@
 // the window, in that order.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -15,4 +16,5 @@ int keyboardLanguage();
 // window, built and with its tooltips but not shown, or nullptr after
 // message 4 when there is no diagram file.
 std::unique_ptr<PuzzleWindow> startPuzzle(const std::string& arguments,
-                                          const std::string& programFolder, int keyboardLanguage);
+                                          const std::filesystem::path& programFolder,
+                                          int keyboardLanguage);

@@ -6,16 +6,11 @@
 #include <QFileInfo>
 
 #include "modalgate.h"
+#include "paths.h"
 #include "qtext.h"
 #include "text.h"
 
 namespace {
-// Paths cross this boundary as the programs' Latin-1 texts, like every other
-// text; the file routines convert them for the file system (fileSystemPath).
-QString fromFileBytes(const std::string& name) { return toQString(name); }
-
-std::string toFileBytes(const QString& name) { return fromQString(name); }
-
 std::string joinFields(const std::vector<std::string>& fields, char separator) {
     std::string joined;
     for (size_t i = 0; i < fields.size(); ++i) {
@@ -60,11 +55,11 @@ std::string withoutLeadingDots(const std::string& extension) {
     return first == std::string::npos ? std::string() : extension.substr(first);
 }
 
-void prepare(QFileDialog& dialog, const std::string& title, const std::string& initialFolder,
+void prepare(QFileDialog& dialog, const std::string& title, const std::filesystem::path& initialFolder,
              const std::vector<std::string>& nameFilters, const std::string& defaultExtension) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (!title.empty()) dialog.setWindowTitle(toQString(title));
-    dialog.setDirectory(initialFolder.empty() ? QDir::currentPath() : fromFileBytes(initialFolder));
+    dialog.setDirectory(initialFolder.empty() ? QDir::currentPath() : toQPath(initialFolder));
     QStringList filters;
     for (const std::string& f : nameFilters)
         filters << toQString(f);
@@ -148,8 +143,8 @@ std::vector<std::string> qtNameFilters(const std::string& filter) {
     return filters;
 }
 
-int myOpenFileDialog(QWidget* owner, const std::string& title, std::string& fileName,
-                     const std::string& initialFolder, const std::string& filter,
+int myOpenFileDialog(QWidget* owner, const std::string& title, std::filesystem::path& fileName,
+                     const std::filesystem::path& initialFolder, const std::string& filter,
                      const std::string& defaultExtension, unsigned& flags) {
     QFileDialog dialog(owner);
     const std::vector<std::string> nameFilters = qtNameFilters(filter);
@@ -159,31 +154,32 @@ int myOpenFileDialog(QWidget* owner, const std::string& title, std::string& file
                        : (flags & OfnFileMustExist)  ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
     if (!nameFilters.empty()) dialog.selectNameFilter(toQString(nameFilters.front()));
-    if (!fileName.empty()) dialog.selectFile(fromFileBytes(fileName));
+    if (!fileName.empty()) dialog.selectFile(toQPath(fileName));
 
-    const ModalRequest request{ModalKind::OpenFile, owner, &dialog, title, fileName, flags};
+    const ModalRequest request{ModalKind::OpenFile, owner, &dialog, title, displayPath(fileName), flags};
     if (!runModal(request)) return 0;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return 0;
     if (chosen.size() == 1) {
-        fileName = toFileBytes(QDir::toNativeSeparators(chosen.front()));
+        fileName = fromQPath(QDir::toNativeSeparators(chosen.front()));
     } else {
         // The desktop's multiple selection: the folder, then each name.
-        fileName = toFileBytes(QDir::toNativeSeparators(QFileInfo(chosen.front()).absolutePath()));
+        std::string names = fromQPath(QDir::toNativeSeparators(QFileInfo(chosen.front()).absolutePath())).native();
         for (const QString& file : chosen) {
-            fileName += '\0';
-            fileName += toFileBytes(QFileInfo(file).fileName());
+            names += '\0';
+            names += fromQPath(QFileInfo(file).fileName()).native();
         }
+        fileName = std::filesystem::path(std::move(names));
     }
     flags = flagsOut(flags, chosen.front(), defaultExtension);
     return 1;
 }
 
-int mySaveFileDialog(QWidget* owner, const std::string& title, std::string& fileName,
-                     const std::string& initialFolder, const std::string& filter,
+int mySaveFileDialog(QWidget* owner, const std::string& title, std::filesystem::path& fileName,
+                     const std::filesystem::path& initialFolder, const std::string& filter,
                      const std::string& defaultExtension, unsigned& flags) {
     QFileDialog dialog(owner);
-    const SaveFilterChoice choice = saveFilterChoice(filter, fileName, defaultExtension);
+    const SaveFilterChoice choice = saveFilterChoice(filter, displayPath(fileName), defaultExtension);
     const std::vector<std::string> nameFilters = qtNameFilters(choice.Filter);
     prepare(dialog, title, initialFolder, nameFilters, defaultExtension);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -191,16 +187,16 @@ int mySaveFileDialog(QWidget* owner, const std::string& title, std::string& file
     if (!(flags & OfnOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (choice.Index > 0 && size_t(choice.Index) <= nameFilters.size())
         dialog.selectNameFilter(toQString(nameFilters[size_t(choice.Index - 1)]));
-    if (!fileName.empty()) dialog.selectFile(fromFileBytes(fileName));
+    if (!fileName.empty()) dialog.selectFile(toQPath(fileName));
 
-    const ModalRequest request{ModalKind::SaveFile, owner, &dialog, title, fileName, flags};
+    const ModalRequest request{ModalKind::SaveFile, owner, &dialog, title, displayPath(fileName), flags};
     const QStringList chosen = runModal(request) ? dialog.selectedFiles() : QStringList();
     if (chosen.isEmpty()) {
         fileName.clear();
         flags = 0;
         return 0;
     }
-    fileName = toFileBytes(QDir::toNativeSeparators(chosen.front()));
+    fileName = fromQPath(QDir::toNativeSeparators(chosen.front()));
     flags = flagsOut(flags, chosen.front(), defaultExtension);
     return 1;
 }

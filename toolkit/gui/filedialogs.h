@@ -5,6 +5,7 @@
 // Latin-1 cannot hold cannot be chosen.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,9 +44,9 @@ std::vector<std::string> qtNameFilters(const std::string& filter);
 // Both return nonzero when the user confirmed. fileName is in and out (a
 // multiple selection gives the folder and the names separated by NULs);
 // flags are in and out. The save dialog empties both when cancelled.
-int myOpenFileDialog(QWidget* owner, const std::string& title, std::string& fileName,
-                     const std::string& initialFolder, const std::string& filter,
+int myOpenFileDialog(QWidget* owner, const std::string& title, std::filesystem::path& fileName,
+                     const std::filesystem::path& initialFolder, const std::string& filter,
                      const std::string& defaultExtension, unsigned& flags);
-int mySaveFileDialog(QWidget* owner, const std::string& title, std::string& fileName,
-                     const std::string& initialFolder, const std::string& filter,
+int mySaveFileDialog(QWidget* owner, const std::string& title, std::filesystem::path& fileName,
+                     const std::filesystem::path& initialFolder, const std::string& filter,
                      const std::string& defaultExtension, unsigned& flags);

@@ -1,7 +1,9 @@
 // The one crossing between the programs' Latin-1 texts and Qt's strings.
 #pragma once
 
+#include <QFile>
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -21,4 +23,13 @@ inline QString toQLines(std::string_view latin1Text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
+}
+
+// File and folder names cross in the file system's own form, never through
+// Latin-1, so that any name the system can hold survives the crossing.
+inline QString toQPath(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+inline std::filesystem::path fromQPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }

@@ -160,8 +160,8 @@ TEST(ChooseBank, BankWithoutHeaderHasTheEmptyTitle) {
 
 }  // namespace
 
-// A French user's programs often sit in ~/Téléchargements: the program's
-// folder arrives as a Latin-1 text and must still reach the files on disk.
+// A French user's programs often sit in ~/Téléchargements: the folder and the
+// names found in it stay as the file system gives them; the labels are Latin-1.
 TEST(Discovery, AccentedFolderAndBankNamesReachTheFiles) {
     ErrorRecorder rec;
     PortRecorder ports;
@@ -171,10 +171,10 @@ TEST(Discovery, AccentedFolderAndBankNamesReachTheFiles) {
     TempFolder::writeFile(folderOnDisk + "/Questions_\xC3\x89t\xC3\xA9.txt", crlf(goodBank()));
 
     BankShelf shelf;
-    ASSERT_TRUE(myDiscoverBanks(shelf, latin1(folderOnDisk))) << rec.lastText();
+    ASSERT_TRUE(myDiscoverBanks(shelf, folderOnDisk)) << rec.lastText();
     ASSERT_EQ(shelf.BankCount, 1);
     EXPECT_EQ(trimSpaces(shelf.BankList[1].Label), "\xC9t\xE9");
-    EXPECT_EQ(shelf.BankList[1].FullPath, latin1(folderOnDisk) + "/Questions_\xC9t\xE9.txt");
+    EXPECT_EQ(shelf.BankList[1].FullPath.native(), folderOnDisk + "/Questions_\xC3\x89t\xC3\xA9.txt");
     myChooseBankShownFirst(shelf, "");
     BankModel model;
     EXPECT_EQ(myChooseBank(model, shelf, "\xC9t\xE9"), BankChoice::Loaded);

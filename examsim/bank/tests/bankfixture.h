@@ -34,7 +34,7 @@ private:
 };
 
 // The bytes of a file, "" when it cannot be read.
-inline std::string fileBytes(const std::string& path) {
+inline std::string fileBytes(const std::filesystem::path& path) {
     std::string bytes;
     int error = 0;
     readFileBytes(path, bytes, error);

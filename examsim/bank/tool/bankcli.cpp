@@ -8,6 +8,7 @@
 #include "errorbox.h"
 #include "importcli.h"
 #include "progresscli.h"
+#include "paths.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -94,9 +95,10 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
         std::fputs(Usage, err);
         return 2;
     }
-    rest[1] = latin1(rest[1]);  // the bank core takes paths as Latin-1 texts
+    // The file named stays in the file system's form; only what is printed is Latin-1.
     // A bare file name is in the current folder: say so where the folder is shown.
-    if (rest[1].find('/') == std::string::npos) rest[1] = "./" + rest[1];
+    std::filesystem::path bank(rest[1]);
+    if (!bank.has_parent_path()) bank = std::filesystem::path(".") / bank;
 
     ConsolePorts console(language, err);
     if (check) {
@@ -110,7 +112,7 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
     int code = 1;
     BankModel model;
     std::string unused;
-    if (myReadQuestionBank(model, rest[1], FullRead, unused)) {
+    if (myReadQuestionBank(model, bank, FullRead, unused)) {
         if (check && model.QuestionCount == 0) {
             // The program would read it and then have nothing to ask.
             printBoxText(err, inLanguage("The bank holds no question: the program has nothing to ask.",
@@ -121,8 +123,8 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
         } else if (upperCase(rest[2]) == "6") {
             printBoxText(err, inLanguage("Choice 6 writes the program's help texts: use the Tools menu of Ulvorane.",
                                   latin1("Le choix 6 écrit les textes d'aide du programme: utilisez le menu Outils d'Ulvorane.")));
-        } else if (myDumpBank(model, myGetPathPart(rest[1], "P"), rest[2], "", "")) {
-            printBoxText(out, myGetPathPart(rest[1], "P") + "Temp.txt");
+        } else if (myDumpBank(model, bank.parent_path(), rest[2], "", "")) {
+            printBoxText(out, displayPath(bank.parent_path() / "Temp.txt"));
             code = 0;
         } else if (errorBoxPort().systemBox) {
             // myDumpBank reports file failures itself; an unknown choice is silent there.

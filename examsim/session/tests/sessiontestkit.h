@@ -143,10 +143,10 @@ struct ManualClock {
 // A session as the exam tests run it: program folder and log in `folder`,
 // the bank titled `title` first in the catalogue, shown in the view and
 // timed by the clock.
-inline void attachSession(ExamSession& session, const std::string& folder, RecordingView& view,
+inline void attachSession(ExamSession& session, const std::filesystem::path& folder, RecordingView& view,
                           ManualClock& clock, const std::string& title = "Basic Test Bank") {
     session.ProgramFolder = folder;
-    session.LogFilePath = folder + "/Ulvorane_Log.txt";
+    session.LogFilePath = folder / "Ulvorane_Log.txt";
     session.Catalogue.Titles = {"", fixedWidth(title, BankTitleWidth)};
     view.attach(session.View);
     clock.attach(session.Clock);
@@ -165,7 +165,7 @@ inline std::string times(int n, const std::string& s) {
     return out;
 }
 
-inline std::string fileBytes(const std::string& path) {
+inline std::string fileBytes(const std::filesystem::path& path) {
     std::string bytes;
     int error = 0;
     readFileBytes(path, bytes, error);

@@ -336,7 +336,7 @@ TEST(DiagramFiles, AccentedFolderAndFileNamesReachTheFiles) {
     TempFolder::writeFile(folderOnDisk + "/Diagrams_R\xC3\xA9" "cepteurs.txt",
                           "{D}\r\n~A1~BOX~~C|a~b\r\n");
     PuzzleFiles files;
-    files.ProgramFolder = latin1(folderOnDisk);
+    files.ProgramFolder = folderOnDisk;
     ASSERT_TRUE(findDiagramFiles(files));
     ASSERT_EQ(files.DiagramFileCount, 1);
     EXPECT_EQ(trimSpaces(files.Files[1].DisplayName), "R\xE9" "cepteurs");

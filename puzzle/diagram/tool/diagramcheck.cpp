@@ -5,6 +5,7 @@
 
 #include "diagramfile.h"
 #include "masks.h"
+#include "paths.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -51,7 +52,7 @@ std::string padRight(const std::string& s, size_t width) {
 
 }  // namespace
 
-int checkDiagramFile(const std::string& path, std::string& listing) {
+int checkDiagramFile(const std::filesystem::path& path, std::string& listing) {
     listing.clear();
     DiagramTables tables;
     std::string widest;
@@ -64,7 +65,7 @@ int checkDiagramFile(const std::string& path, std::string& listing) {
         listing += (error ? "  ! " : "  ? ") + text + CRLF;
     };
 
-    listing += inLanguage("File: ", "Fichier : ") + path + CRLF;
+    listing += inLanguage("File: ", "Fichier : ") + displayPath(path) + CRLF;
     listing += fillMask(inLanguage("Diagrams: &", latin1("Schémas : &")),
                         {tables.DiagramCount}) +
                CRLF;
@@ -74,7 +75,7 @@ int checkDiagramFile(const std::string& path, std::string& listing) {
 
     std::string bytes;
     int error = 0;
-    if (readFileBytes(fileSystemPath(path), bytes, error) && looksLikeUtf8(bytes))
+    if (readFileBytes(path, bytes, error) && looksLikeUtf8(bytes))
         problem(false, inLanguage("the file looks like UTF-8; the puzzle reads Latin-1",
                                   latin1("le fichier semble en UTF-8 ; le casse-tête lit du "
                                          "Latin-1")));

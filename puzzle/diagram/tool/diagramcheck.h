@@ -1,6 +1,7 @@
 // The checker for diagram authors behind "ostrilon-diagrams check FILE".
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 // Reads the file as the puzzle would and writes (Latin-1) a listing of each
@@ -8,4 +9,4 @@
 // A reading failure goes to the error box exactly as the puzzle shows it.
 // Returns 0 when the file is fit for the puzzle, 1 otherwise; warnings alone
 // (texts cut, unknown kinds ...) do not fail it.
-int checkDiagramFile(const std::string& path, std::string& listing);
+int checkDiagramFile(const std::filesystem::path& path, std::string& listing);

@@ -1,6 +1,7 @@
 // ostrilon-diagrams: checks diagram files for their authors.
 //   ostrilon-diagrams check FILE [--lang fr]
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
     if (const int code = answerStandardRequest(args, "ostrilon-diagrams", latin1(Help[helpLanguage]), stdout);
         code >= 0)
         return code;
-    std::string file;
+    std::filesystem::path file;
     bool check = false, usage = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
             else
                 usage = true;
         } else if (check && file.empty() && arg.rfind("--", 0) != 0) {
-            file = latin1(arg);  // the program's texts, paths included, are Latin-1
+            file = arg;  // kept as the system named it; the listing shows it in Latin-1
         } else {
             usage = true;
         }

@@ -1,0 +1,39 @@
+#include "paths.h"
+
+#include <gtest/gtest.h>
+
+struct ShownCase {
+    const char* onDisk;  // UTF-8, as the file system names it
+    const char* shown;   // Latin-1
+};
+
+class DisplayPath : public ::testing::TestWithParam<ShownCase> {};
+
+TEST_P(DisplayPath, ShowsLatin1WithAQuestionMarkForWhatItCannotHold) {
+    EXPECT_EQ(displayPath(GetParam().onDisk), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, DisplayPath,
+    ::testing::Values(ShownCase{"/home/ann/banks", "/home/ann/banks"},
+                      ShownCase{"/home/ren\xC3\xA9/T\xC3\xA9l\xC3\xA9" "chargements", "/home/ren\xE9/T\xE9l\xE9" "chargements"},
+                      ShownCase{"/home/\xC5\x81ukasz", "/home/?ukasz"},
+                      ShownCase{"/home/i/\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B",
+                                "/home/i/?????????"},
+                      ShownCase{"/home/\xE5\xB1\xB1\xE7\x94\xB0/x.txt", "/home/??/x.txt"},
+                      ShownCase{"/home/i/\xC5\x92uvres", "/home/i/?uvres"},
+                      // Bytes that are not UTF-8 (an old Latin-1 name) are shown as they are.
+                      ShownCase{"/old/caf\xE9", "/old/caf\xE9"}));
+
+TEST(PathFromLatin1, ANameTheProgramMakesBecomesTheFileSystemsForm) {
+    EXPECT_EQ(pathFromLatin1("Erron\xE9" "es_2014.txt").native(), "Erron\xC3\xA9" "es_2014.txt");
+    EXPECT_EQ(pathFromLatin1("Temp.txt").native(), "Temp.txt");
+}
+
+TEST(WithoutTrailingSeparator, KeepsOneSeparatorBetweenFolderAndName) {
+    EXPECT_EQ(withoutTrailingSeparator("/a/b/").native(), "/a/b");
+    EXPECT_EQ(withoutTrailingSeparator("/a/b//").native(), "/a/b");
+    EXPECT_EQ(withoutTrailingSeparator("/a/b").native(), "/a/b");
+    EXPECT_EQ(withoutTrailingSeparator("/").native(), "/");
+    EXPECT_EQ(withoutTrailingSeparator("").native(), "");
+}
