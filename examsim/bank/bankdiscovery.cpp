@@ -10,7 +10,7 @@
 bool myDiscoverBanks(BankShelf& shelf, const std::filesystem::path& programFolder) {
     std::vector<BankEntry> found;
     int32_t limit = MaxBanks;
-    shelf.BankCount = myFindFiles(programFolder, "\\Questions_*.txt", found, limit);
+    shelf.BankCount = myFindFiles(programFolder, BankFilePattern, found, limit);
     for (int b = 1; b <= shelf.BankCount; ++b) {
         shelf.BankList[b].Label = fixedWidth(found[b - 1].Label, BankLabelWidth);
         shelf.BankList[b].FullPath = found[b - 1].FullPath;

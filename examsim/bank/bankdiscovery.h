@@ -7,6 +7,9 @@
 
 #include "bankmodel.h"
 
+// The banks' names, as the file finder takes them.
+inline constexpr const char* BankFilePattern = "\\Questions_*.txt";
+
 // Lists "Questions_*.txt" in the folder (at most 8) and reads each header for
 // its title. False when no bank is there or a header pass failed (already
 // reported by the reader).

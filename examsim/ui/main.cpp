@@ -4,9 +4,12 @@
 
 #include "commandanswer.h"
 #include "consolehelp.h"
+#include "bankdiscovery.h"
+#include "historylog.h"
 #include "mainwindow.h"
 #include "msgbox.h"
 #include "projectversion.h"
+#include "programstart.h"
 #include "qtext.h"
 #include "startup.h"
 
@@ -21,13 +24,12 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(EXAM_APP_ID));
     installSystemErrorBox();
 
+    const ProgramStart start = myStartInProgramFolder(QCoreApplication::arguments().mid(1), "ulvorane",
+                                                      BankFilePattern, LogFileName);
+    if (!start.Started) return 1;
     StartupInput input;
-    const QStringList arguments = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (i > 1) input.Arguments += ' ';
-        input.Arguments += fromQString(arguments[i]);
-    }
-    input.ProgramFolder = fromQPath(QCoreApplication::applicationDirPath());
+    input.Arguments = start.Arguments;
+    input.ProgramFolder = start.Folder;
     input.KeyboardLocale = fromQString(QGuiApplication::inputMethod()->locale().name());
 
     static ProgramState program;

@@ -208,8 +208,13 @@ const char* const kHelpEnglish[] = {
     "mark of the whole exam.",
     "The history is kept in the file \"Ulvorane_Log.txt\". Deleting that file discards the "
     "history; a Totally Random selection ignores it for a while.",
-    "Several students sharing one computer keep separate histories by running copies of the "
-    "program from separate folders.",
+    "Where the files are kept: run from a folder that holds question banks or "
+    "\"Ulvorane_Log.txt\", the program keeps its files there. Installed for every user, it keeps "
+    "them in your own folder ~/.local/share/ulvorane (the folder ulvorane of $XDG_DATA_HOME when "
+    "that is set), where the sample banks are copied on the first start and where you add your "
+    "own banks. /P=folder names another folder outright, a classroom share or a USB stick for "
+    "instance: several students sharing one computer keep separate histories that way. To start "
+    "afresh, delete \"Ulvorane_Log.txt\" in that folder.",
     "Answers can be validated one at a time, or all marked at the end by pressing \"Mark\".",
     "Questions can be skipped and returned to later. With the \"Seek\" check box, Previous and "
     "Next jump straight to the unanswered questions.",
@@ -230,6 +235,7 @@ const char* const kHelpEnglish[] = {
     "/F=font_name,size  chooses the font and its point size, for example /F=Tahoma,14" NL
     "/S  starts the simplified layout for screen-reading software." NL
     "/D  adds a \"Dump Utility\" for question bank authors to the Tools menu." NL
+    "/P=folder  keeps the banks, the history and the reports in that folder." NL
     "Example of a shortcut target:  \"/whatever_folder/Ulvorane\" /A=2",
     "Advance to the OK button to close this window.",
 };
@@ -256,8 +262,14 @@ const char* const kHelpFrench[] = {
     "la note de passage de l'examen entier.",
     "L'historique est conservé dans le fichier « Ulvorane_Log.txt ». Effacer ce fichier efface "
     "l'historique; une Sélection Aléatoire n'en tient pas compte pendant un temps.",
-    "Plusieurs étudiants partageant un même ordinateur gardent des historiques distincts en "
-    "lançant des copies du programme depuis des dossiers distincts.",
+    "Où sont gardés les fichiers : lancé depuis un dossier qui contient des banques de questions "
+    "ou « Ulvorane_Log.txt », le programme y garde ses fichiers. Installé pour tous les "
+    "utilisateurs, il les garde dans votre propre dossier ~/.local/share/ulvorane (le dossier "
+    "ulvorane de $XDG_DATA_HOME s'il est défini), où les banques d'exemple sont copiées au premier "
+    "démarrage et où vous ajoutez vos propres banques. /P=dossier nomme directement un autre "
+    "dossier, un partage de classe ou une clé USB par exemple : plusieurs étudiants partageant un "
+    "même ordinateur gardent ainsi des historiques distincts. Pour repartir à neuf, effacez "
+    "« Ulvorane_Log.txt » dans ce dossier.",
     "Les réponses peuvent être validées une à une, ou toutes corrigées à la fin en pressant "
     "« Corriger ».",
     "On peut sauter des questions et y revenir plus tard. Avec la case « Trouver », Précédente et "
@@ -280,6 +292,7 @@ const char* const kHelpFrench[] = {
     "/F=nom_police,taille  choisit la police et sa taille, par exemple /F=Tahoma,14" NL
     "/S  lance la présentation simplifiée pour les logiciels de lecture d'écran." NL
     "/D  ajoute un « Dump Utility » pour les auteurs de banques au menu Outils." NL
+    "/P=dossier  garde les banques, l'historique et les rapports dans ce dossier." NL
     "Exemple de cible de raccourci :  \"/dossier_quelconque/Ulvorane\" /A=2",
     "Sauter au bouton OK pour fermer cette fenêtre.",
 };

@@ -69,7 +69,7 @@ std::string diagramListPrompt() {
 
 bool findDiagramFiles(PuzzleFiles& files) {
     int32_t limit = MaxDiagramFiles;
-    std::vector<FoundFile> found = myFindFiles(files.ProgramFolder, "\\Diagrams*.txt", limit);
+    std::vector<FoundFile> found = myFindFiles(files.ProgramFolder, DiagramFilePattern, limit);
     files.DiagramFileCount = 0;
     for (const FoundFile& f : found) {
         if (files.DiagramFileCount >= MaxDiagramFiles) break;

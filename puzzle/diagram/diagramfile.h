@@ -99,6 +99,9 @@ struct ReadNote {
     std::string Text;
 };
 
+// The diagram files' names, as the file finder takes them.
+inline constexpr const char* DiagramFilePattern = "\\Diagrams*.txt";
+
 // Lists "Diagrams*.txt" of files.ProgramFolder (at most 4) into files.Files;
 // true when at least one was found.
 bool findDiagramFiles(PuzzleFiles& files);

@@ -5,9 +5,12 @@
 #include "commandanswer.h"
 #include "consolehelp.h"
 #include "projectversion.h"
+#include "diagramfile.h"
+#include "msgbox.h"
+#include "programstart.h"
 #include "puzzlewindow.h"
-#include "qtext.h"
 #include "startup.h"
+#include "uicontext.h"
 
 int main(int argc, char** argv) {
     // Answered before any window exists, so they work without a display.
@@ -18,9 +21,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Lets the desktop match the window with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PUZZLE_APP_ID));
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    const std::filesystem::path folder = fromQPath(QCoreApplication::applicationDirPath());
-    auto window = startPuzzle(fromQString(args.join(QLatin1Char(' '))), folder, keyboardLanguage());
+    uiContext().ProgramName = "Ostrilon";
+    installSystemErrorBox();
+    const ProgramStart start =
+        myStartInProgramFolder(QCoreApplication::arguments().mid(1), "ostrilon", DiagramFilePattern, "");
+    if (!start.Started) return 1;
+    auto window = startPuzzle(start.Arguments, start.Folder, keyboardLanguage());
     if (!window) return 1;
     window->show();
     return app.exec();

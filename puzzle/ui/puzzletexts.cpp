@@ -43,6 +43,14 @@ std::string englishHelp() {
            NL + NL +
            "Ultimately, you must be capable of drawing or visualizing all diagrams entirely from "
            "memory." +
+           NL + NL +
+           "Where the files are kept: run from a folder that holds Diagrams*.txt files, the "
+           "program reads them there. Installed for every user, it reads them from your own "
+           "folder ~/.local/share/ostrilon (the folder ostrilon of $XDG_DATA_HOME when that is "
+           "set), where the sample diagram files are copied on the first start and where you add "
+           "your own. /P=folder names another folder outright, a classroom share or a USB stick "
+           "for instance. The puzzle keeps no history: to start afresh with the samples, delete "
+           "the Diagrams*.txt files of that folder." +
            NL + NL + "Command line parameters:" + NL +
            "  /Q   Starts the program with a French interface (buttons and menus)." + NL +
            "  /A=n  Increments the default font point size by a given amount ( n can be a "
@@ -51,6 +59,7 @@ std::string englishHelp() {
            "  /F=font_name,size  Sets the default font name and point size:  for example, "
            "/F=Tahoma,14 ." +
            NL + "  /T=font_name   Sets an alternate font for the Tiles:  for example, /T=Courier ." +
+           NL + "  /P=folder   Reads the diagram files from that folder." +
            NL + " Example of parameter added beyond program name in shortcut target: " + NL +
            "     " + Q + "/whatever_folder/Ostrilon" + Q + "  /A=2";
 }
@@ -86,6 +95,15 @@ std::string frenchHelp() {
            NL + NL +
            latin1("À votre examen, vous devrez pouvoir dessiner ou visualiser tous les schémas "
                   "par coeur.") +
+           NL + NL +
+           latin1("Où sont gardés les fichiers : lancé depuis un dossier qui contient des fichiers "
+                  "Diagrams*.txt, le programme les y lit. Installé pour tous les utilisateurs, il "
+                  "les lit dans votre propre dossier ~/.local/share/ostrilon (le dossier ostrilon "
+                  "de $XDG_DATA_HOME s'il est défini), où les fichiers de schémas d'exemple sont "
+                  "copiés au premier démarrage et où vous ajoutez les vôtres. /P=dossier nomme "
+                  "directement un autre dossier, un partage de classe ou une clé USB par exemple. "
+                  "Le casse-tête ne garde pas d'historique : pour repartir à neuf avec les "
+                  "exemples, effacez les fichiers Diagrams*.txt de ce dossier.") +
            NL + NL + latin1("Paramètres de ligne de commande:") + NL +
            latin1("  /Q   Démarre le programme avec un interface (boutons et menus) français.") +
            NL +
@@ -97,6 +115,7 @@ std::string frenchHelp() {
            NL +
            latin1("  /T=nom_police  Fixe la police de caractères pour les Tuiles:  par ex., "
                   "/T=Courier .") +
+           NL + latin1("  /P=dossier  Lit les fichiers de schémas dans ce dossier.") +
            NL +
            latin1(" Exemple de paramètre ajouté au-delà du nom de programme dans la cible du "
                   "raccourci: ") +

@@ -83,8 +83,8 @@ TEST_P(LogFaults, ReadOnlyProgramFolderMovesTheLogWhereTheUserSaysAndKeepsItsHis
     errors.boxes.clear();
 
     std::string askedTitle, askedName, askedFolder;
-    auto dialog = [&](const std::string& title, const std::string& name, const std::string& where,
-                      const std::string&, const std::string&, std::string& chosen) {
+    auto dialog = [&](const std::string& title, const std::string& name, const std::filesystem::path& where,
+                      const std::string&, const std::string&, std::filesystem::path& chosen) {
         askedTitle = title, askedName = name, askedFolder = where;
         chosen = session.LogFilePath;
         return true;
@@ -164,7 +164,7 @@ TEST_P(LogFaults, LogThatStopsGrowingMidRecordKeepsItsHistoryAndNoTornRecord) {
     std::signal(SIGXFSZ, previousHandler);
 
     ASSERT_EQ(errors.boxes.size(), 1u);
-    EXPECT_EQ(errors.boxes[0].text, "myLogSession, " + session.LogFilePath + "\r\n err=" +
+    EXPECT_EQ(errors.boxes[0].text, "myLogSession, " + session.LogFilePath.native() + "\r\n err=" +
                                         std::to_string(EFBIG) + " " + errorText(EFBIG));
     EXPECT_EQ(stats(), before);
     EXPECT_EQ(fileBytes(session.LogFilePath), earlier);

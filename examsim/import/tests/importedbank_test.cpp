@@ -104,7 +104,7 @@ protected:
     PortRecorder ports;
     TempFolder dir;
     std::string source;
-    std::array<std::string, 2> paths;
+    std::array<std::filesystem::path, 2> paths;
 };
 
 const std::vector<std::string> SmallPool{"B-003-001-002", "B-001-001-001", "B-001-001-002", "B-001-002-001",
@@ -112,8 +112,8 @@ const std::vector<std::string> SmallPool{"B-003-001-002", "B-001-001-001", "B-00
 
 TEST_F(WrittenBanks, ReadBackWithEveryQuestionUnderItsSectionAndTheRightAnswer) {
     write(SmallPool);
-    EXPECT_EQ(paths[0], dir.file("out") + "/Questions_Basic_EN.txt");
-    EXPECT_EQ(paths[1], dir.file("out") + "/Questions_Basic_FR.txt");
+    EXPECT_EQ(paths[0].native(), dir.file("out") + "/Questions_Basic_EN.txt");
+    EXPECT_EQ(paths[1].native(), dir.file("out") + "/Questions_Basic_FR.txt");
     BankModel banks[2];
     for (int language : {0, 1}) {
         BankModel& bank = banks[language];
@@ -183,7 +183,7 @@ TEST_F(WrittenBanks, FilesAreLatin1WithCrLfAndTheSameEveryTime) {
 
 TEST_F(WrittenBanks, NameChoosesTheFileNames) {
     write(SmallPool, "Basic-2025");
-    EXPECT_EQ(paths[0], dir.file("out") + "/Questions_Basic-2025_EN.txt");
+    EXPECT_EQ(paths[0].native(), dir.file("out") + "/Questions_Basic-2025_EN.txt");
     EXPECT_TRUE(std::filesystem::exists(paths[1]));
 }
 
@@ -209,7 +209,7 @@ TEST(WriteFailure, IsReportedAndLeavesNoPartialFile) {
     const std::string source = dir.write("amat_basic_quest_delim2025.txt", crlf({IsedHeader, isedRow("B-001-001-001")}));
     // The French bank's name is taken by a folder, so its rename must fail.
     std::filesystem::create_directories(dir.file("Questions_Basic_FR.txt/inside"));
-    std::array<std::string, 2> paths;
+    std::array<std::filesystem::path, 2> paths;
     EXPECT_FALSE(myImportQuestionBank(source, dir.path(), "", paths));
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_EQ(rec.boxes[0].text.rfind("myWriteImportedBanks, cannot write file " + dir.file("Questions_Basic_FR.txt") +

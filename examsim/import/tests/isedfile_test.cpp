@@ -91,7 +91,7 @@ TEST_P(IsedFaultTest, FirstFaultIsNamedWithItsLineAndNothingIsWritten) {
     TempFolder dir;
     const std::string path = dir.write("amat_basic_quest_delim2025.txt", crlf(GetParam().lines));
     const std::string out = dir.file("banks");
-    std::array<std::string, 2> paths;
+    std::array<std::filesystem::path, 2> paths;
     EXPECT_FALSE(myImportQuestionBank(path, out, "", paths));
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_EQ(rec.boxes[0].text, GetParam().english);

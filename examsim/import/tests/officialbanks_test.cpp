@@ -35,7 +35,7 @@ protected:
     PortRecorder ports;
     TempFolder dir;
     std::string source;
-    std::array<std::string, 2> paths;
+    std::array<std::filesystem::path, 2> paths;
 };
 
 TEST_P(OfficialBank, ReadsBackWithEveryTopicAndSectionAndDrawsAFullExam) {

@@ -191,24 +191,24 @@ TEST(LogLocation, FallsBackToTheSaveDialog) {
 
     std::string missing = dir.file("absent");
     std::string askedTitle, askedFilter;
-    auto dialog = [&](const std::string& title, const std::string& name, const std::string& folder,
-                      const std::string& ext, const std::string& filter, std::string& chosen) {
+    auto dialog = [&](const std::string& title, const std::string& name, const std::filesystem::path& folder,
+                      const std::string& ext, const std::string& filter, std::filesystem::path& chosen) {
         askedTitle = title;
         askedFilter = filter;
         EXPECT_EQ(name, "Ulvorane_Log.txt");
-        EXPECT_EQ(folder, missing);
+        EXPECT_EQ(folder.native(), missing);
         EXPECT_EQ(ext, "txt");
         chosen = "/elsewhere/log.txt";
         return true;
     };
-    EXPECT_EQ(myObtainLoggingLocation(missing, dialog), "/elsewhere/log.txt");
+    EXPECT_EQ(myObtainLoggingLocation(missing, dialog).native(), "/elsewhere/log.txt");
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0].text, "myObtainLoggingLocation, err=" + std::to_string(ENOENT) + " " + errorText(ENOENT));
     EXPECT_EQ(askedTitle, "Confirm or change LOG location");
     EXPECT_EQ(askedFilter, "Text Files/Fichiers Texte|*.txt");
-    auto cancel = [](const std::string&, const std::string&, const std::string&, const std::string&,
-                     const std::string&, std::string&) { return false; };
-    EXPECT_EQ(myObtainLoggingLocation(missing, cancel), "Ulvorane_Log.txt");
+    auto cancel = [](const std::string&, const std::string&, const std::filesystem::path&, const std::string&,
+                     const std::string&, std::filesystem::path&) { return false; };
+    EXPECT_EQ(myObtainLoggingLocation(missing, cancel).native(), "Ulvorane_Log.txt");
 }
 
 }  // namespace

@@ -114,6 +114,11 @@ TEST(LongTexts, HelpHasItsEighteenParagraphsInBothLanguages) {
     EXPECT_NE(longTextIn(1, 0).find("\"/whatever_folder/Ulvorane\" /A=2"), std::string::npos);
     EXPECT_NE(longTextIn(1, 1).find("\"/dossier_quelconque/Ulvorane\" /A=2"), std::string::npos);
     EXPECT_NE(longTextIn(1, 1).find(latin1("Sauter au bouton OK pour fermer cette fenêtre.")), std::string::npos);
+    // Where the files are kept, and how to start afresh.
+    for (const char* text : {"~/.local/share/ulvorane", "/P=folder  keeps the banks", "To start afresh, delete"})
+        EXPECT_NE(longTextIn(1, 0).find(text), std::string::npos) << text;
+    for (const char* text : {"~/.local/share/ulvorane", "/P=dossier  garde les banques", "Pour repartir à neuf, effacez"})
+        EXPECT_NE(longTextIn(1, 1).find(latin1(text)), std::string::npos) << text;
     for (int language : {0, 1})
         EXPECT_EQ(longTextIn(2, language).rfind("Ulvorane   V" PROJECT_VERSION "\r\n", 0), 0u);
 }

@@ -161,6 +161,16 @@ TEST(Texts, CaptionFieldsAndLanguageColumns) {
         for (const std::string& text : pair) EXPECT_FALSE(looksLikeUtf8(text)) << text;
 }
 
+TEST(Texts, HelpSaysWhereTheFilesAreKeptAndHowToStartAfresh) {
+    const TextPair& help = puzzleTexts().Long[1];
+    for (const char* text : {"~/.local/share/ostrilon", "/P=folder   Reads the diagram files",
+                             "to start afresh with the samples, delete"})
+        EXPECT_NE(help[0].find(text), std::string::npos) << text;
+    for (const char* text : {"~/.local/share/ostrilon", "/P=dossier  Lit les fichiers de schémas",
+                             "pour repartir à neuf avec les exemples, effacez"})
+        EXPECT_NE(help[1].find(latin1(text)), std::string::npos) << text;
+}
+
 TEST(FontsReport, PointSizeFromTheEmHeight) {
     EXPECT_EQ(pointsFromEmHeight(11, 96), 8);
     EXPECT_EQ(pointsFromEmHeight(12, 96), 9);

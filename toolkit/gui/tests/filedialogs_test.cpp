@@ -59,18 +59,18 @@ TEST(FileDialogs, SaveDialogShowsThePreselectedFilterAndReturnsTheChoice) {
         dialog->selectFile(QString::fromStdString(dir.file("Chosen.bak")));
         return QDialog::Accepted;
     });
-    std::string name = "Notes.bak";
+    std::filesystem::path name = "Notes.bak";
     unsigned flags = OfnOverwritePrompt;
     ASSERT_NE(mySaveFileDialog(nullptr, "Save", name, dir.file(""), TextFilter, "txt", flags), 0);
     EXPECT_EQ(selectedFilter, QStringLiteral("All Files (*.*)"));
-    EXPECT_EQ(name, dir.file("Chosen.bak"));
+    EXPECT_EQ(name.native(), dir.file("Chosen.bak"));
     EXPECT_EQ(flags, OfnOverwritePrompt | OfnExtensionDifferent);
 
     answers.answer(QDialog::Rejected);
     name = "Notes.txt";
     flags = OfnOverwritePrompt;
     EXPECT_EQ(mySaveFileDialog(nullptr, "Save", name, "", TextFilter, "txt", flags), 0);
-    EXPECT_EQ(name, "");
+    EXPECT_EQ(name.native(), "");
     EXPECT_EQ(flags, 0u);
     ASSERT_EQ(answers.boxes.size(), 2u);
     EXPECT_EQ(answers.boxes[1].kind, ModalKind::SaveFile);
@@ -87,16 +87,16 @@ TEST(FileDialogs, OpenDialogMultipleSelectionKeepsNulSeparators) {
         dialog->selectFile("\"a.txt\" \"b.txt\"");
         return QDialog::Accepted;
     });
-    std::string name;
+    std::filesystem::path name;
     unsigned flags = OfnAllowMultiSelect | OfnFileMustExist;
     ASSERT_NE(myOpenFileDialog(nullptr, "Open", name, dir.file(""), TextFilter, "", flags), 0);
     std::string folder = dir.file("");
     while (!folder.empty() && folder.back() == '/')
         folder.pop_back();
-    EXPECT_EQ(name, folder + std::string("\0a.txt\0b.txt", 12));
+    EXPECT_EQ(name.native(), folder + std::string("\0a.txt\0b.txt", 12));
 
     answers.answer(QDialog::Rejected);
     name = "kept.txt";
     EXPECT_EQ(myOpenFileDialog(nullptr, "Open", name, dir.file(""), TextFilter, "", flags), 0);
-    EXPECT_EQ(name, "kept.txt");
+    EXPECT_EQ(name.native(), "kept.txt");
 }

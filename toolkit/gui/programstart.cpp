@@ -1,0 +1,31 @@
+#include "programstart.h"
+
+#include <QCoreApplication>
+
+#include "errorbox.h"
+#include "programfolder.h"
+#include "qtext.h"
+#include "text.h"
+
+ProgramStart myStartInProgramFolder(const QStringList& arguments, const std::string& dataFolderName,
+                                    const std::string& filePattern, const std::string& logName) {
+    std::vector<std::string> raw;
+    for (const QString& argument : arguments) raw.push_back(fromQPath(argument).native());
+    const ProgramArguments split = takeProgramFolderSwitch(raw);
+
+    ProgramStart start;
+    for (const std::string& other : split.Others) {
+        if (!start.Arguments.empty()) start.Arguments += ' ';
+        start.Arguments += latin1(other);
+    }
+    const ProgramFolderChoice choice = myDecideProgramFolder(programFolderInput(
+        fromQPath(QCoreApplication::applicationDirPath()), split.NamedFolder, dataFolderName, filePattern,
+        logName));
+    if (choice.Problem != FolderProblem::None) {
+        myErrorBox(programFolderMessage(choice));
+        return start;
+    }
+    start.Started = true;
+    start.Folder = choice.Folder;
+    return start;
+}
