@@ -26,6 +26,14 @@ TEST_F(ImportCommand, WritesBothBanksAndSaysWhatTheReaderFound) {
                          out + "/Questions_Basic_FR.txt: \"Base 2025 fran\xC3\xA7" "ais\", 2 questions in 2 topics, 2 lessons\n");
 }
 
+// A terminal is UTF-8: an accented folder is printed as typed, encoded once.
+TEST_F(ImportCommand, AnAccentedFolderIsPrintedAsTyped) {
+    const std::string out = dir.file("T\xC3\xA9l\xC3\xA9" "chargements");
+    ToolRun r = runTool({"import", source, "--out", out});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind(out + "/Questions_Basic_EN.txt: \"Basic 2025 English\"", 0), 0u) << r.out;
+}
+
 TEST_F(ImportCommand, OptionsComeInAnyOrderAndFrenchIsSpokenOnRequest) {
     const std::string out = dir.file("banks");
     ToolRun r = runTool({"import", "--name", "Base2025", "--lang", "fr", "--out", out, source});

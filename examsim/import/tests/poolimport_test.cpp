@@ -54,14 +54,14 @@ TEST_F(PoolImport, FirstImportWritesBothBanksAndSaysSo) {
     EXPECT_EQ(outcome.Qualification, 'B');
     EXPECT_EQ(outcome.Edition, "2025");
     EXPECT_EQ(outcome.QuestionCount, 2);
-    EXPECT_EQ(outcome.Paths[0], dir.file("program/Questions_Basic_EN.txt"));
-    EXPECT_EQ(outcome.Paths[1], dir.file("program/Questions_Basic_FR.txt"));
+    EXPECT_EQ(outcome.Paths[0].native(), dir.file("program/Questions_Basic_EN.txt"));
+    EXPECT_EQ(outcome.Paths[1].native(), dir.file("program/Questions_Basic_FR.txt"));
     EXPECT_EQ(importSummary(outcome), "Question pool imported: Basic 2025 (2 questions), from amat_basic_quest.zip.\r\n"
-                                      "Banks written: " + outcome.Paths[0] + " and " + outcome.Paths[1] + ".");
+                                      "Banks written: " + outcome.Paths[0].native() + " and " + outcome.Paths[1].native() + ".");
     ErrorRecorder french(1);
     EXPECT_EQ(importSummary(outcome), latin1("Banque importée : Base 2025 (2 questions), de amat_basic_quest.zip.\r\n"
                                              "Banques écrites : ") +
-                                          outcome.Paths[0] + " et " + outcome.Paths[1] + ".");
+                                          outcome.Paths[0].native() + " et " + outcome.Paths[1].native() + ".");
     EXPECT_EQ(fileBytes(outcome.Paths[0]).rfind("' Basic 2025 English: imported from amat_basic_quest_delim2025.txt\r\n", 0),
               0u);
 }
@@ -81,7 +81,7 @@ TEST_F(PoolImport, TheSamePoolAgainAsksNothingAndRewritesNothing) {
     EXPECT_EQ(banks(), before);
     EXPECT_TRUE(rec.boxes.empty());
     EXPECT_EQ(importSummary(outcome), "Question pool already imported: Basic 2025 (2 questions).\r\n"
-                                      "The banks " + outcome.Paths[0] + " and " + outcome.Paths[1] +
+                                      "The banks " + outcome.Paths[0].native() + " and " + outcome.Paths[1].native() +
                                           " hold it already; nothing was rewritten.");
 }
 
