@@ -1,8 +1,8 @@
 // Open and save dialogs taking the "|"-separated filter text of the programs
 // ("Text Files|*.txt|All Files|*.*"), with the save dialog preselecting the
 // filter that matches the proposed name's extension. File names and folders
-// cross as the programs' Latin-1 texts, like every other text; a name that
-// Latin-1 cannot hold cannot be chosen.
+// cross in the file system's own form (std::filesystem::path), so that any
+// name the system can hold can be chosen; captions and filters are Latin-1.
 #pragma once
 
 #include <filesystem>

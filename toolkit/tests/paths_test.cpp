@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 struct ShownCase {
+    const char* name;
     const char* onDisk;  // UTF-8, as the file system names it
     const char* shown;   // Latin-1
 };
@@ -15,15 +16,16 @@ TEST_P(DisplayPath, ShowsLatin1WithAQuestionMarkForWhatItCannotHold) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, DisplayPath,
-    ::testing::Values(ShownCase{"/home/ann/banks", "/home/ann/banks"},
-                      ShownCase{"/home/ren\xC3\xA9/T\xC3\xA9l\xC3\xA9" "chargements", "/home/ren\xE9/T\xE9l\xE9" "chargements"},
-                      ShownCase{"/home/\xC5\x81ukasz", "/home/?ukasz"},
-                      ShownCase{"/home/i/\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B",
+    ::testing::Values(ShownCase{"Ascii", "/home/ann/banks", "/home/ann/banks"},
+                      ShownCase{"Accented", "/home/ren\xC3\xA9/T\xC3\xA9l\xC3\xA9" "chargements", "/home/ren\xE9/T\xE9l\xE9" "chargements"},
+                      ShownCase{"Polish", "/home/\xC5\x81ukasz", "/home/?ukasz"},
+                      ShownCase{"Cyrillic", "/home/i/\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B",
                                 "/home/i/?????????"},
-                      ShownCase{"/home/\xE5\xB1\xB1\xE7\x94\xB0/x.txt", "/home/??/x.txt"},
-                      ShownCase{"/home/i/\xC5\x92uvres", "/home/i/?uvres"},
+                      ShownCase{"Japanese", "/home/\xE5\xB1\xB1\xE7\x94\xB0/x.txt", "/home/?" "?/x.txt"},
+                      ShownCase{"Ligature", "/home/i/\xC5\x92uvres", "/home/i/?uvres"},
                       // Bytes that are not UTF-8 (an old Latin-1 name) are shown as they are.
-                      ShownCase{"/old/caf\xE9", "/old/caf\xE9"}));
+                      ShownCase{"NotUtf8", "/old/caf\xE9", "/old/caf\xE9"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PathFromLatin1, ANameTheProgramMakesBecomesTheFileSystemsForm) {
     EXPECT_EQ(pathFromLatin1("Erron\xE9" "es_2014.txt").native(), "Erron\xC3\xA9" "es_2014.txt");

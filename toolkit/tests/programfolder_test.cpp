@@ -75,6 +75,7 @@ TEST(ProgramFolder, SamplesAreFoundBesideTheBinFolder) {
 }
 
 struct DataHomeCase {
+    const char* name;
     const char* dataHome;
     const char* home;
     const char* folder;
@@ -88,11 +89,12 @@ TEST_P(UserDataFolder, FollowsTheDataHomeOfTheDesktop) {
 
 INSTANTIATE_TEST_SUITE_P(
     Environment, UserDataFolder,
-    ::testing::Values(DataHomeCase{"/data/me", "/home/me", "/data/me/ostrilon"},
-                      DataHomeCase{"", "/home/me", "/home/me/.local/share/ostrilon"},
+    ::testing::Values(DataHomeCase{"DataHomeSet", "/data/me", "/home/me", "/data/me/ostrilon"},
+                      DataHomeCase{"DataHomeUnset", "", "/home/me", "/home/me/.local/share/ostrilon"},
                       // A relative value is to be ignored, as the desktop does.
-                      DataHomeCase{"data", "/home/me", "/home/me/.local/share/ostrilon"},
-                      DataHomeCase{"", "", ""}));
+                      DataHomeCase{"DataHomeRelative", "data", "/home/me", "/home/me/.local/share/ostrilon"},
+                      DataHomeCase{"NoHome", "", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Portable use: a program run from its own folder (a USB stick, the build
 // folder run.sh fills) keeps its files there, even when nobody may write
@@ -277,6 +279,7 @@ TEST(ProgramFolder, NoProblemNoMessage) {
 }
 
 struct SwitchCase {
+    std::string name;
     std::vector<std::string> arguments;
     bool named;
     std::string folder;
@@ -288,20 +291,23 @@ class ProgramFolderSwitch : public ::testing::TestWithParam<SwitchCase> {};
 TEST_P(ProgramFolderSwitch, IsTakenOutOfTheArgumentsWhole) {
     const ProgramArguments split = takeProgramFolderSwitch(GetParam().arguments);
     ASSERT_EQ(split.NamedFolder.has_value(), GetParam().named);
-    if (GetParam().named) EXPECT_EQ(split.NamedFolder->native(), GetParam().folder);
+    if (GetParam().named) {
+        EXPECT_EQ(split.NamedFolder->native(), GetParam().folder);
+    }
     EXPECT_EQ(split.Others, GetParam().others);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, ProgramFolderSwitch,
     ::testing::Values(
-        SwitchCase{{"/S", "/A=2"}, false, "", {"/S", "/A=2"}},
+        SwitchCase{"NoSwitch", {"/S", "/A=2"}, false, "", {"/S", "/A=2"}},
         // The folder's "/D" and "/Stick" must not read as switches.
-        SwitchCase{{"/P=/media/D/Stick", "/X"}, true, "/media/D/Stick", {"/X"}},
-        SwitchCase{{"/p=My Folder"}, true, "My Folder", {}},
+        SwitchCase{"FolderWithSlashes", {"/P=/media/D/Stick", "/X"}, true, "/media/D/Stick", {"/X"}},
+        SwitchCase{"LowerCaseWithSpace", {"/p=My Folder"}, true, "My Folder", {}},
         // Names are kept in the file system's bytes (UTF-8 here), never cut to Latin-1.
-        SwitchCase{{"/S", "/P=/home/\xC5\x81ukasz/\xD0\x94\xD0\xBE\xD0\xBA"}, true,
+        SwitchCase{"NonLatin1", {"/S", "/P=/home/\xC5\x81ukasz/\xD0\x94\xD0\xBE\xD0\xBA"}, true,
                    "/home/\xC5\x81ukasz/\xD0\x94\xD0\xBE\xD0\xBA", {"/S"}},
-        SwitchCase{{"/P="}, true, "", {}},
-        SwitchCase{{"/P"}, false, "", {"/P"}},
-        SwitchCase{{"/P=/a", "/P=/b"}, true, "/b", {}}));
+        SwitchCase{"Empty", {"/P="}, true, "", {}},
+        SwitchCase{"NoEqualsSign", {"/P"}, false, "", {"/P"}},
+        SwitchCase{"LastOneWins", {"/P=/a", "/P=/b"}, true, "/b", {}}),
+    [](const auto& info) { return info.param.name; });

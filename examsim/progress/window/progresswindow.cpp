@@ -60,7 +60,7 @@ void chainTabOrder(std::initializer_list<QWidget*> widgets) {
 
 }  // namespace
 
-ProgressWindow::ProgressWindow(const BankModel& bank, const std::string& logPath, bool simplified,
+ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::path& logPath, bool simplified,
                                QWidget* owner)
     : QDialog(owner), bank_(bank), logPath_(logPath), simplified_(simplified) {
     setModal(false);
@@ -325,7 +325,7 @@ void ProgressWindow::copyTables() {
 }
 
 ProgressWindow* openProgressWindow(QPointer<ProgressWindow>& current, const BankModel& bank,
-                                   const std::string& logPath, bool simplified, QWidget* owner) {
+                                   const std::filesystem::path& logPath, bool simplified, QWidget* owner) {
     if (current) {
         current->refresh();
     } else {

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -27,7 +28,7 @@ public:
     // bank and logPath stay the caller's and are read again at each refresh.
     // simplified: the chances and the weakest lessons come first, for
     // screen-reader users.
-    ProgressWindow(const BankModel& bank, const std::string& logPath, bool simplified, QWidget* owner);
+    ProgressWindow(const BankModel& bank, const std::filesystem::path& logPath, bool simplified, QWidget* owner);
 
     // Reads the log again for the bank now loaded.
     void refresh();
@@ -56,7 +57,7 @@ private:
     void copyTables();
 
     const BankModel& bank_;
-    std::string logPath_;
+    std::filesystem::path logPath_;
     bool simplified_;
     ProgressFigures figures_;
 
@@ -84,5 +85,5 @@ private:
 // Tools > Progress...: opens the window for the loaded bank, or reads the
 // open one again and brings it forward.
 ProgressWindow* openProgressWindow(QPointer<ProgressWindow>& current, const BankModel& bank,
-                                   const std::string& logPath, bool simplified, QWidget* owner);
+                                   const std::filesystem::path& logPath, bool simplified, QWidget* owner);
 
