@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -133,7 +134,19 @@ void shootMarked(const QString& folder, bool simplified, const QString& name) {
     }
     w->command(CmdHelp);
     settle();
-    if (InfoBox* help = w->infoBox(1)) save(help, "help");
+    if (InfoBox* help = w->infoBox(1)) {
+        save(help, "help");
+        // And at the paragraph on where the files are kept.
+        if (auto* box = help->findChild<QPlainTextEdit*>()) {
+            // From the end, so that the paragraph comes up to the top.
+            box->moveCursor(QTextCursor::End);
+            box->ensureCursorVisible();
+            box->find(QStringLiteral("Where the files"), QTextDocument::FindBackward);
+            box->ensureCursorVisible();
+            settle();
+            save(help, "help-files");
+        }
+    }
     w->command(CmdAbout);
     settle();
     if (InfoBox* about = w->infoBox(2)) save(about, "about");

@@ -3,7 +3,7 @@
 // tiles.png (every kind), midgame.png, solved.png, crossed.png, french.png,
 // resources.png (the pictures, enlarged), held-on-cell.png and
 // held-on-tile.png (a tile held with the keyboard and its target frame),
-// help-en.png and help-fr.png.
+// help-en.png and help-fr.png, help-files-en.png and help-files-fr.png.
 #include <QDir>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -76,7 +76,7 @@ void pressOn(QWidget* tile, Qt::Key key) {
 void shootKeyboard(const std::string& folder) {
     auto window = openPuzzle(folder);
     window->activateWindow();
-    QTest::qWaitForWindowActive(window.get());
+    (void)QTest::qWaitForWindowActive(window.get());  // offscreen, the window may never be active
     QComboBox* list = window->findChild<QComboBox*>(QStringLiteral("c2001"));
     list->setCurrentIndex(0);
     emit list->activated(0);
@@ -110,6 +110,14 @@ void shootHelp() {
         box->find(language == 0 ? QStringLiteral("Without a mouse") : QStringLiteral("Sans souris"));
         QApplication::processEvents();
         help.grab().save(out + (language == 0 ? "/help-en.png" : "/help-fr.png"));
+        // And at the paragraph on where the files are kept.
+        // From the end, so that the paragraph comes up to the top.
+        box->moveCursor(QTextCursor::End);
+        box->ensureCursorVisible();
+        box->find(language == 0 ? QStringLiteral("Where the files") : QString::fromLatin1("O\xF9 sont gard"),
+                  QTextDocument::FindBackward);
+        QApplication::processEvents();
+        help.grab().save(out + (language == 0 ? "/help-files-en.png" : "/help-files-fr.png"));
     }
     uiContext().InterfaceLanguage = 0;
 }
