@@ -35,6 +35,10 @@ import time
 import traceback
 
 DEFAULT_TIMEOUT = 10.0
+# The File menu's last item in both programs and both languages.
+QUIT_ITEMS = ("Quit", "Quitter", "Exit")
+# What AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer print.
+SANITIZER_REPORTS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:")
 POLL_SECONDS = 0.05
 
 
@@ -455,6 +459,35 @@ class App:
 
         return self.wait_for(probe, timeout, what + " in " + self.folder)
 
+    def close(self, timeout=60):
+        """Ends the program as its user does, by the last item of its File
+        menu, and fails unless it ends by itself with exit code 0 and no
+        report of the sanitizers in its output (a sanitizer build checks for
+        leaks only when the program exits by itself)."""
+        if self.proc.poll() is None:
+            item = self.find("menu item", lambda name: name in QUIT_ITEMS, showing=False)
+            try:
+                item.queryAction().doAction(0)
+            except Exception:
+                pass  # the program may be gone before it answers
+            try:
+                self.proc.wait(timeout)
+            except subprocess.TimeoutExpired:
+                fail("%s did not end within %d s of %r%s"
+                     % (self.name, timeout, item.name, self._output_tail()))
+        try:
+            with open(os.path.join(self.folder, ".output.txt"), "rb") as f:
+                output = f.read().decode("latin-1")
+        except OSError:
+            output = ""
+        for report in SANITIZER_REPORTS:
+            at = output.find(report)
+            if at >= 0:
+                fail("%s: the sanitizers reported a fault\n--- program output ---\n%s"
+                     % (self.name, output[max(0, at - 200):at + 8000]))
+        if self.proc.returncode != 0:
+            fail("%s ended with exit code %s%s" % (self.name, self.proc.returncode, self._output_tail()))
+
     def quit(self, timeout=5):
         if self.proc.poll() is None:
             self.proc.terminate()
@@ -473,6 +506,8 @@ def run_test(test, *args):
     try:
         with Desktop() as desktop:
             test(desktop, *args)
+            for app in desktop.apps:
+                app.close()
     except TestFailure as error:
         print("FAILED %s after %.1f s: %s" % (name, time.monotonic() - started, error))
         sys.exit(1)
