@@ -14,6 +14,7 @@
 #include "metrics.h"
 #include "modalgate.h"
 #include "msgbox.h"
+#include "programfolder.h"
 #include "qtext.h"
 #include "text.h"
 #include "tooltips.h"
@@ -126,6 +127,12 @@ int main(int argc, char** argv) {
              "Ostrilon - Info", 0x40, "");
     shootBox("en_all", "All ten buttons.", "Ostrilon", 0xF | 0x30, "");
     shootBox("en_noicon", "No icon, one line.", "A rather long title for such a small box", 0, "");
+    // A /P= folder that does not exist, named in a script Latin-1 cannot hold.
+    ProgramFolderChoice refused;
+    refused.Problem = FolderProblem::NamedUnreadable;
+    refused.Folder = "/home/\xC5\x81ukasz/\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B";
+    refused.Error = 2;
+    shootBox("folder_refused", programFolderMessage(refused), "Ulvorane - Error Message", 0x10, "");
     shootToolTips(0);
     shootToolTips(1);
     return 0;
