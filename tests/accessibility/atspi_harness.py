@@ -19,7 +19,9 @@ so that tests can run side by side. launch() copies a program into a fresh
 folder with the files it reads beside itself and waits until it shows up on
 the accessibility bus. Every lookup waits a little (the program answers
 events in its own time) and fails with a message naming what it looked for
-and where.
+and where. When the test has passed, run_test ends each program still running
+by its File menu, as its user would: it must end by itself with exit code 0
+and nothing from the sanitizers in its output.
 
 Use /usr/bin/python3: pyatspi is a Debian package, not a pip one.
 """
@@ -486,7 +488,8 @@ class App:
                 fail("%s: the sanitizers reported a fault\n--- program output ---\n%s"
                      % (self.name, output[max(0, at - 200):at + 8000]))
         if self.proc.returncode != 0:
-            fail("%s ended with exit code %s%s" % (self.name, self.proc.returncode, self._output_tail()))
+            fail("%s ended with exit code %s%s"
+                 % (self.name, self.proc.returncode, self._output_tail()))
 
     def quit(self, timeout=5):
         if self.proc.poll() is None:
