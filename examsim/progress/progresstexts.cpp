@@ -1,20 +1,12 @@
 #include "progresstexts.h"
 
-#include <array>
-#include <vector>
-
 #include "text.h"
+#include "texttable.h"
 #include "uicontext.h"
 
 namespace {
 
-struct TextPair {
-    ProgressText id;
-    const char* english;
-    const char* french;
-};
-
-const TextPair kTexts[] = {
+const TextPair<ProgressText> kTexts[] = {
     {ProgressText::LogReadFailed, "myReadProgress, && err=& &", "myReadProgress, && err=& &"},
     {ProgressText::ReportTitle, "Progress in &", "Progrès dans &"},
     {ProgressText::SessionsLine, "Sessions counted: &, from & to &", "Séances comptées : &, du & au &"},
@@ -62,22 +54,10 @@ const TextPair kTexts[] = {
     {ProgressText::Copied, "Tables copied to the clipboard.", "Tableaux copiés au presse-papiers."},
 };
 
-using Table = std::vector<std::array<std::string, 2>>;
-
-const Table& table() {
-    static const Table converted = [] {
-        Table t(std::size(kTexts));
-        for (const TextPair& p : kTexts)
-            t[static_cast<size_t>(p.id)] = {latin1(p.english), latin1(p.french)};
-        return t;
-    }();
-    return converted;
-}
-
 }  // namespace
 
 const std::string& progressTextIn(ProgressText id, int language) {
-    return table()[static_cast<size_t>(id)][language == 1 ? 1 : 0];
+    return textFromTable<kTexts>(id, language);
 }
 
 const std::string& progressText(ProgressText id) {

@@ -1,20 +1,12 @@
 #include "sessiontexts.h"
 
-#include <array>
-#include <vector>
-
 #include "text.h"
+#include "texttable.h"
 #include "uicontext.h"
 
 namespace {
 
-struct TextPair {
-    SessionText id;
-    const char* english;
-    const char* french;
-};
-
-const TextPair kTexts[] = {
+const TextPair<SessionText> kTexts[] = {
     {SessionText::EmptyExam, "Question Bank is empty or selection criteria produces no questions.",
      "La Banque de Questions est vide ou les critères de sélection ne retournent aucune question."},
     {SessionText::MarkNotArmed,
@@ -72,23 +64,10 @@ const TextPair kTexts[] = {
      "Text Files/Fichiers Texte|*.txt"},
 };
 
-using Table = std::vector<std::array<std::string, 2>>;
-
-// Filled once, on first use; the logging thread never asks for a text.
-const Table& table() {
-    static const Table converted = [] {
-        Table t(std::size(kTexts));
-        for (const TextPair& p : kTexts)
-            t[static_cast<size_t>(p.id)] = {latin1(p.english), latin1(p.french)};
-        return t;
-    }();
-    return converted;
-}
-
 }  // namespace
 
 const std::string& sessionTextIn(SessionText id, int language) {
-    return table()[static_cast<size_t>(id)][language == 1 ? 1 : 0];
+    return textFromTable<kTexts>(id, language);
 }
 
 const std::string& sessionText(SessionText id) {
