@@ -8,9 +8,7 @@
 // other benchmarks show each read on its own.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,6 +17,7 @@
 
 #include "bankports.h"
 #include "bankreader.h"
+#include "benchkit.h"
 #include "errorbox.h"
 #include "text.h"
 
@@ -68,30 +67,9 @@ void quietPorts() {
     bankPorts().plainBox = [](const std::string&) {};
 }
 
-size_t plainRead(const std::string& path) {
-    LineReader reader;
-    reader.open(path);
-    std::string line;
-    size_t total = 0;
-    while (reader.next(line)) total += line.size();
-    return total;
-}
-
 bool fullRead(BankModel& model, const std::string& path) {
     std::string title;
     return myReadQuestionBank(model, path, FullRead, title) == 1 && model.QuestionCount == BenchQuestions;
-}
-
-double threadCpuMicros() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e6 + static_cast<double>(ts.tv_nsec) / 1e3;
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
 }
 
 void BM_PlainLineRead(benchmark::State& state) {
@@ -127,12 +105,7 @@ void BM_ReaderOverPlainRead(benchmark::State& state) {
         plain.push_back(t1 - t0);
         reader.push_back(t2 - t1);
     }
-    const double plainMedian = median(plain);
-    const double readerMedian = median(reader);
-    state.counters["plain_us"] = plainMedian;
-    state.counters["reader_us"] = readerMedian;
-    state.counters["ratio"] = plainMedian > 0 ? readerMedian / plainMedian : 0;
-    state.counters["target"] = 3;
+    setRatioCounters(state, plain, "reader", reader, 3);
 }
 
 }  // namespace

@@ -14,12 +14,11 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "benchkit.h"
 #include "errorbox.h"
 #include "poolimport.h"
 #include "tempfolder.h"
@@ -69,15 +68,6 @@ bool skipped(benchmark::State& state) {
     return true;
 }
 
-size_t plainRead(const std::string& path) {
-    LineReader reader;
-    reader.open(path);
-    std::string line;
-    size_t total = 0;
-    while (reader.next(line)) total += line.size();
-    return total;
-}
-
 // A fresh import each time: the banks of the last one are removed first,
 // outside the time measured by the caller.
 void clearBanks() {
@@ -88,18 +78,6 @@ void clearBanks() {
 bool import() {
     const ImportOutcome outcome = myImportOfficialBank(files().archive, files().banks, "", ImportPorts{});
     return outcome.Result == ImportResult::Written && outcome.QuestionCount == 984;
-}
-
-double threadCpuMicros() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e6 + static_cast<double>(ts.tv_nsec) / 1e3;
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
 }
 
 void BM_PlainLineRead(benchmark::State& state) {
@@ -132,12 +110,7 @@ void BM_ImportOverPlainRead(benchmark::State& state) {
         plain.push_back(t1 - t0);
         imported.push_back(t2 - t1);
     }
-    const double plainMedian = median(plain);
-    const double importMedian = median(imported);
-    state.counters["plain_us"] = plainMedian;
-    state.counters["import_us"] = importMedian;
-    state.counters["ratio"] = plainMedian > 0 ? importMedian / plainMedian : 0;
-    state.counters["target"] = 10;
+    setRatioCounters(state, plain, "import", imported, 10);
 }
 
 }  // namespace
