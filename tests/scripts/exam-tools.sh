@@ -4,21 +4,7 @@
 # Usage: exam-tools.sh MAKE-EXAM-RESOURCES EXAMSIM-UI-SHOTS INTERFACE-LANGUAGE
 set -uo pipefail
 resources=$1 shots=$2 language=$3
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-expect() {  # expect WHAT WANTED-CODE GOT-CODE [GOT-TEXT PATTERN]
-    if [ "$2" != "$3" ]; then
-        echo "FAIL $1: exit $3, expected $2" >&2
-        failures=$((failures + 1))
-    elif [ $# -ge 5 ] && ! grep -qE -- "$5" <<<"$4"; then
-        echo "FAIL $1: output does not match /$5/:" >&2
-        printf '%s\n' "$4" >&2
-        failures=$((failures + 1))
-    else
-        echo "ok   $1"
-    fi
-}
+. "$(dirname "$0")/expect.sh"
 export QT_QPA_PLATFORM=offscreen
 
 out=$("$resources" 2>&1); expect "make-exam-resources without arguments" 2 $? "$out" '^usage: make-exam-resources'

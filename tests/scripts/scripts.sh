@@ -5,21 +5,7 @@
 # Usage: scripts.sh SOURCE-FOLDER
 set -uo pipefail
 root=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-expect() {  # expect WHAT WANTED-CODE GOT-CODE [GOT-TEXT PATTERN]
-    if [ "$2" != "$3" ]; then
-        echo "FAIL $1: exit $3, expected $2" >&2
-        failures=$((failures + 1))
-    elif [ $# -ge 5 ] && ! grep -qE -- "$5" <<<"$4"; then
-        echo "FAIL $1: output does not match /$5/:" >&2
-        printf '%s\n' "$4" >&2
-        failures=$((failures + 1))
-    else
-        echo "ok   $1"
-    fi
-}
+. "$(dirname "$0")/expect.sh"
 
 # Without a display the run scripts stop before building, in one line.
 for script in run.sh run-puzzle.sh; do
