@@ -92,17 +92,22 @@ void shoot(const QString& folder, bool simplified, int language, const QString& 
 // A whole exam marked as it went (one in three answers wrong, one "Don't
 // know"), shown on a missed question; in the normal layout with the
 // explanation window over it, then the help box and the lesson dialog.
+// Launches an exam without automatic advance, on a clock that moves one
+// second at each reading from zero, so that the elapsed time shown is the
+// same at every run.
+ExamRecord& launchOnTickingClock(ProgramState& p, MainWindow& w) {
+    p.Session.Clock.systemTime = [t = int64_t{0}]() mutable { return t += 10'000'000; };
+    ExamRecord& exam = p.Session.Exam;
+    exam.ManualAdvance = true;
+    w.command(2006);
+    return exam;
+}
+
 void shootMarked(const QString& folder, bool simplified, const QString& name) {
     ProgramState p;
     auto w = start(p, folder, simplified ? "/S" : "", "en_CA", QRect(0, 0, 1600, 1000));
     if (!w) return;
-    p.Session.Clock.systemTime = [] {
-        static int64_t t = 0;
-        return t += 10'000'000;
-    };
-    ExamRecord& exam = p.Session.Exam;
-    exam.ManualAdvance = true;
-    w->command(2006);
+    ExamRecord& exam = launchOnTickingClock(p, *w);
     for (int pos = 1; pos <= exam.ExamSize; ++pos) {
         const int right = p.Bank.ExpectedAnswer[exam.ExamOrder[pos]][0] - '0';
         const int answer = pos == 4 ? 5 : pos % 3 == 2 ? right % 4 + 1 : right;
@@ -229,13 +234,7 @@ void shootBankChange(const QString& folder, bool simplified, const QString& name
     ProgramState p;
     auto w = start(p, folder, simplified ? "/S" : "", "en_CA", QRect(0, 0, 1600, 1000));
     if (!w || p.Shelf.BankCount < 2) return;
-    p.Session.Clock.systemTime = [] {
-        static int64_t t = 0;
-        return t += 10'000'000;
-    };
-    ExamRecord& exam = p.Session.Exam;
-    exam.ManualAdvance = true;
-    w->command(2006);
+    ExamRecord& exam = launchOnTickingClock(p, *w);
     for (int pos = 1; pos <= exam.ExamSize; ++pos) {
         w->command((simplified ? 2039 : 2021) + (pos % 2 ? 1 : 2));
         w->command(2010);

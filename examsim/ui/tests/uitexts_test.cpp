@@ -123,11 +123,11 @@ TEST(LongTexts, HelpHasItsEighteenParagraphsInBothLanguages) {
         EXPECT_EQ(longTextIn(2, language).rfind("Ulvorane   V" PROJECT_VERSION "\r\n", 0), 0u);
 }
 
-TEST(TextTables, HoldLatin1Only) {
+// Every text of both languages' tables: menus, captions, tooltips, messages,
+// others and long texts.
+template <typename Check>
+void forEveryText(Check check) {
     const UiTexts& t = uiTexts();
-    auto check = [](const std::string& text) {
-        EXPECT_FALSE(looksLikeUtf8(text)) << text;
-    };
     for (int language : {0, 1}) {
         for (const auto& menu : t.Menu[language])
             for (const std::string& s : menu) check(s);
@@ -139,23 +139,21 @@ TEST(TextTables, HoldLatin1Only) {
     }
 }
 
+TEST(TextTables, HoldLatin1Only) {
+    auto check = [](const std::string& text) {
+        EXPECT_FALSE(looksLikeUtf8(text)) << text;
+    };
+    forEveryText(check);
+}
+
 // The program runs on any desktop: no text sends its user to a place or a
 // file of another platform.
 TEST(TextTables, NameNoPlaceOfAnotherPlatform) {
-    const UiTexts& t = uiTexts();
     auto check = [](const std::string& text) {
         for (const char* word : {"Windows", ".exe", "c:\\", "Display Properties", "Affichage >", "Apparence"})
             EXPECT_EQ(text.find(word), std::string::npos) << word << " in: " << text;
     };
-    for (int language : {0, 1}) {
-        for (const auto& menu : t.Menu[language])
-            for (const std::string& s : menu) check(s);
-        for (const std::string& s : t.Captions[language]) check(s);
-        for (const std::string& s : t.ToolTips[language]) check(s);
-        for (const std::string& s : t.Messages[language]) check(s);
-        for (const std::string& s : t.Others[language]) check(s);
-        for (const std::string& s : t.LongTexts[language]) check(s);
-    }
+    forEveryText(check);
     EXPECT_NE(captionIn(2037, 0).find("copy the Explanation to the clipboard."), std::string::npos);
     EXPECT_NE(captionIn(2037, 1).find(latin1("copier l'Explication au presse-papiers.")), std::string::npos);
     EXPECT_NE(captionIn(2039, 0).find("adjusting your entire desktop via its display settings (font size)"),
