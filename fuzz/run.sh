@@ -24,16 +24,12 @@ build=${FUZZ_BUILD:-$root/build-fuzz}
 jobs=${FUZZ_JOBS:-1}
 timeout=${FUZZ_TIMEOUT:-10}
 
-all=(bank_header_fuzz bank_read_fuzz history_catalogue_fuzz history_bank_fuzz diagram_fuzz masks_fuzz
-     ised_file_fuzz ised_zip_fuzz)
-for t in cli_examsim_fuzz cli_puzzle_fuzz; do
-    [ -f "$root/fuzz/$t.cpp" ] && all+=("$t")
-done
-targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
-
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DBUILD_FUZZERS=ON -DBUILD_TESTING=OFF -DWITH_GUI=OFF >/dev/null
+# Every target the build defines, unless some are named.
+mapfile -t all <"$build/fuzz/targets.txt"
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 cmake --build "$build" --target "${targets[@]}" -- -j2
 
 seeds_of() {
@@ -43,6 +39,7 @@ seeds_of() {
         history_*) ls "$root"/fuzz/seeds/history/* ;;
         ised_file_*) ls "$root"/fuzz/seeds/ised/* ;;
         ised_zip_*) ls "$root"/fuzz/seeds/isedzip/* ;;
+        import_member_*) ls "$root"/fuzz/seeds/importzip/* ;;
         cli_*) ls "$root"/fuzz/seeds/cli/* 2>/dev/null || true ;;
     esac
 }

@@ -48,11 +48,73 @@ bool writeFile(const std::filesystem::path& path, const std::string& bytes, int&
     return false;
 }
 
+// The source's name comes from outside (an archive's member may be called
+// anything) and goes into the bank's first comment: a line break in it would
+// start records of its own, another control character would spoil the bank.
+std::string commentText(std::string text) {
+    for (char& c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0)) c = '?';
+    }
+    return text;
+}
+
 bool reportWrite(const std::filesystem::path& path, int error) {
     myErrorBox(fillMask(inLanguage("myWriteImportedBanks, cannot write file & err=& &",
                                    latin1("myWriteImportedBanks, ne peut écrire fichier & err=& &")),
                         {displayPath(path), error, errorText(error)}));
     return false;
+}
+
+// Both banks take their new bytes or neither does: each bank replaced keeps
+// its earlier file under a second name until the other is in place, and gets
+// it back when the other cannot be replaced. parts names the new files,
+// empty where a bank keeps its bytes.
+bool replaceBoth(const std::array<std::filesystem::path, 2>& paths,
+                 const std::array<std::filesystem::path, 2>& parts) {
+    std::error_code ec;
+    std::array<std::filesystem::path, 2> earlier;
+    auto undo = [&](int upTo) {
+        std::error_code ignored;
+        for (int k = 0; k < 2; ++k) {
+            if (k < upTo && !parts[k].empty()) {
+                if (earlier[k].empty())
+                    std::filesystem::remove(paths[k], ignored);
+                else
+                    std::filesystem::rename(earlier[k], paths[k], ignored);
+            }
+            if (k >= upTo && !parts[k].empty()) std::filesystem::remove(parts[k], ignored);
+        }
+    };
+    for (int language = 0; language < 2; ++language) {
+        if (parts[language].empty()) continue;
+        // A hard link keeps the earlier bank at no cost; a share without
+        // links gets a copy.
+        if (std::filesystem::is_regular_file(paths[language], ec)) {
+            earlier[language] = paths[language];
+            earlier[language] += ".earlier";
+            std::filesystem::remove(earlier[language], ec);
+            std::filesystem::create_hard_link(paths[language], earlier[language], ec);
+            if (ec) std::filesystem::copy_file(paths[language], earlier[language], ec);
+            if (ec) {
+                const int error = ec.value();
+                earlier[language].clear();
+                undo(language);
+                return reportWrite(paths[language], error);
+            }
+        }
+        std::filesystem::rename(parts[language], paths[language], ec);
+        if (ec) {
+            const int error = ec.value();
+            if (!earlier[language].empty()) std::filesystem::remove(earlier[language], ec);
+            earlier[language].clear();
+            undo(language);
+            return reportWrite(paths[language], error);
+        }
+    }
+    for (const std::filesystem::path& kept : earlier)
+        if (!kept.empty()) std::filesystem::remove(kept, ec);
+    return true;
 }
 
 }  // namespace
@@ -76,7 +138,8 @@ std::vector<std::string> myComposeBank(const ImportedPool& pool, int language) {
     const std::string title = importedBankTitle(pool.Qualification, pool.Edition, language);
     std::vector<std::string> lines;
     lines.reserve(pool.Questions.size() * 6 + 40);
-    lines.push_back("' " + title + (french ? latin1(" : importée de ") : ": imported from ") + pool.SourceName);
+    lines.push_back("' " + title + (french ? latin1(" : importée de ") : ": imported from ") +
+                    commentText(pool.SourceName));
     lines.push_back("^" + title + "^" + std::to_string(examQuestionsOf(pool.Qualification)) + "^" +
                     std::to_string(DefaultPassMarkPercent) + "^");
     int section = 0;
@@ -154,17 +217,7 @@ bool myWriteBankFiles(const std::filesystem::path& folder, const std::array<std:
             return reportWrite(paths[language], error);
         }
     }
-    for (int language = 0; language < 2; ++language) {
-        if (parts[language].empty()) continue;
-        std::filesystem::rename(parts[language], paths[language], ec);
-        if (ec) {
-            const int error = ec.value();
-            for (int k = language; k < 2; ++k)
-                if (!parts[k].empty()) std::filesystem::remove(parts[k], ec);
-            return reportWrite(paths[language], error);
-        }
-    }
-    return true;
+    return replaceBoth(paths, parts);
 }
 
 bool myWriteImportedBanks(const ImportedPool& pool, const std::filesystem::path& folder, const std::string& name,

@@ -3,6 +3,8 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <cstdint>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -49,34 +51,74 @@ ArchiveHandle openZip(const std::string& bytes) {
 }
 
 // The member's name without the folders of the archive, as UTF-8 bytes
-// (what the file system names files with) when the archive says so.
-std::string memberName(archive_entry* entry) {
+// (what the file system names files with) when the archive says so, else
+// as written. False when libarchive has no form of it at all: a name
+// flagged UTF-8 that is not.
+bool memberName(archive_entry* entry, std::string& name) {
     const char* path = archive_entry_pathname_utf8(entry);
     if (!path) path = archive_entry_pathname(entry);
-    std::string name = path ? path : "";
+    if (!path) return false;
+    name = path;
     const size_t slash = name.find_last_of("/\\");
-    return slash == std::string::npos ? name : name.substr(slash + 1);
+    if (slash != std::string::npos) name.erase(0, slash + 1);
+    return true;
+}
+
+// The member count the archive's end record states, read before libarchive
+// walks a directory of any length; SIZE_MAX when there is no end record
+// (the archive is then refused as damaged anyway).
+size_t statedMembers(const std::string& bytes) {
+    const size_t endRecord = 22;
+    if (bytes.size() < endRecord) return SIZE_MAX;
+    const size_t earliest =
+        bytes.size() > endRecord + 0xFFFF ? bytes.size() - endRecord - 0xFFFF : 0;
+    for (size_t at = bytes.size() - endRecord + 1; at-- > earliest;) {
+        if (bytes.compare(at, 4, "PK\x05\x06") != 0) continue;
+        const auto byte = [&](size_t k) {
+            return static_cast<size_t>(static_cast<unsigned char>(bytes[at + k]));
+        };
+        // 0xFFFF: the count is in the ZIP64 record, and checked as the members are walked.
+        return byte(10) | byte(11) << 8;
+    }
+    return SIZE_MAX;
 }
 
 // A warning (a name the locale cannot show, say) still gives the header.
 bool usable(int result) { return result == ARCHIVE_OK || result == ARCHIVE_WARN; }
+
+// 1980-01-01 00:00, the first moment a ZIP header can hold, is what
+// writers put when they know no date.
+bool zipsNoDate(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    return local.tm_year == 80 && local.tm_mon == 0 && local.tm_mday == 1 && local.tm_hour == 0 &&
+           local.tm_min == 0;
+}
 
 struct Listed {
     int index;
     std::string name;
 };
 
-// Walks the headers only; false when the archive cannot be read to its end.
-bool listTextMembers(const std::string& bytes, std::vector<Listed>& texts) {
+enum class Listing { Done, Damaged, TooMany };
+
+// Walks the headers only; unreadable counts the regular members whose name
+// cannot be read.
+Listing listTextMembers(const std::string& bytes, std::vector<Listed>& texts, int& unreadable) {
     ArchiveHandle a = openZip(bytes);
-    if (!a) return false;
+    if (!a) return Listing::Damaged;
     archive_entry* entry = nullptr;
     for (int index = 0;; ++index) {
+        if (static_cast<size_t>(index) > MaxArchiveMembers) return Listing::TooMany;
         const int r = archive_read_next_header(a.get(), &entry);
-        if (r == ARCHIVE_EOF) return true;
-        if (!usable(r)) return false;
+        if (r == ARCHIVE_EOF) return Listing::Done;
+        if (!usable(r)) return Listing::Damaged;
         if (archive_entry_filetype(entry) != AE_IFREG) continue;
-        std::string name = memberName(entry);
+        std::string name;
+        if (!memberName(entry, name)) {
+            ++unreadable;
+            continue;
+        }
         // An archive packed again on a Mac carries a "._" shadow of every
         // file, under __MACOSX/: never the questions.
         if (name.rfind("._", 0) == 0) continue;
@@ -94,14 +136,36 @@ bool isZipArchive(const std::string& name, const std::string& bytes) {
 bool myReadIsedArchive(const std::string& bytes, const std::string& archiveName, IsedMember& member) {
     member = IsedMember{};
     std::vector<Listed> texts;
+    int unreadable = 0;
+    auto tooMany = [&] {
+        return report(
+            "myReadIsedArchive, & holds more than 1000 members: it is not a question pool",
+            "myReadIsedArchive, & contient plus de 1000 membres : ce n'est pas une banque de "
+            "questions",
+            {archiveName});
+    };
+    const size_t stated = statedMembers(bytes);
+    if (stated != SIZE_MAX && stated != 0xFFFF && stated > MaxArchiveMembers) return tooMany();
     // libarchive does not take an archive of nothing, which is only its end
     // record: that one holds no question file rather than being damaged.
     const bool empty = bytes.size() == 22 && bytes.compare(0, 4, "PK\x05\x06") == 0;
-    if (!empty && !listTextMembers(bytes, texts)) return reportDamaged(archiveName);
+    if (!empty) {
+        const Listing listing = listTextMembers(bytes, texts, unreadable);
+        if (listing == Listing::TooMany) return tooMany();
+        if (listing == Listing::Damaged) return reportDamaged(archiveName);
+    }
 
     std::vector<Listed> delimited;
     for (const Listed& t : texts)
         if (endsWith(t.name, "_delim.txt")) delimited.push_back(t);
+    // A name that cannot be read may be the question file's: rather than
+    // import another text, say so.
+    if (delimited.empty() && unreadable > 0)
+        return report(
+            "myReadIsedArchive, & holds a member whose name cannot be read (it is not valid UTF-8)",
+            "myReadIsedArchive, & contient un membre dont le nom est illisible (ce n'est pas de "
+            "l'UTF-8 valide)",
+            {archiveName});
     const std::vector<Listed>& candidates = delimited.empty() ? texts : delimited;
     if (candidates.empty())
         return report("myReadIsedArchive, & holds no question file (a name ending in __delim.txt)",
@@ -150,6 +214,8 @@ bool myReadIsedArchive(const std::string& bytes, const std::string& archiveName,
     }
     member.Name = chosen.name;
     member.Bytes = std::move(data);
-    member.Modified = archive_entry_mtime_is_set(entry) ? archive_entry_mtime(entry) : 0;
+    member.Modified = archive_entry_mtime_is_set(entry) && !zipsNoDate(archive_entry_mtime(entry))
+                          ? archive_entry_mtime(entry)
+                          : 0;
     return true;
 }

@@ -11,6 +11,10 @@
 // hundred kilobytes, and an archive may claim or inflate to any size.
 inline constexpr size_t MaxMemberBytes = 20u * 1024u * 1024u;
 
+// The department's archives hold one or two members. A directory listing
+// thousands is no pool, and walking it costs seconds: refused unread.
+inline constexpr size_t MaxArchiveMembers = 1000;
+
 struct IsedMember {
     std::string Name;   // the member's own name, without folders; file-system bytes (UTF-8)
     std::string Bytes;  // unpacked

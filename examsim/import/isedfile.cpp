@@ -1,6 +1,10 @@
 #include "isedfile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <cctype>
@@ -25,6 +29,23 @@ bool report(const char* english, const char* french, const std::vector<MaskValue
     myErrorBox(fillMask(inLanguage(english, latin1(french)), values));
     return false;
 }
+
+// The faults of the file's contents. Read from an archive, a message names
+// the member and its archive after the procedure's name ("notes.txt in
+// pool.zip, line 1: ..."): the member may not be the file the user thinks.
+struct ContentReport {
+    std::string origin;  // "" for a file read as it is
+
+    bool operator()(const char* english, const char* french,
+                    const std::vector<MaskValue>& values) const {
+        std::string text = fillMask(inLanguage(english, latin1(french)), values);
+        static const std::string procedure = "myReadIsedFile, ";
+        if (!origin.empty() && text.rfind(procedure, 0) == 0)
+            text.insert(procedure.size(), origin + ", ");
+        myErrorBox(text);
+        return false;
+    }
+};
 
 struct RawLine {
     int number;
@@ -72,7 +93,7 @@ std::string shown(std::string_view raw, TextEncoding encoding) {
     return encoding == TextEncoding::Utf8 ? latin1(text) : text;
 }
 
-bool reportText(int line, int field, const TextProblem& problem) {
+bool reportText(const ContentReport& report, int line, int field, const TextProblem& problem) {
     const std::string code = codePointName(problem.codePoint);
     switch (problem.kind) {
         case TextProblem::NotLatin1:
@@ -91,7 +112,8 @@ bool reportText(int line, int field, const TextProblem& problem) {
 
 // The whole file is one encoding: UTF-8 when any line needs it, Latin-1
 // otherwise. A file mixing both would come out garbled either way.
-bool chooseEncoding(const std::vector<RawLine>& lines, bool byteOrderMark, TextEncoding& encoding) {
+bool chooseEncoding(const ContentReport& report, const std::vector<RawLine>& lines,
+                    bool byteOrderMark, TextEncoding& encoding) {
     int utf8Line = 0, latin1Line = 0;
     for (const RawLine& line : lines) {
         if (!hasHighBytes(line.text)) continue;
@@ -113,6 +135,7 @@ bool chooseEncoding(const std::vector<RawLine>& lines, bool byteOrderMark, TextE
 // Limits of the bank model, checked in file order so that the message names
 // the line that goes past them.
 struct LimitCheck {
+    const ContentReport& report;
     std::set<std::string> topics;
     std::set<int> sections;
 
@@ -137,21 +160,69 @@ struct LimitCheck {
     }
 };
 
+enum class SourceRead { Read, Failed, NotAFile, TooLarge };
+
+// Opened without waiting (a pipe would block here) and looked at before a
+// byte is read; read to its end within the limit, which a file growing
+// meanwhile still meets.
+SourceRead readSource(const std::filesystem::path& path, std::string& bytes, int& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        error = errno;
+        return SourceRead::Failed;
+    }
+    struct stat info {};
+    SourceRead result = SourceRead::Read;
+    if (::fstat(fd, &info) != 0) {
+        error = errno;
+        result = SourceRead::Failed;
+    } else if (!S_ISREG(info.st_mode)) {
+        result = SourceRead::NotAFile;
+    } else if (static_cast<std::uintmax_t>(info.st_size) > MaxSourceBytes) {
+        result = SourceRead::TooLarge;
+    } else {
+        bytes.resize(static_cast<size_t>(info.st_size) + 1);
+        size_t got = 0;
+        for (;;) {
+            if (got == bytes.size())
+                bytes.resize(std::min<size_t>(bytes.size() * 2, MaxSourceBytes + 1));
+            if (got > MaxSourceBytes) {
+                result = SourceRead::TooLarge;
+                break;
+            }
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                error = errno;
+                result = SourceRead::Failed;
+                break;
+            }
+            if (n == 0) break;
+            got += static_cast<size_t>(n);
+        }
+        bytes.resize(got);
+    }
+    ::close(fd);
+    return result;
+}
+
 }  // namespace
 
-bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, ImportedPool& pool) {
+bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, ImportedPool& pool,
+                      const std::string& origin) {
+    const ContentReport report{origin};
     pool = ImportedPool{};
     pool.SourceName = sourceName;
     std::string_view body(bytes);
     const bool byteOrderMark = body.substr(0, 3) == "\xEF\xBB\xBF";
     if (byteOrderMark) body.remove_prefix(3);
     const std::vector<RawLine> lines = splitLines(body);
-    if (!chooseEncoding(lines, byteOrderMark, pool.Encoding)) return false;
+    if (!chooseEncoding(report, lines, byteOrderMark, pool.Encoding)) return false;
 
     std::map<std::string, int> seen;  // designation -> line
     int firstLine = 0;
     std::string firstId;
-    LimitCheck limits;
+    LimitCheck limits{report, {}, {}};
     for (size_t i = 0; i < lines.size(); ++i) {
         const RawLine& raw = lines[i];
         const std::vector<std::string> fields = splitFields(raw.text, ';');
@@ -195,7 +266,8 @@ bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, I
         for (int f = 1; f < IsedFieldCount; ++f) {
             std::string& text = q.Text[(f - 1) / 5][(f - 1) % 5];
             TextProblem problem;
-            if (!myToBankText(fields[f], pool.Encoding, text, problem)) return reportText(raw.number, f + 1, problem);
+            if (!myToBankText(fields[f], pool.Encoding, text, problem))
+                return reportText(report, raw.number, f + 1, problem);
             if (text.empty())
                 return report("myReadIsedFile, line & field &: empty text",
                               "myReadIsedFile, ligne & champ & : texte vide", {raw.number, f + 1});
@@ -215,9 +287,23 @@ bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, I
 bool myReadIsedFile(const std::filesystem::path& path, ImportedPool& pool) {
     std::string bytes;
     int error = 0;
-    if (!readFileBytes(path, bytes, error))
-        return report("myReadIsedFile, cannot open file & err=& &", "myReadIsedFile, ne peut ouvrir fichier & err=& &",
-                      {displayPath(path), error, errorText(error)});
+    switch (readSource(path, bytes, error)) {
+        case SourceRead::Failed:
+            return report("myReadIsedFile, cannot open file & err=& &",
+                          "myReadIsedFile, ne peut ouvrir fichier & err=& &",
+                          {displayPath(path), error, errorText(error)});
+        case SourceRead::NotAFile:
+            return report("myReadIsedFile, & is not a file: choose the pool's file or its archive",
+                          "myReadIsedFile, & n'est pas un fichier : choisissez le fichier de la "
+                          "banque ou son archive",
+                          {displayPath(path)});
+        case SourceRead::TooLarge:
+            return report("myReadIsedFile, & is larger than 8 MB: it is not a question pool",
+                          "myReadIsedFile, & dépasse 8 Mo : ce n'est pas une banque de questions",
+                          {displayPath(path)});
+        case SourceRead::Read:
+            break;
+    }
     const std::string fileName = path.filename().native();
     const std::string name = displayPath(path.filename());
     if (isZipArchive(fileName, bytes)) {
@@ -225,7 +311,10 @@ bool myReadIsedFile(const std::filesystem::path& path, ImportedPool& pool) {
         if (!myReadIsedArchive(bytes, name, member)) return false;
         // The bank names the delimited file, as when it is imported unpacked:
         // the same pool gives the same banks either way.
-        if (!myParseIsedBytes(member.Bytes, latin1(member.Name), pool)) return false;
+        const std::string memberName = latin1(member.Name);
+        const std::string origin =
+            fillMask(inLanguage("& in &", latin1("& dans &")), {memberName, name});
+        if (!myParseIsedBytes(member.Bytes, memberName, pool, origin)) return false;
         pool.Edition = yearInName(member.Name);
         if (pool.Edition.empty()) pool.Edition = yearInName(fileName);
         if (pool.Edition.empty() && member.Modified > 0) pool.Edition = yearOf(member.Modified);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -13,6 +14,11 @@
 #include "banktext.h"
 
 inline constexpr int IsedFieldCount = 11;
+
+// The department's pools are under 1 MB, file or archive. A larger source,
+// or anything that is not a plain file (a folder, a device, a pipe), is
+// refused before it is read: a device may never end.
+inline constexpr std::uintmax_t MaxSourceBytes = 8u * 1024u * 1024u;
 
 struct ImportedQuestion {
     std::string Designation;  // B-001-002-003
@@ -39,7 +45,10 @@ struct ImportedPool {
 bool myReadIsedFile(const std::filesystem::path& path, ImportedPool& pool);
 
 // The same on bytes already read; sourceName names the file in messages.
-bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, ImportedPool& pool);
+// origin, when the bytes are an archive's member, says which ("& in &") in
+// every message about them.
+bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, ImportedPool& pool,
+                      const std::string& origin = "");
 
 // Edition named by the file: the last four-digit year in its name
 // (amat_basic_quest_delim2025.txt gives 2025), else the year the file was

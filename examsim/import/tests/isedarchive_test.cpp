@@ -124,6 +124,32 @@ INSTANTIATE_TEST_SUITE_P(
                     "once unpacked: it is not a question file",
                     "myReadIsedArchive, amat_basic_quest_delim.txt dans amat_basic_quest.zip dépasse 20 Mo une "
                     "fois décompressé : ce n'est pas un fichier de questions"},
+        RefusalCase{"TooManyMembers",
+                    [] {
+                        std::vector<ZipMember> members(MaxArchiveMembers + 1, ZipMember{"", "x"});
+                        for (size_t i = 0; i < members.size(); ++i)
+                            members[i].name = std::to_string(i) + ".pdf";
+                        members.back() = {"amat_basic_quest_delim.txt", Pool};
+                        return makeZip(members, {false, ""});
+                    },
+                    "myReadIsedArchive, amat_basic_quest.zip holds more than 1000 members: it is "
+                    "not a question pool",
+                    "myReadIsedArchive, amat_basic_quest.zip contient plus de 1000 membres : ce "
+                    "n'est pas une banque de questions"},
+        RefusalCase{"NameFlaggedUtf8ButNot",
+                    [] {
+                        const std::string zip = makeZip({{"amat_basic_quest_delimXX.txt", Pool}});
+                        return flaggedUtf8(zip, "XX", "\xFF\xFE");
+                    },
+                    "myReadIsedArchive, amat_basic_quest.zip holds a member whose name cannot be "
+                    "read (it is not valid UTF-8)",
+                    "myReadIsedArchive, amat_basic_quest.zip contient un membre dont le nom est "
+                    "illisible (ce n'est pas de l'UTF-8 valide)"},
+        RefusalCase{"OnlyTextMemberIsNoPool", [] { return makeZip({{"notes.txt", Readme}}); },
+                    "myReadIsedFile, notes.txt in amat_basic_quest.zip, line 1: 1 fields instead "
+                    "of 11 (fields are separated by ;)",
+                    "myReadIsedFile, notes.txt dans amat_basic_quest.zip, ligne 1 : 1 champs au "
+                    "lieu de 11 (les champs sont séparés par ;)"},
         RefusalCase{"InflatesPastTheLimit",
                     [] { return makeZip({{"amat_basic_quest_delim.txt", std::string(MaxMemberBytes + 1, ';')}}); },
                     "myReadIsedArchive, amat_basic_quest_delim.txt in amat_basic_quest.zip is larger than 20 MB "
@@ -169,9 +195,20 @@ TEST_P(ArchiveEditionTest, EditionComesFromTheNamesThenTheMembersDate) {
     const std::string source = dir.write(c.archive, makeZip({{c.member, Pool, c.modified}}));
     ImportedPool pool;
     ASSERT_TRUE(myReadIsedFile(source, pool)) << rec.lastText();
-    EXPECT_EQ(pool.Edition, c.edition);
+    // No edition given: the archive's own date, which is today's.
+    EXPECT_EQ(pool.Edition, c.edition ? c.edition : yearOf(std::time(nullptr)));
     // The banks name the delimited file, as an import of the file itself does.
     EXPECT_EQ(pool.SourceName, c.member);
+}
+
+// What a ZIP writer puts when it knows no date; an edition of 1980 from it
+// would be a lie.
+std::time_t zipsNoDate() {
+    std::tm local{};
+    local.tm_year = 80;
+    local.tm_mday = 1;
+    local.tm_isdst = -1;
+    return std::mktime(&local);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -181,7 +218,9 @@ INSTANTIATE_TEST_SUITE_P(
                       EditionCase{"ArchiveName", "amat_basic_quest2024.zip", "amat_basic_quest_delim.txt",
                                   1735732800, "2024"},
                       EditionCase{"MembersDate", "amat_basic_quest.zip", "amat_basic_quest_delim.txt",
-                                  1687262400 /* 2023-06-20 */, "2023"}),
+                                  1687262400 /* 2023-06-20 */, "2023"},
+                      EditionCase{"NoDateFallsToTheArchivesDate", "amat_basic_quest.zip",
+                                  "amat_basic_quest_delim.txt", zipsNoDate(), nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

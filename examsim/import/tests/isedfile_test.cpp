@@ -8,6 +8,7 @@
 
 #include "importedbank.h"
 #include "isedkit.h"
+#include "masks.h"
 
 namespace {
 
@@ -161,6 +162,52 @@ TEST(IsedFile, MissingFileIsReportedWithItsPath) {
     EXPECT_EQ(rec.lastText().rfind("myReadIsedFile, cannot open file /nonexistent/amat.txt err=2 ", 0), 0u)
         << rec.lastText();
 }
+
+// What is not a plain file, or is larger than any pool, is refused before
+// a byte of it is read.
+struct SourceCase {
+    const char* name;
+    std::string (*make)(const TempFolder& dir);
+    const char* english;
+    const char* french;  // UTF-8 here; & is the source's path
+};
+
+class IsedSourceTest : public ::testing::TestWithParam<SourceCase> {};
+
+TEST_P(IsedSourceTest, IsRefusedBeforeReading) {
+    TempFolder dir;
+    const std::string source = GetParam().make(dir);
+    for (int language : {0, 1}) {
+        ErrorRecorder rec(language);
+        ImportedPool pool;
+        EXPECT_FALSE(myReadIsedFile(source, pool));
+        EXPECT_EQ(
+            rec.lastText(),
+            fillMask(language == 0 ? GetParam().english : latin1(GetParam().french), {source}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, IsedSourceTest,
+    ::testing::Values(
+        SourceCase{"AFolder", [](const TempFolder& dir) { return dir.path(); },
+                   "myReadIsedFile, & is not a file: choose the pool's file or its archive",
+                   "myReadIsedFile, & n'est pas un fichier : choisissez le fichier de la banque ou "
+                   "son archive"},
+        SourceCase{"ADevice", [](const TempFolder&) { return std::string("/dev/null"); },
+                   "myReadIsedFile, & is not a file: choose the pool's file or its archive",
+                   "myReadIsedFile, & n'est pas un fichier : choisissez le fichier de la banque ou "
+                   "son archive"},
+        SourceCase{"LargerThanAnyPool",
+                   [](const TempFolder& dir) {
+                       const std::string path = dir.write("amat_basic_quest.zip", "PK\x03\x04");
+                       // Sparse: nothing is written.
+                       std::filesystem::resize_file(path, MaxSourceBytes + 1);
+                       return path;
+                   },
+                   "myReadIsedFile, & is larger than 8 MB: it is not a question pool",
+                   "myReadIsedFile, & dépasse 8 Mo : ce n'est pas une banque de questions"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A file one past a limit of the bank model is refused at the line that goes
 // past it; the same file without that line imports.

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "bankreader.h"
 #include "isedkit.h"
 #include "zipkit.h"
 
@@ -120,9 +122,81 @@ TEST_F(PoolImport, AFailedReadLeavesTheEarlierBanksAsTheyWere) {
     const std::vector<std::string> before = banks();
     const ImportOutcome outcome = import(Pool2025 + "B-003-001-001;only;three\r\n");
     EXPECT_EQ(outcome.Result, ImportResult::Failed);
-    EXPECT_EQ(rec.lastText(), "myReadIsedFile, line 4: 3 fields instead of 11 (fields are separated by ;)");
+    EXPECT_EQ(rec.lastText(),
+              "myReadIsedFile, amat_basic_quest_delim2025.txt in amat_basic_quest.zip, line 4: 3 "
+              "fields instead of 11 (fields are separated by ;)");
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(banks(), before);
 }
+
+// The French bank cannot take its new content (a folder holds its name):
+// the English one must not have taken its own either.
+TEST_F(PoolImport, BothBanksAreReplacedOrNeither) {
+    ASSERT_EQ(import(Pool2025).Result, ImportResult::Written);
+    const std::string french = dir.file("program/Questions_Basic_FR.txt");
+    fs::remove(french);
+    fs::create_directories(french + "/kept");
+    const std::string english = fileBytes(dir.file("program/Questions_Basic_EN.txt"));
+    replace = true;
+    const ImportOutcome outcome =
+        import(replaceAll(Pool2025, "right en B-001-001-001", "a better answer"));
+    EXPECT_EQ(outcome.Result, ImportResult::Failed);
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_EQ(
+        rec.lastText().rfind("myWriteImportedBanks, cannot write file " + french + " err=", 0), 0u);
+    EXPECT_EQ(fileBytes(dir.file("program/Questions_Basic_EN.txt")), english);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(dir.file("program")))
+        left.push_back(entry.path().filename().native());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"Questions_Basic_EN.txt", "Questions_Basic_FR.txt"}));
+}
+
+struct MemberNameCase {
+    const char* name;
+    std::string member;
+    std::string shown;  // as the banks' first line names it
+};
+
+class ImportedMemberName : public ::testing::TestWithParam<MemberNameCase> {};
+
+// Whatever the member is called, the banks hold only what the pool says and
+// read back whole; the name is a comment with its control characters made "?".
+TEST_P(ImportedMemberName, NamesTheSourceInTheCommentOnly) {
+    ErrorRecorder rec;
+    TempFolder dir;
+    const std::string source =
+        dir.write("amat_basic_quest2025.zip", makeZip({{GetParam().member, Pool2025}}));
+    const ImportOutcome outcome =
+        myImportOfficialBank(source, dir.file("program"), "", ImportPorts{});
+    ASSERT_EQ(outcome.Result, ImportResult::Written) << rec.lastText();
+    for (int language : {0, 1}) {
+        const std::string bank = fileBytes(outcome.Paths[language]);
+        const std::string title =
+            language == 0 ? "Basic 2025 English" : latin1("Base 2025 français");
+        const std::string from = language == 0 ? ": imported from " : latin1(" : importée de ");
+        EXPECT_EQ(bank.substr(0, bank.find("\r\n^")), "' " + title + from + GetParam().shown);
+        BankModel model;
+        std::string unused;
+        ASSERT_EQ(myReadQuestionBank(model, outcome.Paths[language], FullRead, unused), 1)
+            << rec.lastText();
+        EXPECT_EQ(model.QuestionCount, 2);
+        EXPECT_EQ(model.CurrentBankTitle, title);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, ImportedMemberName,
+    ::testing::Values(MemberNameCase{"LineBreaksAddNoRecord",
+                                     "pool\r\n^Other^50^50^\r\nB-009-001-001 (1) why_delim.txt",
+                                     "pool??^Other^50^50^??B-009-001-001 (1) why_delim.txt"},
+                      MemberNameCase{"ControlCharacters",
+                                     std::string("pool\x01\x07\x1B\x7F_delim.txt"),
+                                     "pool????_delim.txt"},
+                      MemberNameCase{"Accented",
+                                     "questions_fran\xC3\xA7"
+                                     "ais_delim.txt",
+                                     latin1("questions_français_delim.txt")}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -58,6 +58,11 @@ inline std::string makeZip(const std::vector<ZipMember>& members, const ZipOptio
     return out;
 }
 
+inline void putLe16(std::string& bytes, size_t at, uint16_t value) {
+    bytes[at] = static_cast<char>(value & 0xFF);
+    bytes[at + 1] = static_cast<char>(value >> 8);
+}
+
 inline void putLe32(std::string& bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
@@ -69,5 +74,21 @@ inline std::string claimSize(std::string zip, uint32_t size) {
         putLe32(zip, at + 22, size);
     for (size_t at = zip.find("PK\x01\x02"); at != std::string::npos; at = zip.find("PK\x01\x02", at + 4))
         putLe32(zip, at + 24, size);
+    return zip;
+}
+
+// Every occurrence of `from` in the names becomes `to` (as long), and every
+// header says its name is UTF-8 (bit 11 of the flags at offsets 6 and 8).
+inline std::string flaggedUtf8(std::string zip, const std::string& from, const std::string& to) {
+    for (size_t at = zip.find(from); at != std::string::npos; at = zip.find(from, at + to.size()))
+        zip.replace(at, from.size(), to);
+    for (size_t at = zip.find("PK\x03\x04"); at != std::string::npos;
+         at = zip.find("PK\x03\x04", at + 4))
+        putLe16(zip, at + 6,
+                static_cast<uint16_t>(uint8_t(zip[at + 6]) | (uint8_t(zip[at + 7]) << 8) | 0x800));
+    for (size_t at = zip.find("PK\x01\x02"); at != std::string::npos;
+         at = zip.find("PK\x01\x02", at + 4))
+        putLe16(zip, at + 8,
+                static_cast<uint16_t>(uint8_t(zip[at + 8]) | (uint8_t(zip[at + 9]) << 8) | 0x800));
     return zip;
 }
