@@ -32,8 +32,8 @@ bool wellFormed(const std::string& bank) {
 size_t filesIn(const std::filesystem::path& folder) {
     std::error_code ec;
     size_t count = 0;
-    for (auto it = std::filesystem::directory_iterator(folder, ec); !ec && it != std::filesystem::end(it);
-         it.increment(ec))
+    for (auto it = std::filesystem::directory_iterator(folder, ec);
+         !ec && it != std::filesystem::end(it); it.increment(ec))
         ++count;
     return count;
 }
@@ -53,13 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     uint32_t claimed = 0;
     if (flags & 2) {
         if (size < at + 5) return 0;
-        for (int i = 0; i < 4; ++i) claimed |= uint32_t(data[at + size_t(i)]) << (8 * i);
+        for (int i = 0; i < 4; ++i)
+            claimed |= uint32_t(data[at + size_t(i)]) << (8 * i);
         at += 4;
     }
     const size_t nameLength = data[at++];
     if (size < at + nameLength) return 0;
     const std::string name(reinterpret_cast<const char*>(data + at), nameLength);
-    const std::string bytes(reinterpret_cast<const char*>(data + at + nameLength), size - at - nameLength);
+    const std::string bytes(reinterpret_cast<const char*>(data + at + nameLength),
+                            size - at - nameLength);
 
     std::string zip = makeZip({{name, bytes}}, {(flags & 1) == 0, ""});
     if (flags & 2) zip = claimSize(zip, claimed);
