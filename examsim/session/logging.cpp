@@ -1,5 +1,8 @@
 #include "logging.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -7,35 +10,82 @@
 #include "historylog.h"
 #include "text.h"
 
+namespace {
+
+// The lock every program takes on the whole log while it appends: an fcntl
+// record lock, which network file systems carry between machines.
+bool lockLog(int fd) {
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    while (::fcntl(fd, F_SETLKW, &lock) != 0)
+        if (errno != EINTR) return false;
+    return true;
+}
+
+// Writes the bytes at the end; a short write (a disk filling up) is carried
+// on, so only a true failure stops it.
+bool appendAll(int fd, const std::string& bytes) {
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
 LogOutcome myLogSession(const LogJob& job) {
     LogOutcome outcome;
+    // Programs sharing the log (a class's folder, or the program started
+    // twice) append at the same time: each record goes whole, in one write
+    // on a file opened for appending, under the log's lock.
+    std::string record = job.SummaryLine + CRLF;
+    for (const std::string& line : job.QuestionLines) record += line + CRLF;
+    record += CRLF;
+
     errno = 0;
-    std::FILE* log = std::fopen(job.LogPath.c_str(), "ab");
-    if (!log) {
+    const int fd = ::open(job.LogPath.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
         outcome.LogError = errno ? errno : EACCES;
         return outcome;
     }
-    std::fseek(log, 0, SEEK_END);
-    outcome.SummaryPosition = std::ftell(log);
-    bool ok = writeLine(log, job.SummaryLine);
-    for (const std::string& line : job.QuestionLines) ok = ok && writeLine(log, line);
-    ok = ok && writeLine(log, "");
-    if (std::fclose(log) != 0) ok = false;
+    // A share that keeps no locks still gets the one appending write.
+    const bool locked = lockLog(fd);
+    const off_t start = ::lseek(fd, 0, SEEK_END);
+    outcome.SummaryPosition = start;
+    bool ok = start >= 0 && appendAll(fd, record);
+    // A network share may only say at the flush that the write failed.
+    ok = ok && ::fdatasync(fd) == 0;
+    int error = ok ? 0 : (errno ? errno : EIO);
+    if (!ok && start >= 0 && locked) {
+        // What a full disk left of this record is cut back while the lock
+        // still keeps every other program's record off the log's end.
+        if (::ftruncate(fd, start) != 0) error = error ? error : errno;
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno ? errno : EIO;
+    }
     if (!ok) {
-        outcome.LogError = errno ? errno : EIO;
-        // A disk that fills up mid-record leaves part of it behind, and the
-        // next session would be appended to that torn line: cut the log
-        // back to the history it held before.
+        outcome.LogError = error ? error : EIO;
+        // The name kept for the report stays free.
         std::error_code ignored;
-        if (std::filesystem::is_regular_file(job.LogPath, ignored))
-            std::filesystem::resize_file(job.LogPath, static_cast<std::uintmax_t>(outcome.SummaryPosition), ignored);
+        if (std::filesystem::file_size(job.ReportPath, ignored) == 0)
+            std::filesystem::remove(job.ReportPath, ignored);
         return outcome;
     }
     outcome.LogWritten = true;
 
     errno = 0;
-    // "x": an earlier report of the same name is never replaced.
-    std::FILE* report = std::fopen(job.ReportPath.c_str(), "wbx");
+    // The name was kept for this report, an empty file, when the job was
+    // made (myUniqueReportName): no other report is replaced.
+    std::FILE* report = std::fopen(job.ReportPath.c_str(), "wb");
     if (!report) {
         outcome.ReportError = errno ? errno : EACCES;
         return outcome;

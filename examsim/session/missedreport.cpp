@@ -1,5 +1,9 @@
 #include "missedreport.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 
 #include "figures.h"
@@ -40,10 +44,19 @@ std::string myMissedReportName(const LocalMoment& m, int language) {
 std::string myUniqueReportName(const std::filesystem::path& folder, const std::string& name) {
     std::string stem = name.size() > 4 ? name.substr(0, name.size() - 4) : name;
     std::string candidate = name;
-    std::error_code ec;
-    for (int n = 2; std::filesystem::exists(folder / pathFromLatin1(candidate), ec); ++n)
+    // Created empty and exclusively, the name is this program's even when
+    // another one sharing the folder ends an exam in the same minute.
+    for (int n = 2;; ++n) {
+        const int fd = ::open((folder / pathFromLatin1(candidate)).c_str(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return candidate;
+        }
+        // A folder that takes no file: the report's own write says why.
+        if (errno != EEXIST) return candidate;
         candidate = stem + "_" + std::to_string(n) + ".txt";
-    return candidate;
+    }
 }
 
 std::string myMissedReport(const ExamRecord& exam, const BankModel& bank, const std::string& summaryLine,

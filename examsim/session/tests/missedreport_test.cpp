@@ -23,6 +23,17 @@ TEST(MissedReport, NeverNamesAnEarlierReport) {
     EXPECT_EQ(myUniqueReportName(dir.path(), "Missed_x.txt"), "Missed_x_3.txt");
 }
 
+// Two programs sharing a folder end an exam in the same minute: the second
+// picks its name before the first has written its report, and must still
+// not take the first one's name.
+TEST(MissedReport, TwoProgramsInTheSameMinuteGetTwoNames) {
+    TempFolder dir;
+    const std::string first = myUniqueReportName(dir.path(), "Missed_x.txt");
+    const std::string second = myUniqueReportName(dir.path(), "Missed_x.txt");
+    EXPECT_EQ(first, "Missed_x.txt");
+    EXPECT_EQ(second, "Missed_x_2.txt");
+}
+
 TEST(MissedReport, LessonRowsFallInZonesOfFourteenColumns) {
     BankModel bank;
     fillBank(bank, {{"B-001-001-001", '1', 1}}, {{"ABCD", "Long lesson"}});
