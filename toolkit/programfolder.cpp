@@ -1,6 +1,8 @@
 #include "programfolder.h"
 
 #include <dirent.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -65,11 +67,26 @@ std::vector<fs::path> copySamples(const fs::path& samples, const fs::path& folde
     return copied;
 }
 
+// $HOME when it names a folder; unset, empty or relative (which would put the
+// data folder under wherever the program was started), the home folder of
+// the user's password entry.
+fs::path homeFolder() {
+    const char* value = std::getenv("HOME");
+    if (value && fs::path(value).is_absolute()) return value;
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir && fs::path(found->pw_dir).is_absolute())
+        return found->pw_dir;
+    return fs::path();
+}
+
 }  // namespace
 
 fs::path userDataFolder(const fs::path& dataHome, const fs::path& home, const std::string& name) {
     if (!dataHome.empty() && dataHome.is_absolute()) return dataHome / name;
-    if (!home.empty()) return home / ".local" / "share" / name;
+    if (!home.empty() && home.is_absolute()) return home / ".local" / "share" / name;
     return fs::path();
 }
 
@@ -86,7 +103,7 @@ ProgramFolderInput programFolderInput(const fs::path& executableFolder,
     in.NamedFolder = namedFolder;
     in.InstalledSamples = installedSamplesFolder(in.ExecutableFolder);
     if (const char* value = std::getenv("XDG_DATA_HOME")) in.DataHome = value;
-    if (const char* value = std::getenv("HOME")) in.Home = value;
+    in.Home = homeFolder();
     in.DataFolderName = dataFolderName;
     in.FilePattern = filePattern;
     in.LogName = logName;

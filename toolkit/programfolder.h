@@ -19,7 +19,7 @@ struct ProgramFolderInput {
     std::optional<std::filesystem::path> NamedFolder;  // "/P=": the folder as typed
     std::filesystem::path InstalledSamples;            // where the package put the samples
     std::filesystem::path DataHome;  // $XDG_DATA_HOME; empty or relative: not set
-    std::filesystem::path Home;      // $HOME
+    std::filesystem::path Home;      // $HOME, else the password entry's home folder
     std::string DataFolderName;      // "ulvorane", "ostrilon"
     std::string FilePattern;         // the finder's pattern: "\Questions_*.txt"
     std::string LogName;             // "" when the program keeps no log
@@ -45,7 +45,8 @@ struct ProgramFolderChoice {
 ProgramFolderChoice myDecideProgramFolder(const ProgramFolderInput& input);
 
 // "$XDG_DATA_HOME/<name>", or "$HOME/.local/share/<name>" when the variable is
-// unset, empty or not absolute; empty when neither gives a folder.
+// unset, empty or not absolute; empty when neither gives a folder (a home
+// that is not absolute gives none).
 std::filesystem::path userDataFolder(const std::filesystem::path& dataHome,
                                      const std::filesystem::path& home, const std::string& name);
 

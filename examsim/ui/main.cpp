@@ -24,8 +24,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(EXAM_APP_ID));
     installSystemErrorBox();
 
-    const ProgramStart start = myStartInProgramFolder(QCoreApplication::arguments().mid(1), "ulvorane",
-                                                      BankFilePattern, LogFileName);
+    // argv as Qt left it (its own switches taken out), in the system's bytes.
+    const ProgramStart start = myStartInProgramFolder(
+        std::vector<std::string>(argv + 1, argv + argc), "ulvorane", BankFilePattern, LogFileName);
     if (!start.Started) return 1;
     StartupInput input;
     input.Arguments = start.Arguments;

@@ -23,8 +23,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(PUZZLE_APP_ID));
     uiContext().ProgramName = "Ostrilon";
     installSystemErrorBox();
-    const ProgramStart start =
-        myStartInProgramFolder(QCoreApplication::arguments().mid(1), "ostrilon", DiagramFilePattern, "");
+    // argv as Qt left it (its own switches taken out), in the system's bytes.
+    const ProgramStart start = myStartInProgramFolder(
+        std::vector<std::string>(argv + 1, argv + argc), "ostrilon", DiagramFilePattern, "");
     if (!start.Started) return 1;
     auto window = startPuzzle(start.Arguments, start.Folder, keyboardLanguage());
     if (!window) return 1;

@@ -7,11 +7,10 @@
 #include "qtext.h"
 #include "text.h"
 
-ProgramStart myStartInProgramFolder(const QStringList& arguments, const std::string& dataFolderName,
-                                    const std::string& filePattern, const std::string& logName) {
-    std::vector<std::string> raw;
-    for (const QString& argument : arguments) raw.push_back(fromQPath(argument).native());
-    const ProgramArguments split = takeProgramFolderSwitch(raw);
+ProgramStart myStartInProgramFolder(const std::vector<std::string>& arguments,
+                                    const std::string& dataFolderName, const std::string& filePattern,
+                                    const std::string& logName) {
+    const ProgramArguments split = takeProgramFolderSwitch(arguments);
 
     ProgramStart start;
     for (const std::string& other : split.Others) {

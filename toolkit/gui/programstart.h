@@ -6,8 +6,7 @@
 
 #include <filesystem>
 #include <string>
-
-#include <QStringList>
+#include <vector>
 
 struct ProgramStart {
     bool Started = false;            // false: the reason has been shown, the program ends
@@ -15,8 +14,11 @@ struct ProgramStart {
     std::string Arguments;           // the other switches, one Latin-1 text
 };
 
-// arguments: the program's arguments without its own name. dataFolderName,
-// filePattern and logName as for myDecideProgramFolder. A folder that cannot
-// be used is reported through the error box.
-ProgramStart myStartInProgramFolder(const QStringList& arguments, const std::string& dataFolderName,
-                                    const std::string& filePattern, const std::string& logName);
+// arguments: the program's arguments without its own name, the bytes main
+// was given (after Qt took its own out). Qt's QString arguments would turn
+// a folder name that is not UTF-8 into one that does not exist.
+// dataFolderName, filePattern and logName as for myDecideProgramFolder. A
+// folder that cannot be used is reported through the error box.
+ProgramStart myStartInProgramFolder(const std::vector<std::string>& arguments,
+                                    const std::string& dataFolderName, const std::string& filePattern,
+                                    const std::string& logName);

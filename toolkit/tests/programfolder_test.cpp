@@ -1,11 +1,13 @@
 #include "programfolder.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 
 #include "tempfolder.h"
@@ -277,6 +279,36 @@ TEST(ProgramFolder, ANamedFolderNobodyMayReadIsRefused) {
 TEST(ProgramFolder, NoProblemNoMessage) {
     EXPECT_EQ(programFolderMessage(ProgramFolderChoice{}), "");
 }
+
+// Without a usable HOME (unset, empty, or relative and so read from
+// wherever the program was started) the home folder comes from the
+// password entry, never from the current folder.
+class HomeFolder : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(HomeFolder, ComesFromThePasswordEntryWhenHomeIsNoFolder) {
+    const char* saved = std::getenv("HOME");
+    const std::string kept = saved ? saved : "";
+    if (GetParam())
+        setenv("HOME", GetParam(), 1);
+    else
+        unsetenv("HOME");
+    const struct passwd* entry = getpwuid(getuid());
+    ASSERT_NE(entry, nullptr);
+    const ProgramFolderInput in = programFolderInput("/usr/bin", std::nullopt, "ulvorane", "", "");
+    if (saved)
+        setenv("HOME", kept.c_str(), 1);
+    else
+        unsetenv("HOME");
+    EXPECT_EQ(in.Home, fs::path(entry->pw_dir));
+}
+
+std::string homeCaseName(const ::testing::TestParamInfo<const char*>& info) {
+    if (!info.param) return "Unset";
+    return *info.param ? "Relative" : "Empty";
+}
+
+INSTANTIATE_TEST_SUITE_P(Environment, HomeFolder, ::testing::Values(nullptr, "", "relative/home"),
+                         homeCaseName);
 
 struct SwitchCase {
     std::string name;
