@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
@@ -16,23 +15,20 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "bankdiscovery.h"
 #include "bankports.h"
+#include "errorbox.h"
 #include "controls.h"
 #include "controlwidgets.h"
-#include "errorbox.h"
 #include "figures.h"
 #include "metrics.h"
 #include "modalgate.h"
 #include "msgbox.h"
-#include "progresswindow.h"
 #include "qtext.h"
 #include "secondarywindows.h"
-#include "lessondialog.h"
-#include "selection.h"
 #include "sessiontexts.h"
 #include "text.h"
 #include "uicontext.h"
+#include "mainwindowparts.h"
 #include "uitexts.h"
 
 static void initExamResources() { Q_INIT_RESOURCE(ulvorane); }
@@ -51,16 +47,6 @@ constexpr int AcknowledgeMs = 700;
 const QColor AcknowledgeColour(255, 0, 0);
 const QColor HintColour(255, 255, 0);
 
-// What a menu item's command id is, by its place in the menu text table.
-struct MenuItem {
-    int menu, item, command;
-};
-constexpr MenuItem kMenuItems[] = {
-    {0, 1, CmdOpenFile}, {0, 2, CmdImportBank}, {0, 4, CmdQuit},  {1, 1, CmdLessons},
-    {1, 3, CmdFrench},   {1, 4, CmdAudibleClues}, {1, 5, CmdManualAdvance},
-    {1, 6, CmdDumpUtility}, {1, 7, CmdProgress},   {2, 1, CmdHelp},
-    {2, 3, CmdAbout},
-};
 
 void setBackground(QWidget* widget, const QColor& colour) {
     QPalette p = widget->palette();
@@ -80,12 +66,6 @@ Qt::Alignment alignmentOf(Align align) {
     case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
     default: return Qt::AlignLeft | Qt::AlignVCenter;
     }
-}
-
-// Field n (from 1) of a caption, "" when it has fewer fields.
-std::string fieldOrEmpty(const std::string& text, int n) {
-    const std::vector<std::string> fields = splitFields(text, '|');
-    return n >= 1 && n <= static_cast<int>(fields.size()) ? fields[static_cast<size_t>(n - 1)] : std::string();
 }
 
 // A caption's placeholders shown before the figures are known.
@@ -193,45 +173,6 @@ QAction* MainWindow::menuAction(int commandId) const {
 
 QMenu* MainWindow::menu(int index) const {
     return index >= 0 && index < 3 ? menus_[static_cast<size_t>(index)] : nullptr;
-}
-
-void MainWindow::buildMenus() {
-    const ExamRecord& exam = program_.Session.Exam;
-    for (int m = 0; m < MenuCount; ++m) {
-        menus_[static_cast<size_t>(m)] = menuBar()->addMenu(toQString(menuText(m, 0)));
-        for (int item = 1; item < MenuItemCount; ++item) {
-            const std::string text = menuText(m, item);
-            if (text.empty()) continue;
-            if (text == "-") {
-                menus_[static_cast<size_t>(m)]->addSeparator();
-                continue;
-            }
-            int command = 0;
-            for (const MenuItem& mi : kMenuItems)
-                if (mi.menu == m && mi.item == item) command = mi.command;
-            if (command == CmdDumpUtility && !(program_.Switches.DumpUtilityEnabled & 1)) continue;
-            QAction* action = menus_[static_cast<size_t>(m)]->addAction(toQString(text));
-            action->setToolTip(toQString(menuHint(m, item)));
-            action->setStatusTip(action->toolTip());
-            action->setProperty("id", command);
-            actions_[command] = action;
-            // A command runs once the menu is done with, as on the desktop
-            // the programs come from; a screen reader that pressed the item
-            // gets its answer before any box the command opens.
-            connect(action, &QAction::triggered, this, [this, command] { this->command(command); },
-                    Qt::QueuedConnection);
-        }
-    }
-    actions_[CmdOpenFile]->setEnabled(false);
-    menus_[0]->setToolTipsVisible(true);
-    connect(menus_[0], &QMenu::aboutToShow, this, [this] { syncImportItem(); });
-    actions_[CmdProgress]->setEnabled(false);  // until a bank is loaded
-    menus_[1]->setToolTipsVisible(true);
-    for (int c : {CmdFrench, CmdAudibleClues, CmdManualAdvance, CmdLessons})
-        actions_[c]->setCheckable(true);
-    actions_[CmdFrench]->setChecked(uiContext().InterfaceLanguage == 1);
-    actions_[CmdAudibleClues]->setChecked(exam.AudibleClues);
-    actions_[CmdManualAdvance]->setChecked(exam.ManualAdvance);
 }
 
 void MainWindow::buildControls(const QRect& workArea) {
@@ -477,97 +418,6 @@ void MainWindow::installPorts() {
     };
 }
 
-// ---------------------------------------------------------------------------
-// Commands. The explanation window, the help and about boxes, the lesson
-// dialog and the dump utility have their own windows; their commands come
-// through here as well once those windows exist.
-
-void MainWindow::command(int id) {
-    ProgramState& p = program_;
-    ExamSession& s = p.Session;
-    ExamRecord& exam = s.Exam;
-    switch (id) {
-    case 2000:
-        chooseBank();
-        refreshProgress();
-        return;
-    case 2006: launch(); return;
-    case 2001:
-        exam.SelectionCriterion = static_cast<QComboBox*>(control(2001))->currentIndex() + 1;
-        // A drawn exam nobody has started yet is drawn again at once.
-        if (exam.ExamStage >= StageDrawn)
-            QMetaObject::invokeMethod(this, [this] { command(2006); }, Qt::QueuedConnection);
-        return;
-    case 2003:
-        exam.MarkingMode = static_cast<QComboBox*>(control(2003))->currentIndex() + 1;
-        return;
-    case 2022: case 2023: case 2024: case 2025: case 2026: {
-        myAnswerChosen(s, p.Bank, id - 2021);
-        // Not left drawn as the focused button, but the keyboard position
-        // stays: the next Tab goes on from this answer.
-        if (auto* b = qobject_cast<WrapButton*>(control(id))) b->hideFocusUntilItMoves();
-        return;
-    }
-    case 2040: case 2041: case 2042: case 2043: case 2044:
-        myAnswerChosen(s, p.Bank, id - 2039);
-        // The boxes show what the exam holds, not what the click toggled.
-        syncAnswerBoxes();
-        return;
-    case 2010: myNavigate(s, p.Bank, Navigation::Next); return;
-    case 2009: myNavigate(s, p.Bank, Navigation::Previous); return;
-    case 2008: myNavigate(s, p.Bank, Navigation::First); return;
-    case 2011: myNavigate(s, p.Bank, Navigation::Last); return;
-    case 2004: setSeek(static_cast<QCheckBox*>(control(2004))->isChecked()); return;
-    case 2005:
-        exam.ManualAdvanceAfterIncorrect = static_cast<QCheckBox*>(control(2005))->isChecked();
-        return;
-    case 2007: myMarkButton(s, p.Bank); return;
-    case 2015:
-    case CmdFrench: toggleLanguage(); return;
-    case CmdAudibleClues: exam.AudibleClues = actions_[CmdAudibleClues]->isChecked(); return;
-    case CmdManualAdvance: exam.ManualAdvance = actions_[CmdManualAdvance]->isChecked(); return;
-    case CmdQuit:
-        if (myEndExam(s, p.Bank, 1) == 3) return;
-        close();
-        return;
-    case 2012: toggleExplanationWindow(); return;
-    case CmdLessons:
-        myOpenLessonDialog(this, p.Bank, simplified_, shrink_.slotValue() & 0xFFFF, [this] {
-            QMetaObject::invokeMethod(
-                this, [this] { myDiscardDrawnExam(program_.Session, program_.Bank); }, Qt::QueuedConnection);
-        });
-        // The menu flipped its own mark before the command ran: the mark
-        // shows whether a restriction is in force, whatever the dialog did.
-        actions_[CmdLessons]->setChecked(p.Bank.LessonMenuChecked);
-        return;
-    case CmdDumpUtility: runDumpUtility(); return;
-    case CmdProgress:
-        if (p.Shelf.LoadedBank > 0) openProgressWindow(progress_, p.Bank, p.Session.LogFilePath, simplified_, this);
-        return;
-    case CmdOpenFile: showOpenFileDialog(); return;
-    case CmdImportBank: importOfficialBank(); return;
-    case CmdHelp: showInfoBox(1); return;
-    case CmdAbout:
-    case 2016:
-        showInfoBox(2);
-        if (QWidget* logo = control(2016)) logo->clearFocus();
-        return;
-    case 2037:
-        // Copies the explanation on show for pasting elsewhere.
-        if (auto* area = qobject_cast<QAbstractButton*>(control(2037)))
-            QGuiApplication::clipboard()->setText(area->text().replace(QLatin1String("&&"), QLatin1String("&")));
-        return;
-    default: return;
-    }
-}
-
-void MainWindow::refreshProgress() {
-    actions_[CmdProgress]->setEnabled(program_.Shelf.LoadedBank > 0);
-    if (progress_) progress_->refresh();
-}
-
-ProgressWindow* MainWindow::progressWindow() const { return progress_; }
-
 void MainWindow::closeEvent(QCloseEvent* event) {
     ProgramState& p = program_;
     if (myEndExam(p.Session, p.Bank, 1) == 3) {
@@ -577,133 +427,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     myWaitForLogging(p.Session, p.Bank);
     closeSecondaryWindows();
     event->accept();
-}
-
-void MainWindow::chooseBank() {
-    ProgramState& p = program_;
-    BankShelf& shelf = p.Shelf;
-    auto* list = static_cast<QComboBox*>(control(2000));
-    const int accepted = userSlot(list, 1);
-    // The history of a session still being written must be in before a
-    // bank reads its history back.
-    myWaitForLogging(p.Session, p.Bank);
-    const BankChoice choice = myChooseBank(p.Bank, shelf, fromQString(list->currentText()));
-    if (choice == BankChoice::NoBankYet || choice == BankChoice::AlreadyLoaded) return;
-    if (choice == BankChoice::ReadFailed) {
-        // The list goes back to the bank that is still in force.
-        shelf.SelectedBank = accepted;
-        list->setCurrentIndex(accepted - 1);
-        return;
-    }
-    if (myReadBankHistory(p.Session.LogFilePath, p.Session.Catalogue, shelf.SelectedBank, p.Bank) == 0) {
-        // Read again, history and all, when the bank is chosen again.
-        shelf.LoadedBank = 0;
-        return;
-    }
-    mySortList(p.Bank.TopicOrder, p.Bank.TopicCount, 'T', p.Bank);
-    mySortList(p.Bank.LessonIndex, p.Bank.LessonCount, 'L', p.Bank);
-    if (list->count() > shelf.BankCount) list->removeItem(shelf.BankCount);
-    setUserSlot(list, 1, shelf.SelectedBank);
-    // At once rather than posted: nothing may show the old exam against the
-    // new bank in between.
-    myDiscardExamOfOtherBank(p.Session, p.Bank);
-}
-
-void MainWindow::launch() {
-    ProgramState& p = program_;
-    if (p.Session.Exam.ExamStage >= StageAnswering) return;
-    if (p.Shelf.SelectedBank < 1 || p.Shelf.SelectedBank > p.Shelf.BankCount) {
-        myErrorBox(message(MsgSelectBankFirst));
-        return;
-    }
-    if (myLaunchExam(p.Session, p.Bank)) setUserSlot(control(2004), 1, 2);
-    syncImportItem();
-}
-
-void MainWindow::toggleLanguage() {
-    uiContext().InterfaceLanguage = 1 - uiContext().InterfaceLanguage;
-    // The menu item has toggled its own mark already, the button has not.
-    actions_[CmdFrench]->setChecked(uiContext().InterfaceLanguage == 1);
-    applyLanguage();
-    setCaptionField(2015, uiContext().InterfaceLanguage + 1);
-}
-
-void MainWindow::setSeek(bool enabled) {
-    program_.Session.Exam.SeekEnabled = enabled;
-    setCaptionField(2009, enabled ? 2 : 1);
-    setCaptionField(2010, enabled ? 2 : 1);
-}
-
-void MainWindow::applyLanguage() {
-    for (int m = 0; m < MenuCount; ++m) {
-        QMenu* popup = menus_[static_cast<size_t>(m)];
-        for (int item = 0; item < MenuItemCount; ++item) {
-            const std::string text = menuText(m, item);
-            if (text.empty() || text == "-") continue;
-            if (item == 0) {
-                popup->setTitle(toQString(text));
-            } else {
-                // By command: an item left out (the dump utility without /D)
-                // shifts the ones after it.
-                for (const MenuItem& mi : kMenuItems)
-                    if (mi.menu == m && mi.item == item)
-                        if (QAction* action = menuAction(mi.command)) {
-                            action->setText(toQString(text));
-                            action->setToolTip(toQString(menuHint(m, item)));
-                            action->setStatusTip(action->toolTip());
-                        }
-            }
-        }
-    }
-    ProgramState& p = program_;
-    for (int id = FirstCaptionId; id <= LastCaptionId; ++id) {
-        QWidget* widget = control(id);
-        if (!widget || caption(id).empty()) continue;
-        switch (id) {
-        case 2004: case 2009: case 2010: case 2012: case 2037: case 2039:
-            setCaptionField(id, userSlot(widget, 1));
-            break;
-        case 2022: case 2023: case 2024: case 2025:
-        case 2040: case 2041: case 2042: case 2043: {
-            // While a question is on show its answers stay.
-            const std::string field = fieldOrEmpty(caption(id), userSlot(control(2039), 1));
-            if (!field.empty()) setText(id, field);
-            break;
-        }
-        case 2027: case 2031: case 2032: case 2038:
-        case 2028: case 2029: case 2030:
-        case 2015:
-            break;  // figures are shown again below; the button is the caller's
-        case 2001:
-        case 2003: {
-            auto* list = static_cast<QComboBox*>(widget);
-            const int fields = id == 2001 ? 5 : 2;
-            list->clear();
-            for (int f = 1; f <= fields; ++f) list->addItem(toQString(captionField(caption(id), f)));
-            list->setCurrentIndex((id == 2001 ? p.Session.Exam.SelectionCriterion : p.Session.Exam.MarkingMode) - 1);
-            break;
-        }
-        case 2000: {
-            auto* list = static_cast<QComboBox*>(widget);
-            if (userSlot(list, 1) == p.Shelf.BankCount + 1 && list->count() > p.Shelf.BankCount) {
-                list->removeItem(p.Shelf.BankCount);
-                list->addItem(toQString(caption(2000)));
-                list->setCurrentIndex(p.Shelf.BankCount);
-            }
-            break;
-        }
-        default:
-            setText(id, caption(id));
-            break;
-        }
-    }
-    myRerenderFigures(p.Session.Exam, p.Bank, p.Session.View);
-    for (QPointer<InfoBox>& box : infoBoxes_)
-        if (box) box->applyLanguage();
-    if (progress_) progress_->applyLanguage();
-    if (explanation_ && explanation_->content() == ShowsHint) explanation_->showHint();
-    describeForScreenReaders();
-    emit languageApplied();
 }
 
 // ---------------------------------------------------------------------------
