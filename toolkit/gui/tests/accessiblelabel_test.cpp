@@ -28,8 +28,13 @@ TEST(AccessibleLabel, TwoDropListsAreToldApartByTheirLabels) {
     criteria->addItem(QStringLiteral("New only"));
     setAccessibleLabel(banks, QStringLiteral("Question selection, bank"));
     setAccessibleLabel(criteria, QStringLiteral("Question selection, criterion"));
-    EXPECT_EQ(labelsOf(banks), QStringList{QStringLiteral("Question selection, bank")});
-    EXPECT_EQ(labelsOf(criteria), QStringList{QStringLiteral("Question selection, criterion")});
+    // The label ends with the current item: a reader says no other value.
+    EXPECT_EQ(labelsOf(banks), QStringList{QStringLiteral("Question selection, bank, Basic")});
+    EXPECT_EQ(labelsOf(criteria),
+              QStringList{QStringLiteral("Question selection, criterion, New only")});
+    banks->addItem(QStringLiteral("Advanced"));
+    banks->setCurrentIndex(1);
+    EXPECT_EQ(labelsOf(banks), QStringList{QStringLiteral("Question selection, bank, Advanced")});
     EXPECT_EQ(banks->accessibleName(), QStringLiteral("Question selection, bank"));
     // The label is for the bus only: nothing new on the screen.
     window.show();

@@ -1,0 +1,73 @@
+#include "announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+const char* const BarName = "screenReaderAnnouncer";
+const char* const MessageName = "screenReaderAnnouncement";
+const char* const LastProperty = "lastAnnouncement";
+
+// The roles are what Orca looks for: a notification whose ancestor is a
+// status bar is read without the word "notification" in front.
+QAccessibleInterface* announcerAccessible(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (object->objectName() == QLatin1String(BarName))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (object->objectName() == QLatin1String(MessageName))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    return nullptr;
+}
+
+QWidget* barOf(const QWidget* widget) {
+    if (!widget) return nullptr;
+    return widget->window()->findChild<QWidget*>(QLatin1String(BarName),
+                                                 Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+void installAnnouncer(QWidget* window) {
+    if (!window || barOf(window)) return;
+    static const bool installed = [] {
+        QAccessible::installFactory(announcerAccessible);
+        return true;
+    }();
+    (void)installed;
+    // One pixel, painted by nobody, taking neither focus nor clicks: only
+    // the accessibility bus knows it is there.
+    auto* bar = new QWidget(window);
+    bar->setObjectName(QLatin1String(BarName));
+    bar->setGeometry(0, 0, 1, 1);
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* message = new QWidget(bar);
+    message->setObjectName(QLatin1String(MessageName));
+    message->setGeometry(0, 0, 1, 1);
+    message->setFocusPolicy(Qt::NoFocus);
+    message->hide();
+    bar->show();
+}
+
+void announce(QWidget* widget, const QString& text) {
+    QWidget* bar = barOf(widget);
+    if (!bar || text.isEmpty()) return;
+    bar->setProperty(LastProperty, text);
+    QPointer<QWidget> message = bar->findChild<QWidget*>(QLatin1String(MessageName));
+    QTimer::singleShot(0, bar, [message, text] {
+        if (!message) return;
+        message->hide();
+        message->setAccessibleName(text);
+        message->show();
+    });
+}
+
+QString lastAnnouncement(const QWidget* widget) {
+    const QWidget* bar = barOf(widget);
+    return bar ? bar->property(LastProperty).toString() : QString();
+}
