@@ -3,17 +3,21 @@
 // tile would land, and tiles, cells and signs carry accessible names in the
 // interface language.
 //
-// Announcements: Qt 6.4 has no announcement event for AT-SPI, so what a key
-// did becomes the accessible description of the focused tile (a description
-// change on the object with the focus is what Orca reads out). A tile gets
-// its own description back when it gains the focus again.
+// Announcements: what a key did is said through the window's announcer
+// (announcer.h tells why that channel), and also becomes the accessible
+// description of the focused tile, for tools that read descriptions. A tile
+// gets its own description back when it gains the focus again.
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 
+#include "announcer.h"
 #include "boardspeech.h"
 #include "puzzletexts.h"
 #include "puzzlewindow.h"
@@ -49,16 +53,43 @@ void PuzzleWindow::buildKeyboard() {
     targetFrame_ = new TargetFrame(client_);
     targetFrame_->hide();
 
+    installAnnouncer(this);
+
     // Function keys, so that no caption has to change for a mnemonic; they
-    // work wherever the focus is in the window, a held tile included.
+    // work wherever the focus is in the window, a held tile included. The
+    // focus stays where it was (a click would leave it on the button or
+    // on the next control), and what the key did is said.
     const struct {
         int key;
         QAbstractButton* button;
-    } keys[] = {{Qt::Key_F5, startOver_}, {Qt::Key_F6, solve_}, {Qt::Key_F7, highlightBox_}};
+        int said;  // 0: the highlight box's new state
+    } keys[] = {{Qt::Key_F5, startOver_, StartOverDone},
+                {Qt::Key_F6, solve_, SolvedDone},
+                {Qt::Key_F7, highlightBox_, 0}};
     for (const auto& k : keys) {
         auto* shortcut = new QShortcut(QKeySequence(k.key), this);
         QAbstractButton* button = k.button;
-        connect(shortcut, &QShortcut::activated, button, [button] { button->click(); });
+        const int said = k.said;
+        connect(shortcut, &QShortcut::activated, button, [this, button, said] {
+            if (!button->isEnabled()) return;
+            QPointer<QWidget> focused = focusWidget();
+            const bool onTile = 
+                std::find(pieces_.begin(), pieces_.end(), focused.data()) != pieces_.end();
+            button->click();
+            auto takes = [](QWidget* w) {
+                return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus;
+            };
+            // Solving shows the tiles anew: the one that had the focus may be
+            // gone, and the board's first tile takes it.
+            QWidget* back = focused;
+            if (!takes(back) && onTile) {
+                const auto tile = std::find_if(pieces_.begin(), pieces_.end(), takes);
+                back = tile != pieces_.end() ? *tile : nullptr;
+            }
+            if (takes(back)) back->setFocus(Qt::ShortcutFocusReason);
+            const int text = said ? said : button->isChecked() ? HighlightOn : HighlightOff;
+            ::announce(this, toQString(speechText(text)));
+        });
     }
 }
 
@@ -111,9 +142,10 @@ void PuzzleWindow::tileFocusChanged(int piece, QEvent* event) {
 void PuzzleWindow::announce(int piece, const std::string& text) {
     QWidget* tile = pieces_[static_cast<size_t>(piece)];
     const QString said = toQString(text);
-    // The same words twice would be no change, and nothing would be said.
+    // The same words twice would be no change for a tool that reads it.
     if (tile->accessibleDescription() == said) tile->setAccessibleDescription(QString());
     tile->setAccessibleDescription(said);
+    ::announce(this, said);
 }
 
 void PuzzleWindow::scheduleAccessRefresh() {
@@ -123,10 +155,27 @@ void PuzzleWindow::scheduleAccessRefresh() {
         this, [this] { refreshAccess(); }, Qt::QueuedConnection);
 }
 
+namespace {
+
+// Qt reports every name or description set, changed or not; eighty cells
+// and a row of tiles renamed at each key kept a screen reader busy long
+// enough to delay what the key did.
+void setNameIfChanged(QWidget* widget, const std::string& name) {
+    const QString text = toQString(name);
+    if (widget->accessibleName() != text) widget->setAccessibleName(text);
+}
+
+void setDescriptionIfChanged(QWidget* widget, const std::string& description) {
+    const QString text = toQString(description);
+    if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
+}
+
+}  // namespace
+
 void PuzzleWindow::refreshAccess() {
     accessRefreshPending_ = false;
     for (int c = 1; c <= CellCount; ++c)
-        cells_[static_cast<size_t>(c)]->setAccessibleName(toQString(cellName(board_, files_, c)));
+        setNameIfChanged(cells_[static_cast<size_t>(c)], cellName(board_, files_, c));
 
     // Tab order: the controls, then the tiles on the board cell by cell, then
     // those at home slot by slot. Blank pieces take no focus.
@@ -145,13 +194,12 @@ void PuzzleWindow::refreshAccess() {
         QWidget* tile = pieces_[static_cast<size_t>(p)];
         const std::string label = tileLabel(board_, files_, p);
         tile->setFocusPolicy(label.empty() ? Qt::NoFocus : Qt::TabFocus);
-        tile->setAccessibleName(toQString(tileName(board_, files_, p)));
-        if (!tile->hasFocus())
-            tile->setAccessibleDescription(toQString(tileDescription(board_, files_, p)));
+        setNameIfChanged(tile, tileName(board_, files_, p));
+        if (!tile->hasFocus()) setDescriptionIfChanged(tile, tileDescription(board_, files_, p));
     }
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
-    okSign_->setAccessibleName(toQString(speechText(OkSignName)));
-    crossedSign_->setAccessibleName(toQString(speechText(CrossedSignName)));
+    setNameIfChanged(okSign_, speechText(OkSignName));
+    setNameIfChanged(crossedSign_, speechText(CrossedSignName));
 }

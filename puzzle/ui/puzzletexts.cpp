@@ -226,12 +226,16 @@ PuzzleTexts fillTexts() {
     t.Speech[CellOutside] = pair("row &, column &, not in the diagram",
                                  "ligne &, colonne &, hors du schéma");
     t.Speech[OverHomeSlots] = pair("home row", "rangée de départ");
-    t.Speech[PickedUp] = pair("& picked up", "& soulevé");
-    t.Speech[DroppedOnCell] = pair("& dropped on row &, column &", "& déposé en ligne &, colonne &");
-    t.Speech[DroppedHome] = pair("& back in the home row", "& remis dans la rangée de départ");
+    // French puts the label after a colon, so that no word has to agree
+    // with a label of either gender ("Antenne", "Mélangeur").
+    t.Speech[PickedUp] = pair("& picked up", "Soulevé : &");
+    t.Speech[DroppedOnCell] =
+        pair("& dropped on row &, column &", "Déposé : &, ligne &, colonne &");
+    t.Speech[DroppedHome] =
+        pair("& back in the home row", "Remis dans la rangée de départ : &");
     t.Speech[CellTaken] = pair("cell taken", "case occupée");
     t.Speech[CellNotInDiagram] = pair("cell not in the diagram", "case hors du schéma");
-    t.Speech[PutBack] = pair("& put back", "& remis en place");
+    t.Speech[PutBack] = pair("& put back", "Remis en place : &");
     t.Speech[VerdictRight] = pair("OK sign: the diagram is complete and correct",
                                   "Signe OK : le schéma est complet et juste");
     t.Speech[VerdictWrong] =
@@ -239,6 +243,14 @@ PuzzleTexts fillTexts() {
              "Signe OK biffé : le schéma est complet mais des blocs sont mal placés");
     t.Speech[OkSignName] = pair("OK sign", "Signe OK");
     t.Speech[CrossedSignName] = pair("Crossed-out OK sign", "Signe OK biffé");
+    t.Speech[StartOverDone] = pair("Start over: every tile back in the home row",
+                                   "Recommencer : tous les blocs dans la rangée de départ");
+    t.Speech[SolvedDone] = pair("Solved: OK sign", "Résolu : signe OK");
+    t.Speech[HighlightOn] =
+        pair("Highlight valid tiles on", "Identification des blocs valides activée");
+    t.Speech[HighlightOff] =
+        pair("Highlight valid tiles off", "Identification des blocs valides désactivée");
+    t.Speech[DiagramChosen] = pair("Diagram: &, & tiles", "Schéma : &, & blocs");
     return t;
 }
 

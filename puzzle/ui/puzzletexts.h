@@ -34,7 +34,12 @@ enum SpeechText {
     VerdictWrong,
     OkSignName,
     CrossedSignName,
-    SpeechCount = CrossedSignName
+    StartOverDone,
+    SolvedDone,
+    HighlightOn,
+    HighlightOff,
+    DiagramChosen,    // title, tile count
+    SpeechCount = DiagramChosen
 };
 
 struct PuzzleTexts {

@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 
+#include "announcer.h"
 #include "boardspeech.h"
 #include "boxanswers.h"
 #include "infowindow.h"
@@ -118,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Antenna dropped on row 3, column 4",
                                  "OK sign: the diagram is complete and correct",
                                  "Antenna, row 3 column 4", "row 3, column 4, holds Antenna"},
-                    LanguageCase{1, "Antenna soulev\xe9, ligne 2, colonne 5, libre",
-                                 "Antenna d\xe9pos\xe9 en ligne 3, colonne 4",
+                    LanguageCase{1, "Soulev\xe9 : Antenna, ligne 2, colonne 5, libre",
+                                 "D\xe9pos\xe9 : Antenna, ligne 3, colonne 4",
                                  "Signe OK : le sch\xe9ma est complet et juste",
                                  "Antenna, ligne 3 colonne 4",
                                  "ligne 3, colonne 4, contient Antenna"}),
@@ -171,25 +172,34 @@ TEST_F(BoardKeysTest, TheFramesShowOnTheYellowTileAndTheWhiteCell) {
     EXPECT_EQ(client.pixelColor(cell + QPoint(1, mid)), QColor(220, 0, 0));
 }
 
+// Each shortcut says what it did and leaves the focus on a tile.
 TEST_F(BoardKeysTest, ShortcutsWorkWhileATileIsHeld) {
     auto w = open();
     QWidget* rf = tile(*w, 2);
     rf->setFocus(Qt::TabFocusReason);
     key(rf, Qt::Key_Space);
     auto* highlight = controlOf<QCheckBox>(*w, HighlightBoxId);
+    auto said = [&] { return fromQString(lastAnnouncement(w.get())); };
+    auto onATile = [&] { return dynamic_cast<TileControl*>(w->focusWidget()) != nullptr; };
     key(rf, Qt::Key_F7);
     EXPECT_TRUE(highlight->isChecked());
+    EXPECT_EQ(said(), "Highlight valid tiles on");
+    EXPECT_TRUE(onATile());
     EXPECT_EQ(w->board().Held.Piece, pieceNumber(*w, 2)); // still held
     key(rf, Qt::Key_F6);
     EXPECT_TRUE(controlOf<QWidget>(*w, OkSignId)->isVisible());
     EXPECT_EQ(w->board().Held.Piece, 0);
     EXPECT_FALSE(w->targetFrame()->isVisible());
+    EXPECT_EQ(said(), "Solved: OK sign");
+    EXPECT_TRUE(onATile());
 
     key(rf, Qt::Key_Space);
     key(rf, Qt::Key_F5); // a fresh order: every tile home, nothing held
     EXPECT_EQ(w->board().Held.Piece, 0);
     EXPECT_FALSE(w->targetFrame()->isVisible());
     EXPECT_FALSE(controlOf<QWidget>(*w, OkSignId)->isVisible());
+    EXPECT_EQ(said(), "Start over: every tile back in the home row");
+    EXPECT_TRUE(onATile());
 }
 
 TEST_F(BoardKeysTest, TabReachesTheTilesAfterTheControlsAndPutsAHeldTileBack) {
