@@ -219,6 +219,8 @@ void MainWindow::describeForScreenReaders() {
     auto name = [this](int id, const std::string& text) {
         if (QWidget* widget = control(id)) setAccessibleLabel(widget, toQString(text));
     };
-    for (int id : {2000, 2001, 2003, 2038}) name(id, screenReaderNameIn(id, language));
-    name(2039, splitFields(replaceAll(captionField(caption(2039), 1), "\r\n", "\n"), '\n').front());
+    for (int id : {2000, 2001, 2003, 2037, 2038, 2039}) name(id, screenReaderNameIn(id, language));
+    // The explanation area's help, said after its short name.
+    if (QWidget* area = control(2037))
+        area->setAccessibleDescription(toQLines(captionField(caption(2037), 1)));
 }

@@ -20,6 +20,11 @@ const NameEntry kNames[] = {
     {2001, "Question selection, criterion", "Critères de sélection, critère"},
     {2003, "Marking", "Correction"},
     {2038, "Exam status", "État de l'examen"},
+    // The question box and the explanation area show their help until there
+    // is a question or an explanation; named by it, they were read twice,
+    // or with two sentences at every Tab.
+    {2039, "Question", "Question"},
+    {2037, "Explanation", "Explication"},
 };
 
 const std::map<int, std::array<std::string, 2>>& table() {

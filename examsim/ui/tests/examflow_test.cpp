@@ -363,8 +363,10 @@ TEST(Accessibility, SimplifiedControlsAreNamedAndDescribed) {
     EXPECT_EQ(name(2000), q("Question selection, bank"));
     EXPECT_EQ(name(2001), q("Question selection, criterion"));
     EXPECT_EQ(name(2038), q("Exam status"));
-    EXPECT_EQ(s.window->control(2039)->accessibleName(),
-              q("This area displays a question drawn from a question bank."));
+    // Short names; the explanation area's help is its description.
+    EXPECT_EQ(name(2039), q("Question"));
+    EXPECT_EQ(name(2037), q("Explanation"));
+    EXPECT_TRUE(description(2037).startsWith(q("This area, a button, displays an Explanation")));
     // The boxes are read as text: question and status sentence.
     s.window->command(2006);
     QAccessibleInterface* question = QAccessible::queryAccessibleInterface(s.window->control(2039));
@@ -378,6 +380,7 @@ TEST(Accessibility, SimplifiedControlsAreNamedAndDescribed) {
     EXPECT_EQ(description(2010), toQString(toolTipIn(2010, 1)));
     EXPECT_EQ(name(2000), q("Critères de sélection, banque"));
     EXPECT_EQ(name(2001), q("Critères de sélection, critère"));
+    EXPECT_EQ(name(2037), q("Explication"));
     EXPECT_EQ(name(2038), q("État de l'examen"));
 }
 
