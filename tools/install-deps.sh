@@ -11,6 +11,8 @@ packages=(
     fonts-dejavu-core
     # the accessibility tests: a virtual display, the buses and AT-SPI
     xvfb xauth dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+    # what a blind user hears: the screen reader, and keys pressed on the display
+    orca xdotool
     # the Debian package and its checks (tools/package.sh, tools/package-check.sh)
     dpkg-dev file lintian desktop-file-utils appstream
 )

@@ -501,13 +501,13 @@ class App:
                 self.proc.wait()
 
 
-def run_test(test, *args):
-    """Runs test(desktop, *args) on a fresh desktop; prints the verdict and
-    the time and exits 0 or 1."""
+def run_test(test, *args, desktop_class=None):
+    """Runs test(desktop, *args) on a fresh desktop (a Desktop, or one of
+    desktop_class); prints the verdict and the time and exits 0 or 1."""
     name = os.path.basename(sys.argv[0])
     started = time.monotonic()
     try:
-        with Desktop() as desktop:
+        with (desktop_class or Desktop)() as desktop:
             test(desktop, *args)
             for app in desktop.apps:
                 app.close()
