@@ -333,8 +333,11 @@ class App:
 
     def _matches(self, obj, role, name, showing, labelled=None):
         try:
-            if labelled is not None and labelled not in self.labels(obj) \
-                    and (obj.name or "") != labelled:
+            # A drop list's label goes on with its current item:
+            # "Marking, As you go".
+            if labelled is not None and (obj.name or "") != labelled and not any(
+                    label == labelled or label.startswith(labelled + ", ")
+                    for label in self.labels(obj)):
                 return False
             if role is not None and obj.getRoleName() != _role_name(role):
                 return False
