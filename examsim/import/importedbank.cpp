@@ -167,8 +167,14 @@ std::array<std::string, 2> importedBankNames(const std::string& name) {
 
 std::array<std::string, 2> myComposeBankFiles(const ImportedPool& pool) {
     std::array<std::string, 2> files;
-    for (int language = 0; language < 2; ++language)
+    for (int language = 0; language < 2; ++language) {
         for (const std::string& line : myComposeBank(pool, language)) files[language] += line + CRLF;
+        // The reader takes a bank whose bytes read as UTF-8 for UTF-8: a
+        // Latin-1 bank can by chance ("Ë©" is U+02E9), and is written in
+        // UTF-8 then, so that it reads back as the same text.
+        if (looksLikeUtf8(files[language]))
+            files[language] = "\xEF\xBB\xBF" + toUtf8(files[language]);
+    }
     return files;
 }
 

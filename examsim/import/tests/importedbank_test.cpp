@@ -181,6 +181,24 @@ TEST_F(WrittenBanks, FilesAreLatin1WithCrLfAndTheSameEveryTime) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("out")), {}), 2);
 }
 
+// "Ë©" in Latin-1 is the two bytes of U+02E9 in UTF-8: a bank whose only
+// accents read that way would be taken for UTF-8 and refused. It reads back
+// as written.
+TEST_F(WrittenBanks, ALatin1BankThatLooksLikeUtf8ReadsBackAsWritten) {
+    const std::string row =
+        replaceAll(isedRow("B-001-001-001"), "right en", "\xC3\x8B\xC2\xA9 right");
+    dir.write("amat_basic_quest_delim2025.txt", crlf({IsedHeader, row}));
+    const std::string source = dir.file("amat_basic_quest_delim2025.txt");
+    ASSERT_TRUE(myImportQuestionBank(source, dir.file("out"), "", paths)) << rec.lastText();
+    BankModel bank;
+    read(0, bank);
+    ASSERT_EQ(bank.QuestionCount, 1);
+    int found = 0;
+    for (int a = 1; a <= 4; ++a)
+        found += bank.Answers[1][a].find(". \xCB\xA9 right B-001-001-001") != std::string::npos;
+    EXPECT_EQ(found, 1);
+}
+
 TEST_F(WrittenBanks, NameChoosesTheFileNames) {
     write(SmallPool, "Basic-2025");
     EXPECT_EQ(paths[0].native(), dir.file("out") + "/Questions_Basic-2025_EN.txt");
