@@ -56,6 +56,8 @@ void MainWindow::importOfficialBank() {
         myImportOfficialBank(chosen, p.ProgramFolder, "", ports);
     if (outcome.Result == ImportResult::Failed || outcome.Result == ImportResult::Declined) return;
     showImportedBank(outcome);
+    // Tools > Progress and an open progress window follow the bank now loaded.
+    refreshProgress();
     myMsgBox(this, importSummary(outcome), importBoxTitle(), MbOk | MbIconInformation, 0,
              otherText(OtherButtonCaptions));
 }

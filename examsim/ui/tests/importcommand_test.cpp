@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "msgbox.h"
+#include "progresswindow.h"
 #include "startedwindow.h"
 #include "uitexts.h"
 #include "zipkit.h"
@@ -182,6 +183,36 @@ TEST(ImportCommand, FrenchInterfaceReadsTheFrenchBankAndSpeaksFrench) {
     ASSERT_FALSE(s.boxes.boxes.empty());
     EXPECT_EQ(s.boxes.boxes.back().title, "Ulvorane - Importation");
     EXPECT_EQ(s.boxes.boxes.back().text.rfind(latin1("Banque importée : Base 2025 (2 questions), de "), 0), 0u);
+}
+
+// Tools > Progress follows the bank the import loads: enabled though no
+// bank was loaded before, and an open progress window shows the new bank.
+TEST(ImportCommand, ProgressFollowsTheImportedBank) {
+    DownloadsFolder downloads;
+    downloads.write("amat_basic_quest.zip",
+                    makeZip({{"amat_basic_quest_delim2025.txt", smallPool()}}));
+    {
+        Started s(FolderSetup{{English, French}});
+        ASSERT_TRUE(s.started);
+        ASSERT_EQ(s.program.Shelf.LoadedBank, 0);
+        ASSERT_FALSE(s.window->menuAction(CmdProgress)->isEnabled());
+        pickInDialog(s, downloads, "amat_basic_quest.zip");
+        importFromMenu(s);
+        ASSERT_GT(s.program.Shelf.LoadedBank, 0);
+        EXPECT_TRUE(s.window->menuAction(CmdProgress)->isEnabled());
+    }
+    // A window opened on the bank loaded at start-up.
+    Started s(FolderSetup{{English}});
+    ASSERT_TRUE(s.started);
+    s.window->command(CmdProgress);
+    ProgressWindow* w = s.window->progressWindow();
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->figures().Title, s.program.Bank.CurrentBankTitle);
+    pickInDialog(s, downloads, "amat_basic_quest.zip");
+    importFromMenu(s);
+    ASSERT_EQ(s.program.Bank.CurrentBankTitle, "Basic 2025 English");
+    EXPECT_EQ(w->figures().Title, "Basic 2025 English");
+    EXPECT_EQ(w->windowTitle(), QString("Progress - Basic 2025 English"));
 }
 
 TEST(ImportCommand, AFaultyArchiveIsReportedInTheInterfaceLanguageAndChangesNothing) {
