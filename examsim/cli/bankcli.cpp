@@ -113,13 +113,8 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
     BankModel model;
     std::string unused;
     if (myReadQuestionBank(model, bank, FullRead, unused)) {
-        if (check && model.QuestionCount == 0) {
-            // The program would read it and then have nothing to ask.
-            printBoxText(err, inLanguage("The bank holds no question: the program has nothing to ask.",
-                                         latin1("La banque ne contient aucune question : le programme n'a "
-                                                "rien à demander.")));
-        } else if (check) {
-            code = 0;
+        if (check) {
+            if (!refuseEmptyBank(model.QuestionCount, err)) code = 0;
         } else if (upperCase(rest[2]) == "6") {
             printBoxText(err, inLanguage("Choice 6 writes the program's help texts: use the Tools menu of Ulvorane.",
                                   latin1("Le choix 6 écrit les textes d'aide du programme: utilisez le menu Outils d'Ulvorane.")));

@@ -15,6 +15,16 @@ inline void printBoxText(std::FILE* to, const std::string& text) {
     std::fputs((toUtf8(replaceAll(text, "\r\n", "\n")) + "\n").c_str(), to);
 }
 
+// A bank the program reads but holds no question: it would have nothing to
+// ask, and every tool refuses it with this message. True when refused.
+inline bool refuseEmptyBank(int questionCount, std::FILE* err) {
+    if (questionCount > 0) return false;
+    printBoxText(err, inLanguage("The bank holds no question: the program has nothing to ask.",
+                                 latin1("La banque ne contient aucune question : le programme n'a "
+                                        "rien à demander.")));
+    return true;
+}
+
 // While it lives, messages follow the given language, error boxes print to
 // `err` and the bank's other boxes stay silent unless the tool sets them;
 // what was installed before comes back when it goes.

@@ -1,8 +1,12 @@
 #include "progresscli.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include "bankreader.h"
 #include "consoleports.h"
 #include "historylog.h"
+#include "masks.h"
 #include "progressfigures.h"
 #include "progressreport.h"
 #include "paths.h"
@@ -34,6 +38,22 @@ int runProgressTool(const std::vector<std::string>& args, int language, std::FIL
     BankModel model;
     std::string unused;
     if (!myReadQuestionBank(model, bank, FullRead, unused)) return 1;
+    if (refuseEmptyBank(model.QuestionCount, err)) return 1;
+    // The log beside the bank is missing until a first exam; one named
+    // outright that is not there is a mistyped name, not an empty history.
+    if (logGiven) {
+        errno = 0;
+        std::FILE* named = std::fopen(log.c_str(), "rb");
+        if (!named) {
+            const int error = errno ? errno : ENOENT;
+            const std::string text =
+                inLanguage("ulvorane-bank progress, cannot open the log & err=& &",
+                           "ulvorane-bank progress, ne peut ouvrir le journal & err=& &");
+            printBoxText(err, fillMask(text, {displayPath(log), error, errorText(error)}));
+            return 1;
+        }
+        std::fclose(named);
+    }
     ProgressFigures figures;
     if (!myReadProgress(log, model, figures)) return 1;
     for (const std::string& line : myProgressReport(figures, log, language)) printBoxText(out, line);

@@ -109,6 +109,13 @@ TEST_F(ProgressCommand, APassMarkOf80OrMoreEndsWithTheChanceOfPassing) {
     EXPECT_EQ(r.out.find("80% or more"), std::string::npos);
 }
 
+TEST_F(ProgressCommand, TheDefaultLogMayBeMissing) {
+    std::filesystem::remove(dir.file("Ulvorane_Log.txt"));
+    ToolRun r = runTool({"progress", bank});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\nNo session of this bank was found in "), std::string::npos) << r.out;
+}
+
 struct FailureCase {
     std::vector<std::string> args;  // "BANK" and "DIR" stand for the fixture's
     int code;
@@ -119,7 +126,12 @@ class ProgressCommandFails : public ProgressCommand, public ::testing::WithParam
 TEST_P(ProgressCommandFails, WithItsExitCodeAndMessage) {
     std::vector<std::string> args;
     for (const std::string& a : GetParam().args)
-        args.push_back(a == "BANK" ? bank : a == "DIR" ? dir.path() : a == "NOBANK" ? dir.file("None.txt") : a);
+        args.push_back(a == "BANK"        ? bank
+                       : a == "DIR"       ? dir.path()
+                       : a == "NOBANK"    ? dir.file("None.txt")
+                       : a == "NOLOG"     ? dir.file("None_Log.txt")
+                       : a == "EMPTYBANK" ? dir.write("Questions_Empty.txt", "^Empty^4^70^\r\n")
+                                          : a);
     ToolRun r = runTool(args);
     EXPECT_EQ(r.code, GetParam().code);
     EXPECT_EQ(r.out, "");
@@ -134,6 +146,14 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{{"progress", "BANK", "--log", "a", "--log", "b"}, 2, "usage: ulvorane-bank"},
                       FailureCase{{"progress", "NOBANK"}, 1, "myReadQuestionBank, cannot open file"},
                       FailureCase{{"progress", "BANK", "--log", "DIR"}, 1, "myReadProgress, "},
+                      // As check refuses it: the program would have nothing to ask.
+                      FailureCase{{"progress", "EMPTYBANK"}, 1,
+                                  "The bank holds no question: the program has nothing to ask.\n"},
+                      // A log named outright must be there; only the default one may be missing.
+                      FailureCase{{"progress", "BANK", "--log", "NOLOG"}, 1,
+                                  "ulvorane-bank progress, cannot open the log "},
+                      FailureCase{{"--lang", "fr", "progress", "BANK", "--log", "NOLOG"}, 1,
+                                  "ulvorane-bank progress, ne peut ouvrir le journal "},
                       FailureCase{{"--lang", "fr", "progress", "NOBANK"}, 1, "myReadQuestionBank, "}),
                          namedBy([](const FailureCase& c) {
                              std::string name;
