@@ -58,12 +58,16 @@ inline std::string makeZip(const std::vector<ZipMember>& members, const ZipOptio
     return out;
 }
 
+// A signature's bytes may also stand in a name or the data (the fuzz
+// target puts any there): a field that would run past the end is left.
 inline void putLe16(std::string& bytes, size_t at, uint16_t value) {
+    if (at + 2 > bytes.size()) return;
     bytes[at] = static_cast<char>(value & 0xFF);
     bytes[at + 1] = static_cast<char>(value >> 8);
 }
 
 inline void putLe32(std::string& bytes, size_t at, uint32_t value) {
+    if (at + 4 > bytes.size()) return;
     for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
