@@ -171,22 +171,28 @@ void shootMarked(const QString& folder, bool simplified, const QString& name) {
     modalAnswerer() = saved;
 }
 
+// Menu `index` open over the window with `active` under the pointer.
+void saveMenu(MainWindow* w, int index, int active, const QString& file) {
+    QMenu* menu = w->menu(index);
+    menu->popup(w->mapToGlobal(w->menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
+    menu->setActiveAction(w->menuAction(active));
+    settle();
+    QPixmap both = w->grab();
+    QPainter painter(&both);
+    painter.drawPixmap(menu->pos() - w->pos(), menu->grab());
+    painter.end();
+    both.save(out + "/" + file + ".png");
+    menu->hide();
+}
+
 // The File menu open over the window, then the import of a pool from its
-// ZIP archive, with the message that ends it.
+// ZIP archive, with the message that ends it, and the Tools menu after it
+// (Progress... follows the bank the import loaded).
 void shootImport(const QString& folder, int language, const std::string& pool, const QString& name) {
     ProgramState p;
     auto w = start(p, folder, "", language ? "fr_CA" : "en_CA", QRect(0, 0, 1600, 1000));
     if (!w) return;
-    QMenu* file = w->menu(0);
-    file->popup(w->mapToGlobal(w->menuBar()->actionGeometry(file->menuAction()).bottomLeft()));
-    file->setActiveAction(w->menuAction(CmdImportBank));
-    settle();
-    QPixmap both = w->grab();
-    QPainter painter(&both);
-    painter.drawPixmap(file->pos() - w->pos(), file->grab());
-    painter.end();
-    both.save(out + "/" + name + "-menu.png");
-    file->hide();
+    saveMenu(w.get(), 0, CmdImportBank, name + "-menu");
 
     QTemporaryDir downloads;
     const QString zip = downloads.path() + "/amat_basic_quest.zip";
@@ -212,6 +218,7 @@ void shootImport(const QString& folder, int language, const std::string& pool, c
     settle();
     save(w.get(), name + "-imported");
     modalAnswerer() = saved;
+    saveMenu(w.get(), 1, CmdProgress, name + "-tools");
 }
 
 // Seek on in French, where the navigation captions need their two lines.
