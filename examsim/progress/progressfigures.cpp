@@ -71,6 +71,14 @@ void sortWeakestFirst(std::vector<GroupFigure>& groups) {
     });
 }
 
+// A lesson is weak below the pass mark, compared in whole numbers so that a
+// rate exactly at the mark passes; a lesson never tried has shown nothing yet.
+bool belowPassMark(const GroupFigure& lesson, int percent) {
+    if (!lesson.hasRate()) return true;
+    return static_cast<long long>(lesson.Correct) * 100 <
+           static_cast<long long>(percent) * lesson.Attempts;
+}
+
 }  // namespace
 
 double myQuestionChance(const std::vector<QuestionAttempt>& attempts) {
@@ -152,6 +160,7 @@ void myComputeProgress(const BankModel& bank, ProgressFigures& figures) {
         GroupFigure g;
         g.Id = trimSpaces(bank.Lessons[l].LessonId);
         g.Title = trimSpaces(bank.Lessons[l].LessonTitle);
+        g.Number = l;
         figures.Lessons.push_back(std::move(g));
     }
     figures.Topics.clear();
@@ -177,7 +186,18 @@ void myComputeProgress(const BankModel& bank, ProgressFigures& figures) {
     sortWeakestFirst(figures.Lessons);
     sortWeakestFirst(figures.Topics);
 
+    figures.NextLessons.clear();
+    for (const GroupFigure& lesson : figures.Lessons) {
+        if (figures.NextLessons.size() == NextLessonsShown) break;
+        // A lesson without a question cannot be practised.
+        if (lesson.Questions > 0 && belowPassMark(lesson, bank.PassMarkPercent))
+            figures.NextLessons.push_back(lesson);
+    }
+
     const int topics = static_cast<int>(topicChances.size());
+    figures.FullExamQuestions = topics;
+    for (SessionFigure& session : figures.Sessions)
+        session.Full = topics > 0 && session.Questions == topics;
     figures.TopicsNeeded = myTopicsNeeded(topics, bank.PassMarkPercent);
     figures.PassChance = myChanceOfAtLeast(topicChances, figures.TopicsNeeded);
     figures.HonoursShown = bank.PassMarkPercent < HonoursPercent;

@@ -13,6 +13,7 @@
 
 inline constexpr int HonoursPercent = 80;
 inline constexpr int AttemptsThatCount = 3;  // the last attempts p(q) looks at
+inline constexpr size_t NextLessonsShown = 3;  // a next step short enough to take
 
 struct SessionFigure {
     std::string Date;      // the session stamp as logged
@@ -20,6 +21,9 @@ struct SessionFigure {
     double Mark = -1;      // per cent; -1 when the log holds no mark
     int Questions = 0;
     int MarkingMode = 0;
+    // One question per topic of the whole bank; a lesson drill or a smaller
+    // exam is partial, and its mark says nothing of the whole exam.
+    bool Full = false;
 };
 
 // One answer given to a question, judged against the expected answer the
@@ -40,6 +44,7 @@ struct GroupFigure {
     int Attempts = 0;
     int Correct = 0;
     double Chance = 0;  // mean p(q) over the group's questions
+    int Number = 0;     // a lesson's place in the bank, 1..LessonCount; 0 for a topic
     bool hasRate() const { return Attempts > 0; }
     double rate() const { return Attempts > 0 ? double(Correct) / Attempts : 0.0; }
 };
@@ -51,6 +56,10 @@ struct ProgressFigures {
     std::vector<std::vector<QuestionAttempt>> Attempts;  // per question 1..QuestionCount, log order
     std::vector<GroupFigure> Lessons;                   // weakest first
     std::vector<GroupFigure> Topics;                    // weakest first
+    int FullExamQuestions = 0;     // topics an exam draws from: a full exam's size
+    // What to study next: lessons below the pass mark or never tried,
+    // weakest first, at most NextLessonsShown.
+    std::vector<GroupFigure> NextLessons;
     int TopicsNeeded = 0;          // right topics for the pass mark
     double PassChance = 0;
     bool HonoursShown = false;     // the pass mark is below 80 %
@@ -77,7 +86,8 @@ int myTopicsNeeded(int topics, int percent);
 // failure through the error box, as the history reader does.
 int myReadProgress(const std::filesystem::path& logPath, const BankModel& bank, ProgressFigures& figures);
 
-// Lessons, topics and chances from the sessions and attempts in figures.
+// Lessons, topics, chances, which sessions were full exams and the next
+// lessons to study, from the sessions and attempts in figures.
 void myComputeProgress(const BankModel& bank, ProgressFigures& figures);
 
 // "12.3%": a chance or a rate as a percentage with one decimal, rounded

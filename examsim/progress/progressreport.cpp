@@ -62,6 +62,18 @@ std::vector<std::string> myChanceLines(const ProgressFigures& f, int language) {
     return lines;
 }
 
+std::vector<std::string> myNextStepLines(const ProgressFigures& f, int language) {
+    if (f.Lessons.empty()) return {text(ProgressText::NextStepNoLessons, language)};
+    if (f.NextLessons.empty()) return {text(ProgressText::NextStepNone, language)};
+    std::vector<std::string> lines{text(ProgressText::NextStepHeading, language)};
+    for (const GroupFigure& g : f.NextLessons)
+        lines.push_back(g.hasRate() ? fillMask(text(ProgressText::NextLesson, language),
+                                               {g.Id, g.Title, myPercentText(g.rate())})
+                                    : fillMask(text(ProgressText::NextLessonUntried, language),
+                                               {g.Id, g.Title}));
+    return lines;
+}
+
 std::vector<std::string> myProgressReport(const ProgressFigures& f, const std::filesystem::path& logPath, int language) {
     std::vector<std::string> lines{fillMask(text(ProgressText::ReportTitle, language), {f.Title})};
     if (f.Sessions.empty()) {

@@ -18,6 +18,10 @@ std::vector<std::string> myGroupColumns(bool lesson, int language);
 // "Chance of 80% or more: 4.5%".
 std::vector<std::string> myChanceLines(const ProgressFigures& figures, int language);
 
+// The next step in plain words: a heading and one line per lesson to
+// practise, or one line saying why there is none.
+std::vector<std::string> myNextStepLines(const ProgressFigures& figures, int language);
+
 // The whole report, one line per entry (Latin-1, no line ends): title,
 // sessions or the no-session notice naming the log, lessons, topics, the
 // chances last.

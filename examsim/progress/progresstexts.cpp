@@ -24,13 +24,13 @@ const TextPair<ProgressText> kTexts[] = {
     {ProgressText::HonoursChance, "Chance of 80% or more: &", "Chance d'obtenir 80 % ou plus : &"},
     {ProgressText::WindowTitle, "Progress - &", "Progrès - &"},
     {ProgressText::ChartTitle, "Marks of every session", "Notes de chaque séance"},
-    {ProgressText::MarksSeries, "Mark", "Note"},
+    {ProgressText::MarksSeries, "Full exams", "Examens complets"},
     {ProgressText::PassLine, "Pass mark &%", "Note de passage &%"},
     {ProgressText::AxisSessions, "Session", "Séance"},
     {ProgressText::AxisMarks, "Mark (%)", "Note (%)"},
-    {ProgressText::ChartDescription, "Marks of the last & sessions, oldest first: &.",
-     "Notes des & dernières séances, de la plus ancienne à la plus récente : &."},
-    {ProgressText::ChartNoMarks, "No session has a mark yet.", "Aucune séance n'a encore de note."},
+    {ProgressText::ChartDescription, "Marks of the last & full exams, oldest first: &.",
+     "Notes des & derniers examens complets, du plus ancien au plus récent : &."},
+    {ProgressText::ChartNoMarks, "No full exam has a mark yet.", "Aucun examen complet n'a encore de note."},
     {ProgressText::ChancesHow,
      "The exam draws one question from each topic: a question counts for (right + 1) / (tries + 2) "
      "over its last three tries (one half when never seen), a topic for the mean of its questions, "
@@ -52,6 +52,24 @@ const TextPair<ProgressText> kTexts[] = {
      "Le journal ne contient encore aucune séance de cette banque : aucun chiffre ne peut être "
      "tracé. Passez un examen, et vos progrès s'afficheront ici."},
     {ProgressText::Copied, "Tables copied to the clipboard.", "Tableaux copiés au presse-papiers."},
+    {ProgressText::PartialSeries, "Partial exams (lessons, fewer questions)",
+     "Examens partiels (leçons, moins de questions)"},
+    {ProgressText::ChartPartial,
+     " Partial exams, shown apart as squares and left out of the line: &; the last marks: &.",
+     " Examens partiels, montrés à part en carrés et hors de la ligne : & ; dernières notes : &."},
+    {ProgressText::NextStepHeading, "Next step: practise the lessons below the pass mark, weakest first:",
+     "Prochaine étape : réviser les leçons sous la note de passage, les plus faibles d'abord :"},
+    {ProgressText::NextLesson, "& &, success &", "& &, succès &"},
+    {ProgressText::NextLessonUntried, "& &, never tried", "& &, jamais essayée"},
+    {ProgressText::NextStepNone,
+     "Next step: every lesson is at or above the pass mark; take full exams to keep it there.",
+     "Prochaine étape : chaque leçon atteint la note de passage ; passez des examens complets "
+     "pour l'y garder."},
+    {ProgressText::NextStepNoLessons,
+     "Next step: this bank has no lessons; take full exams and study the weakest topics first.",
+     "Prochaine étape : cette banque n'a pas de leçons ; passez des examens complets et étudiez "
+     "d'abord les sujets les plus faibles."},
+    {ProgressText::PractiseButton, "Practise these lessons", "Réviser ces leçons"},
 };
 
 }  // namespace

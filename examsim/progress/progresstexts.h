@@ -33,6 +33,14 @@ enum class ProgressText {
     CloseButton,
     EmptyState,
     Copied,
+    PartialSeries,
+    ChartPartial,
+    NextStepHeading,
+    NextLesson,
+    NextLessonUntried,
+    NextStepNone,
+    NextStepNoLessons,
+    PractiseButton,
 };
 
 // Text in the given language (0 English, 1 French).

@@ -250,4 +250,58 @@ TEST_F(ProgressLog, DamagedLinesAreSkippedAsTheHistoryPassSkipsThem) {
     EXPECT_GE(counted, 8);
 }
 
+// Whole exams and drills in one log: only a session of one question per
+// topic of the bank is a full exam, whatever its mark.
+TEST_F(ProgressLog, OnlyASessionOfOneQuestionPerTopicIsAFullExam) {
+    const LoggedAnswer a{"B-001-001-001", 1, 1}, b{"B-001-002-001", 3, 3}, c{"B-001-003-001", 4, 4},
+        d{"B-001-001-002", 2, 2};
+    const std::vector<std::vector<LoggedAnswer>> sessions = {{a, b, c}, {a}, {a, d}, {d, b, c}, {a, b, c, d}};
+    std::string log;
+    for (const auto& answers : sessions) log += logRecord("Basic", "2026/01/05 14:30", "100%", answers);
+    ASSERT_EQ(read(log), -1);
+    EXPECT_EQ(figures.FullExamQuestions, 3);
+    std::vector<bool> full;
+    for (const SessionFigure& s : figures.Sessions) full.push_back(s.Full);
+    EXPECT_EQ(full, (std::vector<bool>{true, false, false, true, false}));
+}
+
+// The next step on a fixture log: lesson L1 right every time, L2 half the
+// time, L3 never tried, L4 at 70 %, L5 at 20 %, L6 without a question.
+struct NextStepCase {
+    int passMark;
+    std::vector<std::string> lessons;
+};
+class NextStep : public ::testing::TestWithParam<NextStepCase> {};
+
+TEST_P(NextStep, LessonsBelowThePassMarkWeakestFirstAtMostThree) {
+    BankModel bank;
+    std::vector<TestQuestion> questions;
+    std::vector<std::pair<std::string, std::string>> lessons;
+    for (int l = 1; l <= 6; ++l) lessons.push_back({"L" + std::to_string(l), "Lesson " + std::to_string(l)});
+    const std::vector<std::pair<int, int>> rightOfTen = {{1, 10}, {2, 5}, {3, -1}, {4, 7}, {5, 2}};
+    std::vector<LoggedAnswer> answers;
+    for (auto [lesson, right] : rightOfTen) {
+        const std::string designation = "B-001-00" + std::to_string(lesson) + "-001";
+        questions.push_back({designation, '1', lesson});
+        for (int i = 0; right >= 0 && i < 10; ++i) answers.push_back({designation, 1, i < right ? 1 : 2});
+    }
+    fillBank(bank, questions, lessons, "Basic");
+    bank.PassMarkPercent = GetParam().passMark;
+    TempFolder dir;
+    ProgressFigures figures;
+    ASSERT_EQ(myReadProgress(dir.write("Ulvorane_Log.txt", logRecord("Basic", "2026/01/05 14:30", "50%", answers)),
+                             bank, figures),
+              -1);
+    std::vector<std::string> next;
+    for (const GroupFigure& g : figures.NextLessons) {
+        next.push_back(g.Id);
+        EXPECT_EQ(trimSpaces(bank.Lessons[g.Number].LessonId), g.Id);
+    }
+    EXPECT_EQ(next, GetParam().lessons);
+}
+INSTANTIATE_TEST_SUITE_P(PassMarks, NextStep,
+                         ::testing::Values(NextStepCase{70, {"L3", "L5", "L2"}}, NextStepCase{50, {"L3", "L5"}},
+                                           NextStepCase{0, {"L3"}}, NextStepCase{100, {"L3", "L5", "L2"}}),
+                         namedBy([](const NextStepCase& c) { return "Pass mark " + std::to_string(c.passMark); }));
+
 }  // namespace

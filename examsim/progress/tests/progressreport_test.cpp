@@ -32,7 +32,7 @@ TEST(ProgressTables, TabSeparatedWithHeadingsInTheLanguageAndAnEmptyLineBetween)
 }
 
 TEST(ProgressTexts, EveryTextExistsInBothLanguages) {
-    for (int id = 0; id <= static_cast<int>(ProgressText::Copied); ++id) {
+    for (int id = 0; id <= static_cast<int>(ProgressText::PractiseButton); ++id) {
         const auto t = static_cast<ProgressText>(id);
         EXPECT_FALSE(progressTextIn(t, 0).empty()) << id;
         EXPECT_FALSE(progressTextIn(t, 1).empty()) << id;

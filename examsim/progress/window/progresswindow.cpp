@@ -6,12 +6,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 #include <cmath>
 
@@ -26,6 +28,7 @@ namespace {
 constexpr int SortRole = Qt::UserRole + 1;
 constexpr int MarksDescribed = 10;  // the chart's text alternative names the last ten
 constexpr int SuccessColumn = 4;
+constexpr int TitleColumn = 5;
 
 QString text(ProgressText id) { return toQString(progressText(id)); }
 QString filled(ProgressText id, const std::vector<MaskValue>& values) {
@@ -45,8 +48,11 @@ QTableView* makeTable(QSortFilterProxyModel* sort, QWidget* parent) {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setTabKeyNavigation(false);  // Tab leaves the table; arrows move within
     view->verticalHeader()->hide();
+    // Rows as high as their cells: a wrapped title gets its lines, a row of
+    // figures one line.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view->setFocusPolicy(Qt::StrongFocus);
-    view->setMinimumHeight(view->fontMetrics().height() * 10);
+    view->setMinimumHeight(view->fontMetrics().height() * 6);
     return view;
 }
 
@@ -102,6 +108,20 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
     chancesLayout->addLayout(chancesRow);
     chancesLayout->addWidget(chancesHow_);
 
+    // The next step, in words and as one button, under the chances it answers.
+    nextStep_ = new QLabel(chances_);
+    nextStep_->setTextFormat(Qt::PlainText);
+    nextStep_->setWordWrap(true);
+    nextStep_->setFocusPolicy(Qt::StrongFocus);
+    nextStep_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    practise_ = new QPushButton(chances_);
+    practise_->setAutoDefault(false);
+    connect(practise_, &QPushButton::clicked, this, [this] { practise(); });
+    auto* nextRow = new QHBoxLayout;
+    nextRow->addWidget(nextStep_, 1);
+    nextRow->addWidget(practise_, 0, Qt::AlignTop);
+    chancesLayout->addLayout(nextRow);
+
     buildChart();
 
     lessonModel_ = new QStandardItemModel(this);
@@ -116,7 +136,11 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
     topicCaption_ = new QLabel(this);
     lessonTable_ = makeTable(lessonSort_, this);
     topicTable_ = makeTable(topicSort_, this);
-    lessonTable_->horizontalHeader()->setStretchLastSection(true);  // the lesson titles
+    // The lesson titles: the last column takes the room left and its
+    // titles wrap onto more lines rather than being cut.
+    lessonTable_->horizontalHeader()->setStretchLastSection(true);
+    lessonTable_->setWordWrap(true);
+    lessonTable_->setTextElideMode(Qt::ElideNone);
     lessonCaption_->setBuddy(lessonTable_);
     topicCaption_->setBuddy(topicTable_);
 
@@ -145,24 +169,40 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
         // What a screen-reader user asked for comes first: the chances,
         // then what to study; the picture of the marks last.
         layout->addWidget(chances_);
-        layout->addLayout(lessonsBox, 1);
-        layout->addLayout(topicsBox, 1);
-        layout->addWidget(chartView_, 1);
-        chainTabOrder({passChance_, honoursChance_, lessonTable_, topicTable_, chartView_, copy_, close_});
+        layout->addLayout(lessonsBox, 2);
+        layout->addLayout(topicsBox, 2);
+        layout->addWidget(chartView_, 3);
+        chainTabOrder({passChance_, honoursChance_, nextStep_, practise_, lessonTable_, topicTable_, chartView_,
+                       copy_, close_});
     } else {
         layout->addWidget(chartView_, 3);
         layout->addWidget(chances_);
         auto* tables = new QHBoxLayout;
-        tables->addLayout(lessonsBox, 1);
-        tables->addLayout(topicsBox, 1);
+        // The lessons have a column more, their titles.
+        tables->addLayout(lessonsBox, 3);
+        tables->addLayout(topicsBox, 2);
         layout->addLayout(tables, 2);
-        chainTabOrder({chartView_, passChance_, honoursChance_, lessonTable_, topicTable_, copy_, close_});
+        chainTabOrder({chartView_, passChance_, honoursChance_, nextStep_, practise_, lessonTable_, topicTable_,
+                       copy_, close_});
     }
     layout->addLayout(buttons);
 
-    const QFontMetrics metrics(font());
-    resize(metrics.averageCharWidth() * 150, metrics.height() * (simplified_ ? 62 : 56));
     refresh();
+    fitScreen();
+}
+
+// As large as the figures want, but never beyond the screen's work area:
+// a 768-pixel screen shows the whole window with its buttons.
+void ProgressWindow::fitScreen() {
+    const QFontMetrics metrics(font());
+    QSize size(metrics.averageCharWidth() * 150, metrics.height() * (simplified_ ? 62 : 56));
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size();
+        // Room for the frame and title bar the window manager adds, and a panel.
+        const QSize frame(16, metrics.height() * 5);
+        size = size.boundedTo(room - frame).expandedTo(minimumSizeHint());
+    }
+    resize(size);
 }
 
 void ProgressWindow::buildChart() {
@@ -171,7 +211,7 @@ void ProgressWindow::buildChart() {
     chartView_ = new QChartView(chart_, this);
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setFocusPolicy(Qt::StrongFocus);
-    chartView_->setMinimumHeight(fontMetrics().height() * 18);
+    chartView_->setMinimumHeight(fontMetrics().height() * 12);
 }
 
 void ProgressWindow::refresh() {
@@ -215,6 +255,12 @@ void ProgressWindow::applyLanguage() {
     copy_->setToolTip(text(ProgressText::CopyHint));
     copy_->setAccessibleDescription(text(ProgressText::CopyHint));
     close_->setText(text(ProgressText::CloseButton));
+    QStringList nextStep;
+    for (const std::string& line : myNextStepLines(figures_, uiContext().InterfaceLanguage))
+        nextStep << toQString(line);
+    nextStep_->setText(nextStep.join(QLatin1Char('\n')));
+    practise_->setText(text(ProgressText::PractiseButton));
+    practise_->setVisible(!figures_.NextLessons.empty());
     notice_->clear();
     showState();
 }
@@ -245,11 +291,17 @@ void ProgressWindow::fillTable(QStandardItemModel* model, const std::vector<Grou
             item->setData(sortKeys[c], SortRole);
             item->setEditable(false);
             if (c >= 1 && c <= 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c == TitleColumn) item->setToolTip(item->text());
             row << item;
         }
         model->appendRow(row);
     }
-    (lesson ? lessonTable_ : topicTable_)->resizeColumnsToContents();
+    QTableView* table = lesson ? lessonTable_ : topicTable_;
+    table->resizeColumnsToContents();
+    if (lesson) {
+        // The title column as wide as the room left, its titles wrapped in it.
+        table->horizontalHeader()->resizeSection(TitleColumn, fontMetrics().averageCharWidth() * 30);
+    }
 }
 
 void ProgressWindow::fillChart() {
@@ -260,20 +312,29 @@ void ProgressWindow::fillChart() {
     }
     chart_->setTitle(text(ProgressText::ChartTitle));
     const int sessions = static_cast<int>(figures_.Sessions.size());
+    // Only full exams make the line; drills and smaller exams are squares
+    // apart, at their place in time, so that the line shows the whole exam.
     auto* marks = new QLineSeries;
     marks->setName(text(ProgressText::MarksSeries));
     marks->setPointsVisible(true);
-    QStringList described;
+    auto* partial = new QScatterSeries;
+    partial->setName(text(ProgressText::PartialSeries));
+    partial->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    partial->setMarkerSize(fontMetrics().height() * 0.6);
+    partial->setColor(QColor(230, 140, 0));
+    QStringList described, partialDescribed;
     for (int s = 0; s < sessions; ++s) {
         const SessionFigure& session = figures_.Sessions[static_cast<size_t>(s)];
         if (session.Mark < 0) continue;
-        marks->append(s + 1, session.Mark);
-        described << toQString(session.MarkText);
+        (session.Full ? static_cast<QXYSeries*>(marks) : partial)->append(s + 1, session.Mark);
+        (session.Full ? described : partialDescribed) << toQString(session.MarkText);
     }
+    // A session off both axes: one session alone is not drawn on the
+    // vertical axis, nor the last on the right edge.
+    const int last = sessions + 1;
     auto* pass = new QLineSeries;
     pass->setName(filled(ProgressText::PassLine, {figures_.PassMarkPercent}));
-    const int last = std::max(sessions, 2);
-    pass->append(1, figures_.PassMarkPercent);
+    pass->append(0, figures_.PassMarkPercent);
     pass->append(last, figures_.PassMarkPercent);
     QPen passPen(Qt::darkRed);
     passPen.setStyle(Qt::DashLine);
@@ -281,35 +342,43 @@ void ProgressWindow::fillChart() {
     pass->setPen(passPen);
     chart_->addSeries(pass);
     chart_->addSeries(marks);
+    chart_->addSeries(partial);
 
     auto* x = new QValueAxis;
-    x->setRange(1, last);
+    x->setRange(0, last);
     x->setLabelFormat(QStringLiteral("%d"));
     x->setTickType(QValueAxis::TicksDynamic);
-    x->setTickAnchor(1);
-    x->setTickInterval(std::max(1.0, std::ceil((last - 1) / 10.0)));
+    x->setTickAnchor(0);
+    x->setTickInterval(std::max(1.0, std::ceil(last / 10.0)));
     x->setTitleText(text(ProgressText::AxisSessions));
     auto* y = new QValueAxis;
-    y->setRange(0, 100);
-    y->setTickCount(6);
+    // A little room beyond 0 and 100 so that a mark there shows whole.
+    y->setRange(-4, 104);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(20);
     y->setLabelFormat(QStringLiteral("%d"));
     y->setTitleText(text(ProgressText::AxisMarks));
     chart_->addAxis(x, Qt::AlignBottom);
     chart_->addAxis(y, Qt::AlignLeft);
-    for (QLineSeries* series : {pass, marks}) {
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{pass, marks, partial}) {
         series->attachAxis(x);
         series->attachAxis(y);
     }
 
     chartView_->setAccessibleName(text(ProgressText::ChartTitle));
-    if (described.isEmpty()) {
-        chartView_->setAccessibleDescription(text(ProgressText::ChartNoMarks));
-    } else {
-        const QStringList lastTen = described.mid(std::max<qsizetype>(0, described.size() - MarksDescribed));
-        chartView_->setAccessibleDescription(filled(
-            ProgressText::ChartDescription,
-            {static_cast<int>(lastTen.size()), fromQString(lastTen.join(QStringLiteral(", ")))}));
-    }
+    auto lastTen = [](const QStringList& marks) {
+        return fromQString(marks.mid(std::max<qsizetype>(0, marks.size() - MarksDescribed)).join(QStringLiteral(", ")));
+    };
+    QString description = described.isEmpty()
+                              ? text(ProgressText::ChartNoMarks)
+                              : filled(ProgressText::ChartDescription,
+                                       {static_cast<int>(std::min<qsizetype>(described.size(), MarksDescribed)),
+                                        lastTen(described)});
+    if (!partialDescribed.isEmpty())
+        description += filled(ProgressText::ChartPartial,
+                              {static_cast<int>(partialDescribed.size()), lastTen(partialDescribed)});
+    chartView_->setAccessibleDescription(description);
 }
 
 QString ProgressWindow::tablesText() const {
@@ -317,6 +386,13 @@ QString ProgressWindow::tablesText() const {
     for (const std::string& line : myProgressTables(figures_, uiContext().InterfaceLanguage))
         out += toQString(line) + QLatin1Char('\n');
     return out;
+}
+
+void ProgressWindow::practise() {
+    std::vector<int> lessons;
+    for (const GroupFigure& g : figures_.NextLessons) lessons.push_back(g.Number);
+    close();
+    emit practiseRequested(lessons);
 }
 
 void ProgressWindow::copyTables() {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "bankmodel.h"
 #include "progressfigures.h"
@@ -48,6 +49,14 @@ public:
     QLabel* honoursChanceLabel() const { return honoursChance_; }
     QLabel* emptyStateLabel() const { return emptyState_; }
     QPushButton* copyButton() const { return copy_; }
+    QLabel* nextStepLabel() const { return nextStep_; }
+    QPushButton* practiseButton() const { return practise_; }
+
+signals:
+    // "Practise these lessons": the window has closed; the owner restricts
+    // the selection to these lessons (their places in the bank) and
+    // launches an exam.
+    void practiseRequested(const std::vector<int>& lessons);
 
 private:
     void buildChart();
@@ -55,6 +64,8 @@ private:
     void fillChart();
     void showState();
     void copyTables();
+    void practise();
+    void fitScreen();
 
     const BankModel& bank_;
     std::filesystem::path logPath_;
@@ -77,6 +88,8 @@ private:
     QStandardItemModel* topicModel_ = nullptr;
     QSortFilterProxyModel* lessonSort_ = nullptr;
     QSortFilterProxyModel* topicSort_ = nullptr;
+    QLabel* nextStep_ = nullptr;
+    QPushButton* practise_ = nullptr;
     QLabel* notice_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* close_ = nullptr;

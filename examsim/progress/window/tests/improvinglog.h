@@ -1,5 +1,7 @@
 // A history log of a candidate who gets better: one question of each topic
-// per session, more of them right from one session to the next.
+// per session, more of them right from one session to the next. With
+// drillEvery, every drillEvery-th session is instead a drill of the first
+// twelve topics, all of them right.
 #pragma once
 
 #include <cstdio>
@@ -11,18 +13,19 @@
 #include "progresskit.h"
 #include "text.h"
 
-inline std::string improvingLog(const BankModel& bank, int sessions) {
+inline std::string improvingLog(const BankModel& bank, int sessions, int drillEvery = 0) {
     std::string log;
     for (int s = 0; s < sessions; ++s) {
+        const bool drill = drillEvery > 0 && s % drillEvery == drillEvery - 1;
         std::vector<LoggedAnswer> answers;
         int right = 0;
-        for (int t = 1; t <= bank.TopicCount; ++t) {
+        for (int t = 1; t <= (drill ? std::min(12, bank.TopicCount) : bank.TopicCount); ++t) {
             const TopicRecord& topic = bank.Topics[t];
             const int n = 1 + (s + t) % std::max<int>(topic.Count, 1);
             const int q = topic.Question[n].QuestionIndex;
             if (q == 0) continue;
             const int expected = bank.ExpectedAnswer[q][0] - '0';
-            const bool ok = (s * 37 + t * 11) % 100 < 30 + 60 * s / std::max(sessions - 1, 1);
+            const bool ok = drill || (s * 37 + t * 11) % 100 < 30 + 60 * s / std::max(sessions - 1, 1);
             right += ok;
             answers.push_back({trimSpaces(bank.Designation[q]), expected, ok ? expected : expected % 4 + 1});
         }

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <QScreen>
 
 #include "bankreader.h"
 #include "errorrecorder.h"
@@ -33,8 +35,8 @@ protected:
         ASSERT_TRUE(myReadQuestionBank(bank, std::string(SAMPLES_DIR) + "/Questions_Basic-English.txt", FullRead, unused));
     }
     void TearDown() override { uiContext().InterfaceLanguage = 0; }
-    std::unique_ptr<ProgressWindow> open(int sessions, bool simplified = false) {
-        const std::string log = dir.write("Ulvorane_Log.txt", improvingLog(bank, sessions));
+    std::unique_ptr<ProgressWindow> open(int sessions, bool simplified = false, int drillEvery = 0) {
+        const std::string log = dir.write("Ulvorane_Log.txt", improvingLog(bank, sessions, drillEvery));
         auto w = std::make_unique<ProgressWindow>(bank, log, simplified, nullptr);
         w->show();
         QCoreApplication::processEvents();
@@ -62,7 +64,7 @@ TEST_F(Progress, ChartsEveryMarkWithThePassMarkAndDescribesTheLastTen) {
     const ProgressFigures& f = w->figures();
     ASSERT_EQ(f.Sessions.size(), 30u);
     const QList<QAbstractSeries*> series = w->chartView()->chart()->series();
-    ASSERT_EQ(series.size(), 2);
+    ASSERT_EQ(series.size(), 3);  // the pass mark, full exams, partial ones
     auto* pass = static_cast<QLineSeries*>(series[0]);
     auto* marks = static_cast<QLineSeries*>(series[1]);
     ASSERT_EQ(marks->count(), 30);
@@ -72,7 +74,7 @@ TEST_F(Progress, ChartsEveryMarkWithThePassMarkAndDescribesTheLastTen) {
     EXPECT_EQ(pass->name(), q("Pass mark 70%"));
     QString lastTen;
     for (size_t s = 20; s < 30; ++s) lastTen += (s > 20 ? ", " : "") + toQString(f.Sessions[s].MarkText);
-    EXPECT_EQ(w->chartView()->accessibleDescription(), "Marks of the last 10 sessions, oldest first: " + lastTen + ".");
+    EXPECT_EQ(w->chartView()->accessibleDescription(), "Marks of the last 10 full exams, oldest first: " + lastTen + ".");
     EXPECT_EQ(w->windowTitle(), q("Progress - Basic sample (English)"));
 }
 
@@ -124,7 +126,7 @@ TEST_F(Progress, FollowsTheLanguageSwitch) {
     EXPECT_TRUE(w->passChanceLabel()->text().startsWith(q("Chance de réussir maintenant : ")));
     EXPECT_EQ(w->lessonTable()->model()->headerData(2, Qt::Horizontal).toString(), q("Vues"));
     EXPECT_EQ(w->chartView()->chart()->title(), q("Notes de chaque séance"));
-    EXPECT_TRUE(w->chartView()->accessibleDescription().startsWith(q("Notes des 10 dernières séances")));
+    EXPECT_TRUE(w->chartView()->accessibleDescription().startsWith(q("Notes des 10 derniers examens complets")));
     EXPECT_EQ(w->copyButton()->text(), q("&Copier les tableaux"));
 }
 
@@ -156,11 +158,102 @@ TEST_F(Progress, SimplifiedLayoutOpensOnTheChancesThenTheWeakestLessons) {
     w->activateWindow();
     w->focusFirst();
     EXPECT_EQ(QApplication::focusWidget(), w->passChanceLabel());
-    EXPECT_EQ(w->passChanceLabel()->nextInFocusChain(), w->honoursChanceLabel());
-    EXPECT_EQ(w->honoursChanceLabel()->nextInFocusChain(), w->lessonTable());
+    // In the tab order: the chances, the next step and its button, then the lessons.
+    std::vector<QWidget*> order;
+    const std::vector<QWidget*> wanted = {w->passChanceLabel(), w->honoursChanceLabel(), w->nextStepLabel(),
+                                          w->practiseButton(), w->lessonTable()};
+    for (QWidget* next = w->passChanceLabel(); order.size() < wanted.size(); next = next->nextInFocusChain()) {
+        if (std::find(wanted.begin(), wanted.end(), next) != wanted.end()) order.push_back(next);
+        if (next->nextInFocusChain() == w->passChanceLabel()) break;
+    }
+    EXPECT_EQ(order, wanted);
     EXPECT_LT(w->passChanceLabel()->mapTo(w.get(), QPoint()).y(), w->lessonTable()->mapTo(w.get(), QPoint()).y());
     EXPECT_LT(w->lessonTable()->mapTo(w.get(), QPoint()).y(), w->chartView()->mapTo(w.get(), QPoint()).y());
     EXPECT_EQ(w->lessonTable()->accessibleName(), q("Lessons, weakest first"));
+}
+
+// Drills among whole exams: the line joins the whole exams only, the drills
+// are squares apart at their place in time, and the text alternative says so.
+TEST_F(Progress, OnlyFullExamsMakeTheLineAndPartialOnesAreShownApart) {
+    for (int sessions : {30, 1}) {
+        auto w = open(sessions, false, 4);
+        const std::vector<SessionFigure>& all = w->figures().Sessions;
+        QChart* chart = w->chartView()->chart();
+        const QList<QAbstractSeries*> series = chart->series();
+        ASSERT_EQ(series.size(), 3);
+        auto* line = static_cast<QXYSeries*>(series[1]);
+        auto* apart = static_cast<QXYSeries*>(series[2]);
+        EXPECT_EQ(series[1]->type(), QAbstractSeries::SeriesTypeLine);
+        EXPECT_EQ(series[2]->type(), QAbstractSeries::SeriesTypeScatter);
+        QStringList full, partial;
+        for (size_t s = 0; s < all.size(); ++s)
+            ((all[s].Questions == bank.TopicCount) ? full : partial) << toQString(all[s].MarkText);
+        EXPECT_EQ(line->count(), full.size()) << sessions;
+        EXPECT_EQ(apart->count(), partial.size()) << sessions;
+        auto* x = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal)[0]);
+        for (QXYSeries* marks : {line, apart})
+            for (const QPointF& point : marks->points()) {
+                EXPECT_GT(point.x(), x->min()) << sessions;  // never on the vertical axis
+                EXPECT_LT(point.x(), x->max()) << sessions;
+            }
+        QString expected = "Marks of the last " + QString::number(std::min<qsizetype>(full.size(), 10)) +
+                           " full exams, oldest first: " + full.mid(std::max<qsizetype>(0, full.size() - 10)).join(", ") + ".";
+        if (!partial.isEmpty())
+            expected += " Partial exams, shown apart as squares and left out of the line: " +
+                        QString::number(partial.size()) + "; the last marks: " +
+                        partial.mid(std::max<qsizetype>(0, partial.size() - 10)).join(", ") + ".";
+        EXPECT_EQ(w->chartView()->accessibleDescription(), expected) << sessions;
+        if (sessions == 30) {
+            EXPECT_EQ(partial.size(), 7);
+        }
+    }
+}
+
+TEST_F(Progress, NextStepNamesTheWeakLessonsAndItsButtonAsksToPractiseThem) {
+    auto w = open(30, false, 4);
+    const ProgressFigures& f = w->figures();
+    ASSERT_FALSE(f.NextLessons.empty());
+    QStringList lines;
+    for (const std::string& line : myNextStepLines(f, 0)) lines << toQString(line);
+    EXPECT_EQ(w->nextStepLabel()->text(), lines.join("\n"));
+    EXPECT_EQ(lines[0], q("Next step: practise the lessons below the pass mark, weakest first:"));
+    EXPECT_EQ(w->practiseButton()->text(), q("Practise these lessons"));
+    uiContext().InterfaceLanguage = 1;
+    w->applyLanguage();
+    EXPECT_EQ(w->practiseButton()->text(), q("Réviser ces leçons"));
+    EXPECT_TRUE(w->nextStepLabel()->text().startsWith(q("Prochaine étape : réviser les leçons")));
+
+    std::vector<int> asked;
+    QObject::connect(w.get(), &ProgressWindow::practiseRequested, [&](const std::vector<int>& l) { asked = l; });
+    QTest::mouseClick(w->practiseButton(), Qt::LeftButton);
+    std::vector<int> expected;
+    for (const GroupFigure& g : f.NextLessons) expected.push_back(g.Number);
+    EXPECT_EQ(asked, expected);
+    EXPECT_FALSE(w->isVisible());
+}
+
+// Every lesson title shows whole, wrapped in its column, and the window
+// stays within the screen, in both layouts.
+TEST_F(Progress, LessonTitlesWholeAndTheWindowWithinTheScreen) {
+    for (int language : {0, 1})
+    for (bool simplified : {false, true}) {
+        uiContext().InterfaceLanguage = language;
+        auto w = open(30, simplified);
+        QTest::qWait(50);  // the layout settles its wrapped texts
+        QTableView* table = w->lessonTable();
+        const int width = table->columnWidth(5);
+        for (int r = 0; r < table->model()->rowCount(); ++r) {
+            const QString title = table->model()->index(r, 5).data().toString();
+            EXPECT_EQ(table->model()->index(r, 5).data(Qt::ToolTipRole).toString(), title);
+            const QRect needed = table->fontMetrics().boundingRect(QRect(0, 0, width - 8, 10000), Qt::TextWordWrap, title);
+            EXPECT_LE(needed.height(), table->rowHeight(r)) << title.toStdString();
+        }
+        const QRect room = w->screen()->availableGeometry();
+        EXPECT_LE(w->height(), room.height()) << simplified;
+        // A 1366 x 768 screen, less a panel and the title bar.
+        EXPECT_LE(w->minimumSizeHint().height(), 768 - 60) << simplified << language;
+        EXPECT_LE(w->minimumSizeHint().width(), 1024) << simplified << language;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Renders the progress window to PNG for looking at: a log of 30 sessions
-// with improving marks and a bank without a session, both layouts, both
-// languages.
+// with improving marks, a lesson drill every fourth, and a bank without a
+// session, both layouts, both languages.
 //
 //   examsim_progress_shots <output folder>
 #include <QApplication>
@@ -14,6 +14,8 @@
 #include "uicontext.h"
 
 int main(int argc, char** argv) {
+    // Offscreen unless told otherwise: the shots need no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
@@ -25,7 +27,7 @@ int main(int argc, char** argv) {
     const std::string log = (std::filesystem::temp_directory_path() / "ulvorane_progress_shots_log.txt").string();
     for (int sessions : {30, 0}) {
         if (std::FILE* f = std::fopen(log.c_str(), "wb")) {
-            const std::string bytes = improvingLog(bank, sessions);
+            const std::string bytes = improvingLog(bank, sessions, 4);
             std::fwrite(bytes.data(), 1, bytes.size(), f);
             std::fclose(f);
         }
