@@ -161,6 +161,8 @@ const IdEntry kOthers[] = {
     {18, "Import Official Question Bank", "Importer une banque officielle"},
     {19, "Official question pools|*.zip;*.txt|All Files|*.*",
      "Banques officielles|*.zip;*.txt|Tous les fichiers|*.*"},
+    {20, "This question bank gives no explanation for this question.",
+     "Cette banque de questions ne donne aucune explication pour cette question."},
 };
 
 struct SessionEntry {
@@ -187,8 +189,8 @@ const SessionEntry kSessionCaptions[] = {
 
 // The help text: a leading line break, then paragraphs separated by blank lines.
 const char* const kHelpEnglish[] = {
-    "The prime purpose of this program is to simulate an Industry Canada amateur radio "
-    "examination.",
+    "The prime purpose of this program is to simulate an Innovation, Science and Economic "
+    "Development Canada amateur radio examination.",
     "Visually impaired users can start the program with the switch /S for a simpler main window: "
     "the answer buttons become check boxes and all information is placed in text boxes that "
     "screen-reading software can read aloud. Put the switch, for example, at the end of the "
@@ -232,7 +234,7 @@ const char* const kHelpEnglish[] = {
     "replaces the bank of the same name only once you say yes.",
     "Command line parameters:" NL
     "/A=n  changes the point size of the font by n (a positive or negative number)." NL
-    "/F=font_name,size  chooses the font and its point size, for example /F=Tahoma,14" NL
+    "/F=font_name,size  chooses the font and its point size, for example \"/F=DejaVu Sans,14\"" NL
     "/S  starts the simplified layout for screen-reading software." NL
     "/D  adds a \"Dump Utility\" for question bank authors to the Tools menu." NL
     "/P=folder  keeps the banks, the history and the reports in that folder." NL
@@ -240,7 +242,8 @@ const char* const kHelpEnglish[] = {
     "Advance to the OK button to close this window.",
 };
 const char* const kHelpFrench[] = {
-    "Ce programme a pour but premier de simuler un examen de radioamateur d'Industrie Canada.",
+    "Ce programme a pour but premier de simuler un examen de radioamateur d'Innovation, Sciences "
+    "et Développement économique Canada.",
     "Les personnes ayant une déficience visuelle peuvent lancer le programme avec le paramètre /S "
     "pour obtenir une fenêtre principale simplifiée : les boutons de réponse deviennent des cases "
     "à cocher et toute l'information est placée dans des zones de texte que les logiciels de "
@@ -289,7 +292,7 @@ const char* const kHelpFrench[] = {
     "remplace la banque du même nom qu'après votre accord.",
     "Paramètres de ligne de commande :" NL
     "/A=n  modifie la taille de la police de n points (nombre positif ou négatif)." NL
-    "/F=nom_police,taille  choisit la police et sa taille, par exemple /F=Tahoma,14" NL
+    "/F=nom_police,taille  choisit la police et sa taille, par exemple \"/F=DejaVu Sans,14\"" NL
     "/S  lance la présentation simplifiée pour les logiciels de lecture d'écran." NL
     "/D  ajoute un « Dump Utility » pour les auteurs de banques au menu Outils." NL
     "/P=dossier  garde les banques, l'historique et les rapports dans ce dossier." NL

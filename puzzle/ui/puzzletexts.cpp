@@ -15,8 +15,9 @@ const std::string NL = "\r\n";
 
 std::string englishHelp() {
     return NL +
-           "This program helps you master one aspect of an Industry Canada amateur radio "
-           "examination: remembering a series of block diagrams." +
+           "This program helps you master one aspect of an Innovation, Science and Economic "
+           "Development Canada amateur radio examination: remembering a series of block "
+           "diagrams." +
            NL + NL + "After selecting a diagram to reconstruct, blocks (" + Q + "tiles" + Q +
            ") are drawn randomly at the bottom of the window." + NL +
            "Each block must be grabbed one at a time with the mouse pointer and dropped where it "
@@ -56,9 +57,10 @@ std::string englishHelp() {
            "  /A=n  Increments the default font point size by a given amount ( n can be a "
            "positive or negative number )." +
            NL +
-           "  /F=font_name,size  Sets the default font name and point size:  for example, "
-           "/F=Tahoma,14 ." +
-           NL + "  /T=font_name   Sets an alternate font for the Tiles:  for example, /T=Courier ." +
+           "  /F=font_name,size  Sets the default font name and point size:  for example, " +
+           Q + "/F=DejaVu Sans,14" + Q + " ." + NL +
+           "  /T=font_name   Sets an alternate font for the Tiles:  for example, " + Q +
+           "/T=DejaVu Sans Mono" + Q + " ." +
            NL + "  /P=folder   Reads the diagram files from that folder." +
            NL + " Example of parameter added beyond program name in shortcut target: " + NL +
            "     " + Q + "/whatever_folder/Ostrilon" + Q + "  /A=2";
@@ -67,8 +69,8 @@ std::string englishHelp() {
 std::string frenchHelp() {
     return NL +
            latin1("Ce programme vous aide à maîtriser un aspect de votre examen de compétence "
-                  "radio amateur tel que dispensé par Industrie Canada: mémoriser une série de "
-                  "schémas-bloc.") +
+                  "radio amateur tel que dispensé par Innovation, Sciences et Développement "
+                  "économique Canada: mémoriser une série de schémas-bloc.") +
            NL + NL + latin1("Après avoir choisi un schéma à reconstruire, les blocs (") + Q +
            "tuiles" + Q + latin1(") apparaissent dans le bas de la fenêtre.") + NL +
            latin1("Vous devez saisir chaque bloc avec le curseur de la souris et le déposer au "
@@ -111,10 +113,10 @@ std::string frenchHelp() {
                   "peut être positif ou négatif ).") +
            NL +
            latin1("  /F=nom_police,taille  Fixe la police de caractères par défaut:  par "
-                  "exemple, /F=Tahoma,14 .") +
-           NL +
-           latin1("  /T=nom_police  Fixe la police de caractères pour les Tuiles:  par ex., "
-                  "/T=Courier .") +
+                  "exemple, ") +
+           Q + "/F=DejaVu Sans,14" + Q + " ." + NL +
+           latin1("  /T=nom_police  Fixe la police de caractères pour les Tuiles:  par ex., ") + Q +
+           "/T=DejaVu Sans Mono" + Q + " ." +
            NL + latin1("  /P=dossier  Lit les fichiers de schémas dans ce dossier.") +
            NL +
            latin1(" Exemple de paramètre ajouté au-delà du nom de programme dans la cible du "

@@ -109,7 +109,8 @@ TEST(LongTexts, HelpHasItsEighteenParagraphsInBothLanguages) {
         for (size_t at = help.find("\r\n\r\n"); at != std::string::npos; at = help.find("\r\n\r\n", at + 4))
             ++paragraphs;
         EXPECT_EQ(paragraphs, 18u) << "language " << language;
-        EXPECT_NE(help.find("/F=Tahoma,14"), std::string::npos);
+        // A font every Debian desktop has, quoted for its space.
+        EXPECT_NE(help.find("\"/F=DejaVu Sans,14\""), std::string::npos);
     }
     EXPECT_NE(longTextIn(1, 0).find("\"/whatever_folder/Ulvorane\" /A=2"), std::string::npos);
     EXPECT_NE(longTextIn(1, 1).find("\"/dossier_quelconque/Ulvorane\" /A=2"), std::string::npos);
@@ -160,6 +161,17 @@ TEST(TextTables, NameNoPlaceOfAnotherPlatform) {
               std::string::npos);
     EXPECT_NE(captionIn(2039, 1).find(latin1("ajustez d'abord votre bureau via ses paramètres d'affichage "
                                              "(taille de police)")),
+              std::string::npos);
+}
+
+// The department is named by its name of today, never by its former one.
+TEST(TextTables, NameTheDepartmentByItsNameOfToday) {
+    forEveryText([](const std::string& text) {
+        for (const char* former : {"Industry Canada", "Industrie Canada"})
+            EXPECT_EQ(text.find(former), std::string::npos) << text;
+    });
+    EXPECT_NE(longTextIn(1, 0).find("Innovation, Science and Economic Development Canada"), std::string::npos);
+    EXPECT_NE(longTextIn(1, 1).find(latin1("Innovation, Sciences et Développement économique Canada")),
               std::string::npos);
 }
 

@@ -284,6 +284,21 @@ TEST_F(BoardKeysTest, ATakenCellIsRefused) {
     EXPECT_EQ(w->board().Held.Piece, pieceNumber(*w, 2));
 }
 
+// The department by its name of today, and fonts a Debian desktop has.
+TEST(PuzzleHelp, NamesTheDepartmentOfTodayAndFontsDebianHas) {
+    const char* department[] = {"Innovation, Science and Economic Development Canada",
+                                "Innovation, Sciences et Développement économique Canada"};
+    for (int language : {0, 1}) {
+        uiContext().InterfaceLanguage = language;
+        const std::string help = longText(1);
+        EXPECT_NE(help.find(latin1(department[language])), std::string::npos) << language;
+        EXPECT_EQ(help.find("Industr"), std::string::npos) << language;
+        for (const char* font : {"\"/F=DejaVu Sans,14\"", "\"/T=DejaVu Sans Mono\""})
+            EXPECT_NE(help.find(font), std::string::npos) << language << font;
+    }
+    uiContext().InterfaceLanguage = 0;
+}
+
 TEST(PuzzleHelp, TheKeyboardParagraphInBothLanguagesAndACaretInTheBox) {
     for (int language : {0, 1}) {
         uiContext().InterfaceLanguage = language;
