@@ -49,7 +49,9 @@ void ExplanationWindow::showHint() {
 }
 
 void ExplanationWindow::showExplanation(const std::string& latin1Text) {
-    setContent(toQLines(latin1Text), ShowsExplanation);
+    // The official pools explain nothing: an empty box would look broken.
+    const bool none = trimSpaces(latin1Text).empty();
+    setContent(toQLines(none ? otherText(OtherNoExplanation) : latin1Text), ShowsExplanation);
 }
 
 void ExplanationWindow::clear() { setContent(QString(), ShowsNothing); }

@@ -70,6 +70,23 @@ TEST(ExplanationWindow, HintFirstThenTheExplanationOnceMarked) {
     EXPECT_EQ(s.window->explanationWindow()->content(), ShowsExplanation);
 }
 
+// The official pools explain nothing: the window says so rather than
+// showing an empty box.
+TEST(ExplanationWindow, SaysTheBankGivesNoExplanationWhereTheQuestionHasNone) {
+    Started s(FolderSetup{{English}});
+    ASSERT_TRUE(s.started);
+    ExamRecord& exam = s.program.Session.Exam;
+    launchManually(s);
+    s.program.Bank.Explanation[exam.ExamOrder[1]].clear();
+    s.window->command(2012);
+    const int right = s.program.Bank.ExpectedAnswer[exam.ExamOrder[1]][0] - '0';
+    s.window->command(2021 + right % 4 + 1);
+    settle();
+    ExplanationWindow* w = s.window->explanationWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(plain(w->text()), q("This question bank gives no explanation for this question."));
+}
+
 TEST(ExplanationWindow, MovesWhenDraggedByItsLine) {
     Started s(FolderSetup{{English}});
     ASSERT_TRUE(s.started);
