@@ -4,6 +4,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+#include <QSplitter>
+#include <QTreeView>
 
 #include "modalgate.h"
 #include "paths.h"
@@ -55,6 +60,26 @@ std::string withoutLeadingDots(const std::string& extension) {
     return first == std::string::npos ? std::string() : extension.substr(first);
 }
 
+// A downloaded file's long name, its size, type and date, none of them cut:
+// the list in detail, each column as wide as its widest entry, in a dialog
+// wide enough for all four within the screen, the places beside it narrow.
+void showWholeColumns(QFileDialog& dialog) {
+    dialog.setViewMode(QFileDialog::Detail);
+    const QFontMetrics metrics(dialog.font());
+    QSize size(metrics.averageCharWidth() * 130, metrics.height() * 28);
+    const QWidget* owner = dialog.parentWidget();
+    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    dialog.resize(size);
+    if (auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = list->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    }
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+        splitter->setSizes({metrics.averageCharWidth() * 18, size.width()});
+}
+
 void prepare(QFileDialog& dialog, const std::string& title, const std::filesystem::path& initialFolder,
              const std::vector<std::string>& nameFilters, const std::string& defaultExtension) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -66,6 +91,7 @@ void prepare(QFileDialog& dialog, const std::string& title, const std::filesyste
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     const std::string suffix = withoutLeadingDots(defaultExtension);
     if (!suffix.empty()) dialog.setDefaultSuffix(toQString(suffix));
+    showWholeColumns(dialog);
 }
 
 unsigned flagsOut(unsigned flags, const QString& chosen, const std::string& defaultExtension) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTest>
+#include <QTreeView>
 
 #include "boxanswers.h"
 #include "filedialogs.h"
@@ -74,6 +77,35 @@ TEST(FileDialogs, SaveDialogShowsThePreselectedFilterAndReturnsTheChoice) {
     EXPECT_EQ(flags, 0u);
     ASSERT_EQ(answers.boxes.size(), 2u);
     EXPECT_EQ(answers.boxes[1].kind, ModalKind::SaveFile);
+}
+
+// A downloaded pool's long name, its size, type and date all show whole.
+TEST(FileDialogs, OpenDialogShowsEveryColumnWhole) {
+    TempFolder dir;
+    dir.write("amat_basic_quest_delim2025 downloaded again.zip", std::string(200000, 'x'));
+    BoxAnswers answers;
+    answers.answerWith([&](const ModalRequest& r) -> std::optional<int> {
+        auto* dialog = qobject_cast<QFileDialog*>(r.Dialog);
+        dialog->show();
+        auto* list = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        EXPECT_NE(list, nullptr);
+        if (!list) return QDialog::Rejected;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 1; }));
+        QTest::qWait(50);
+        // Name (after its icon), size, type and date: each text fits its column.
+        const QModelIndex row = list->model()->index(0, 0, list->rootIndex());
+        for (int c = 0; c < list->header()->count(); ++c) {
+            const QString text = row.siblingAtColumn(c).data().toString();
+            const int icon = c == 0 ? list->iconSize().width() + 4 : 0;
+            EXPECT_GE(list->columnWidth(c), list->fontMetrics().horizontalAdvance(text) + icon + 6) << text.toStdString();
+        }
+        EXPECT_LE(list->header()->length(), list->viewport()->width());
+        return QDialog::Rejected;
+    });
+    std::filesystem::path name;
+    unsigned flags = OfnFileMustExist;
+    EXPECT_EQ(myOpenFileDialog(nullptr, "Open", name, dir.file(""), "Pools|*.zip", "zip", flags), 0);
+    EXPECT_EQ(answers.boxes.size(), 1u);
 }
 
 TEST(FileDialogs, OpenDialogMultipleSelectionKeepsNulSeparators) {
