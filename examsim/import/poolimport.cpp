@@ -56,15 +56,19 @@ ImportOutcome myImportOfficialBank(const std::filesystem::path& source, const st
 }
 
 std::string importSummary(const ImportOutcome& outcome) {
+    // Each bank on a line of its own: two long paths on one line made the
+    // message wider than the main window.
     if (outcome.Result == ImportResult::Unchanged)
-        return fillMask(inLanguage("Question pool already imported: & (& questions).&"
-                                   "The banks & and & hold it already; nothing was rewritten.",
-                                   latin1("Banque déjà importée : & (& questions).&Les banques & et & la "
-                                          "contiennent déjà; rien n'a été réécrit.")),
-                        {poolName(outcome), outcome.QuestionCount, CRLF, displayPath(outcome.Paths[0]),
-                         displayPath(outcome.Paths[1])});
-    return fillMask(inLanguage("Question pool imported: & (& questions), from &.&Banks written: & and &.",
-                               latin1("Banque importée : & (& questions), de &.&Banques écrites : & et &.")),
-                    {poolName(outcome), outcome.QuestionCount, outcome.SourceName, CRLF, displayPath(outcome.Paths[0]),
-                     displayPath(outcome.Paths[1])});
+        return fillMask(
+            inLanguage("Question pool already imported, banks unchanged: & (& questions).&"
+                       "These banks hold it already; nothing was rewritten:&  &&  &",
+                       latin1("Banque déjà importée, banques inchangées : & (& questions).&Ces "
+                              "banques la contiennent déjà; rien n'a été réécrit :&  &&  &")),
+            {poolName(outcome), outcome.QuestionCount, CRLF, CRLF, displayPath(outcome.Paths[0]), CRLF,
+             displayPath(outcome.Paths[1])});
+    return fillMask(
+        inLanguage("Question pool imported: & (& questions), from &.&Banks written:&  &&  &",
+                   latin1("Banque importée : & (& questions), de &.&Banques écrites :&  &&  &")),
+        {poolName(outcome), outcome.QuestionCount, outcome.SourceName, CRLF, CRLF,
+         displayPath(outcome.Paths[0]), CRLF, displayPath(outcome.Paths[1])});
 }

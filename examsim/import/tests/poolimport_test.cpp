@@ -59,11 +59,11 @@ TEST_F(PoolImport, FirstImportWritesBothBanksAndSaysSo) {
     EXPECT_EQ(outcome.Paths[0].native(), dir.file("program/Questions_Basic_EN.txt"));
     EXPECT_EQ(outcome.Paths[1].native(), dir.file("program/Questions_Basic_FR.txt"));
     EXPECT_EQ(importSummary(outcome), "Question pool imported: Basic 2025 (2 questions), from amat_basic_quest.zip.\r\n"
-                                      "Banks written: " + outcome.Paths[0].native() + " and " + outcome.Paths[1].native() + ".");
+                                      "Banks written:\r\n  " + outcome.Paths[0].native() + "\r\n  " + outcome.Paths[1].native());
     ErrorRecorder french(1);
     EXPECT_EQ(importSummary(outcome), latin1("Banque importée : Base 2025 (2 questions), de amat_basic_quest.zip.\r\n"
-                                             "Banques écrites : ") +
-                                          outcome.Paths[0].native() + " et " + outcome.Paths[1].native() + ".");
+                                             "Banques écrites :\r\n  ") +
+                                          outcome.Paths[0].native() + "\r\n  " + outcome.Paths[1].native());
     EXPECT_EQ(fileBytes(outcome.Paths[0]).rfind("' Basic 2025 English: imported from amat_basic_quest_delim2025.txt\r\n", 0),
               0u);
 }
@@ -82,9 +82,9 @@ TEST_F(PoolImport, TheSamePoolAgainAsksNothingAndRewritesNothing) {
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(banks(), before);
     EXPECT_TRUE(rec.boxes.empty());
-    EXPECT_EQ(importSummary(outcome), "Question pool already imported: Basic 2025 (2 questions).\r\n"
-                                      "The banks " + outcome.Paths[0].native() + " and " + outcome.Paths[1].native() +
-                                          " hold it already; nothing was rewritten.");
+    EXPECT_EQ(importSummary(outcome), "Question pool already imported, banks unchanged: Basic 2025 (2 questions).\r\n"
+                                      "These banks hold it already; nothing was rewritten:\r\n  " +
+                                          outcome.Paths[0].native() + "\r\n  " + outcome.Paths[1].native());
 }
 
 TEST_F(PoolImport, OtherQuestionsAreReplacedOnlyWhenTheUserSaysYes) {

@@ -125,9 +125,8 @@ TEST(ImportCommand, TheDepartmentsBasicPoolFromItsZipBecomesTheBankInUse) {
     EXPECT_NE(s.boxes.boxes[1].text.find("984"), std::string::npos) << s.boxes.boxes[1].text;
     EXPECT_EQ(s.boxes.boxes[2].title, "Ulvorane - Import");
     EXPECT_EQ(s.boxes.boxes[2].text,
-              "Question pool imported: Basic 2025 (984 questions), from amat_basic_quest.zip.\r\nBanks written: " +
-                  s.folder().file("Questions_Basic_EN.txt") + " and " + s.folder().file("Questions_Basic_FR.txt") +
-                  ".");
+              "Question pool imported: Basic 2025 (984 questions), from amat_basic_quest.zip.\r\nBanks written:\r\n  " +
+                  s.folder().file("Questions_Basic_EN.txt") + "\r\n  " + s.folder().file("Questions_Basic_FR.txt"));
 
     // The same download again: no question, nothing rewritten, the bank stays.
     for (const char* name : {"Questions_Basic_EN.txt", "Questions_Basic_FR.txt"})
@@ -137,7 +136,7 @@ TEST(ImportCommand, TheDepartmentsBasicPoolFromItsZipBecomesTheBankInUse) {
     importFromMenu(s);
     EXPECT_EQ(banksOnDisk(s), before);
     ASSERT_EQ(s.boxes.boxes.size(), 2u) << shown(s.boxes.boxes);
-    EXPECT_EQ(s.boxes.boxes[1].text.rfind("Question pool already imported: Basic 2025 (984 questions).", 0), 0u)
+    EXPECT_EQ(s.boxes.boxes[1].text.rfind("Question pool already imported, banks unchanged: Basic 2025 (984 questions).", 0), 0u)
         << s.boxes.boxes[1].text;
     EXPECT_EQ(s.program.Bank.QuestionCount, 984);
 
