@@ -31,6 +31,7 @@ inline constexpr size_t LessonChoiceWidth = 21;  // byte 0 size item, bytes 1..2
 
 inline constexpr int DefaultQuestionsExpected = 100;
 inline constexpr int DefaultPassMarkPercent = 70;
+inline constexpr int HonoursPercent = 80;  // a pass "with Honours"
 
 // One possible number within a topic (slot n holds question number n).
 struct QuestionSlot {

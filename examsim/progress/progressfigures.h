@@ -11,7 +11,6 @@
 
 #include "bankmodel.h"
 
-inline constexpr int HonoursPercent = 80;
 inline constexpr int AttemptsThatCount = 3;  // the last attempts p(q) looks at
 inline constexpr size_t NextLessonsShown = 3;  // a next step short enough to take
 

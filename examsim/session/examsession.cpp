@@ -393,10 +393,12 @@ int myStartLogging(ExamSession& s, BankModel& bank) {
     s.Logging.start(std::move(job), std::move(finished));
 
     std::string title = uiContext().ProgramName + sessionText(SessionText::InfoTitleSuffix);
+    // Under the mark, whether it passes: the figure alone leaves that to the candidate.
+    const std::string passLine = myPassMarkLine(exam, bank.PassMarkPercent);
     call(s.View.inform, title,
          fillMask(sessionText(SessionText::MarkMessage),
-                  {exam.MarkText, CRLF, CRLF, CRLF, exam.MissedReportName, CRLF, CRLF,
-                   displayPath(s.ProgramFolder) + "/"}));
+                  {exam.MarkText + (passLine.empty() ? "" : CRLF + passLine), CRLF, CRLF, CRLF,
+                   exam.MissedReportName, CRLF, CRLF, displayPath(s.ProgramFolder) + "/"}));
     return 1;
 }
 

@@ -132,3 +132,18 @@ void myRerenderFigures(ExamRecord& exam, const BankModel& bank, ExamView& view) 
          fillMask(sessionText(SessionText::MarkCaption), {myMarkFromValue(exam.Figures.MarkValue)}));
     show(view, IdPositionCaption, myPositionCaption(exam.Figures));
 }
+
+std::string myPassMarkLine(const ExamRecord& exam, int passMarkPercent) {
+    const auto& counts = exam.ProgressCounts;
+    if (counts[1] + counts[2] + counts[3] == 0) return {};
+    // Hundredths of a per cent, as the mark shown is rounded.
+    const int value = myMarkValue(myMarkRatio(counts[1], counts[2], counts[3]));
+    SessionText line = SessionText::PassNotReached;
+    if (value >= passMarkPercent * 100) {
+        if (passMarkPercent >= HonoursPercent)
+            line = SessionText::PassReached;
+        else
+            line = value >= HonoursPercent * 100 ? SessionText::PassReachedHonours : SessionText::PassReachedNotHonours;
+    }
+    return fillMask(sessionText(line), {passMarkPercent});
+}

@@ -19,6 +19,10 @@ int16_t myMarkValue(float ratio);
 // The mark again from a kept value; "nnn.n%" for -32768.
 std::string myMarkFromValue(int16_t value);
 
+// Whether the mark of the exam's counts reaches the pass mark, and 80 %
+// with Honours where the pass mark is below it; empty when nothing counts.
+std::string myPassMarkLine(const ExamRecord& exam, int passMarkPercent);
+
 // Counts of the current exam into ProgressCounts, MarkText and the kept
 // unanswered count (the mark value is kept when it is shown).
 void myRecomputeFigures(ExamRecord& exam);

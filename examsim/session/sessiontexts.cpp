@@ -62,6 +62,13 @@ const TextPair<SessionText> kTexts[] = {
      "Confirmer ou changer le dossier du JOURNAL"},
     {SessionText::LogDialogFilter, "Text Files/Fichiers Texte|*.txt",
      "Text Files/Fichiers Texte|*.txt"},
+    {SessionText::PassNotReached, "It does not reach the pass mark of &%.",
+     "Elle n'atteint pas la note de passage de & %."},
+    {SessionText::PassReached, "It reaches the pass mark of &%.", "Elle atteint la note de passage de & %."},
+    {SessionText::PassReachedHonours, "It reaches the pass mark of &%, and 80% with Honours.",
+     "Elle atteint la note de passage de & %, et 80 % avec distinction."},
+    {SessionText::PassReachedNotHonours, "It reaches the pass mark of &%, but not 80% with Honours.",
+     "Elle atteint la note de passage de & %, mais pas 80 % avec distinction."},
 };
 
 }  // namespace

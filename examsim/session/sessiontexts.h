@@ -25,6 +25,10 @@ enum class SessionText {
     HistoryReadFailed,
     LogDialogTitle,
     LogDialogFilter,
+    PassNotReached,
+    PassReached,
+    PassReachedHonours,
+    PassReachedNotHonours,
 };
 
 // Text in the given language (0 English, 1 French).

@@ -73,7 +73,7 @@ TEST_F(ExamTest, AsYouGoExamWritesExactLogAndReport) {
 
     ASSERT_EQ(view.informed.size(), 1u);
     EXPECT_EQ(view.informed[0].first, "Ulvorane - Info");
-    EXPECT_EQ(view.informed[0].second, "Your mark is 33.3%\r\n\r\nWriting missed questions to file \r\n"
+    EXPECT_EQ(view.informed[0].second, "Your mark is 33.3%\r\nIt does not reach the pass mark of 70%.\r\n\r\nWriting missed questions to file \r\n"
                                        "Missed_2014-04-25_h14-m30.txt\r\nin folder \r\n" +
                                            dir.path() + "/");
     // The session already counts for the next exam of this run.

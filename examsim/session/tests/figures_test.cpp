@@ -34,6 +34,41 @@ INSTANTIATE_TEST_SUITE_P(Cases, MarkTest,
                                     std::to_string(c.dontKnow) + " unknown";
                          }));
 
+// The line under the mark: the pass mark reached or not, and 80 % with
+// Honours where the pass mark is below it; a mark rounded to the pass mark
+// reaches it, as the mark shown does.
+struct PassCase {
+    int correct, incorrect, dontKnow, passMark;
+    const char* english;
+    const char* french;
+};
+class PassLine : public ::testing::TestWithParam<PassCase> {};
+
+TEST_P(PassLine, SaysWhetherTheMarkReachesThePassMarkAndHonours) {
+    const PassCase& c = GetParam();
+    ExamRecord exam;
+    exam.ProgressCounts = {0, c.correct, c.incorrect, c.dontKnow};
+    EXPECT_EQ(myPassMarkLine(exam, c.passMark), c.english);
+    ErrorRecorder french(1);
+    EXPECT_EQ(myPassMarkLine(exam, c.passMark), latin1(c.french));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PassLine,
+    ::testing::Values(
+        PassCase{69, 31, 0, 70, "It does not reach the pass mark of 70%.", "Elle n'atteint pas la note de passage de 70 %."},
+        PassCase{70, 29, 1, 70, "It reaches the pass mark of 70%, but not 80% with Honours.",
+                 "Elle atteint la note de passage de 70 %, mais pas 80 % avec distinction."},
+        PassCase{2, 1, 0, 66, "It reaches the pass mark of 66%, but not 80% with Honours.",
+                 "Elle atteint la note de passage de 66 %, mais pas 80 % avec distinction."},
+        PassCase{4, 1, 0, 70, "It reaches the pass mark of 70%, and 80% with Honours.",
+                 "Elle atteint la note de passage de 70 %, et 80 % avec distinction."},
+        PassCase{4, 1, 0, 80, "It reaches the pass mark of 80%.", "Elle atteint la note de passage de 80 %."},
+        PassCase{0, 0, 0, 70, "", ""}),
+    namedBy([](const PassCase& c) {
+        return std::to_string(c.correct) + " right " + std::to_string(c.incorrect + c.dontKnow) + " not pass mark " +
+               std::to_string(c.passMark);
+    }));
+
 TEST(Figures, ResetValueShowsPlaceholders) { EXPECT_EQ(myMarkFromValue(-32768), "nnn.n%"); }
 
 struct StatusCase {
