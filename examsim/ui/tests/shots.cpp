@@ -312,11 +312,7 @@ int main(int argc, char** argv) {
     {
         ProgramState p;
         auto w = start(p, dir.path(), "", "en_CA", QRect(0, 0, 700, 420));
-        if (w) {
-            save(w.get(), "normal-small");
-            std::printf("small work area: kx=%d ky=%d size %dx%d\n", w->shrink().Kx, w->shrink().Ky,
-                        w->width(), w->height());
-        }
+        if (w) save(w.get(), "normal-small");
     }
     // The pictures, four times their size, on the window's colour.
     QImage sheet(6 * 140 + 20, 420, QImage::Format_RGB32);
