@@ -57,6 +57,7 @@ struct ExamRecord {
     std::string MarkText;
 
     bool MarkArmed = false;                // the Mark button works only when armed
+    bool AdvancePending = false;           // the program is about to click NEXT
     std::array<bool, 5> AnswerChecked{};  // check boxes of the simplified layout as shown
     bool LessonMenuWasEnabled = true;      // restored at the end of the exam
     FigureValues Figures;

@@ -157,6 +157,13 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
     ExamRecord& exam = s.Exam;
     ExamView& view = s.View;
     int64_t now = s.Clock.systemTime ? s.Clock.systemTime() : 0;
+    // While the program is about to show the next question, a click cannot
+    // be meant for the answered one: refused, and heard to be refused. The
+    // wait ends with the advance, or with the pause between two answers.
+    if (exam.AdvancePending && now - exam.LastAnswerTime < AnswerDebounce) {
+        call(view.playSound, RefusedSound);
+        return 1;
+    }
     if (now - exam.LastAnswerTime < AnswerDebounce) return 1;
     exam.LastAnswerTime = now;
     // No question on show (no exam yet): there is nowhere to put the answer.
@@ -220,7 +227,10 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
     }
 
     if (advance) {
-        if (!exam.ManualAdvance) call(view.clickNextAfter, AdvanceDelayMs);
+        if (!exam.ManualAdvance) {
+            exam.AdvancePending = true;
+            call(view.clickNextAfter, AdvanceDelayMs);
+        }
     } else if (view.SimplifiedLayout) {
         // Also after the last answer, which ended the exam: the status box
         // then reads the mark out.
@@ -231,6 +241,7 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
 
 void myNavigate(ExamSession& s, const BankModel& bank, Navigation where) {
     ExamRecord& exam = s.Exam;
+    exam.AdvancePending = false;
     if (exam.ExamSize > 0 && exam.CurrentQuestion >= 1) {
         // NEXT and PREVIOUS refresh whenever they may move, also when a seek
         // finds nothing; FIRST and LAST only when they move.
@@ -255,6 +266,9 @@ void myNavigate(ExamSession& s, const BankModel& bank, Navigation where) {
             break;
         }
         if (allowed && target >= 1 && target <= exam.ExamSize) {
+            // The wait between two answers guards one question against a
+            // double click; a question just shown takes its first click.
+            if (target != exam.CurrentQuestion) exam.LastAnswerTime = INT64_MIN / 2;
             exam.CurrentQuestion = target;
             myShowQuestion(s, bank, 3);
         }
@@ -314,7 +328,8 @@ bool myLaunchExam(ExamSession& s, BankModel& bank) {
     s.Random.seed(seedSeconds(now.Hour, now.Minute, now.Second, now.Millisecond));
     myWaitForLogging(s, bank);
     setArmed(s, false);
-    mySelectQuestions(exam, bank, s.Random, bank.QuestionsPerTopic == 0 ? bank.QuestionsExpected : MaxExamSize);
+    exam.AdvancePending = false;
+    mySelectQuestions(exam, bank, s.Random, myExamLength(bank));
     if (exam.ExamSize == 0) {
         // The draw has already replaced the exam under review: nothing is
         // left to show, whatever the stage was.

@@ -25,6 +25,9 @@ struct ExamSession {
 
 inline constexpr int64_t AnswerDebounce = 7'000'000;  // 700 ms in 100 ns units
 inline constexpr int AdvanceDelayMs = 400;
+// Played, whatever the audible clues, for an answer refused while the next
+// question is on its way.
+inline constexpr const char* RefusedSound = "SoundUncheck";
 
 // An answer control 1..5 was clicked (5: "Don't know"). Returns 1.
 int myAnswerChosen(ExamSession& session, BankModel& bank, int answerNo);

@@ -25,6 +25,25 @@ std::string reportTail(const std::string& designation, const std::string& answer
     return out + "Because " + designation + ".\r\n";
 }
 
+// Quick clicking: a click while the program waits to show the next
+// question is refused with a sound; once it is shown, its first click
+// counts at once, however soon after the last answer.
+TEST_F(ExamTest, AClickDuringTheWaitToAdvanceIsRefusedAndTheNextQuestionTakesItsFirst) {
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    click(2);  // right: NEXT is clicked after the delay
+    ASSERT_TRUE(view.saw("click next after 400"));
+    view.events.clear();
+    click(3, 0);
+    EXPECT_EQ(view.events, std::vector<std::string>{"sound SoundUncheck"});
+    EXPECT_EQ(exam().GivenAnswers.substr(0, 3), "200");
+    go(Navigation::Next);  // the program's click
+    ASSERT_EQ(exam().CurrentQuestion, 2);
+    view.events.clear();
+    click(3, 0);
+    EXPECT_EQ(exam().GivenAnswers.substr(0, 3), "230");
+    EXPECT_FALSE(view.saw("sound SoundUncheck"));
+}
+
 TEST_F(ExamTest, AsYouGoExamWritesExactLogAndReport) {
     ASSERT_TRUE(myLaunchExam(session, bank));
     EXPECT_EQ(exam().ExamStage, StageDrawn);
