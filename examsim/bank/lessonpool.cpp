@@ -1,5 +1,7 @@
 #include "lessonpool.h"
 
+#include <algorithm>
+
 #include "bankports.h"
 #include "banktexts.h"
 #include "errorbox.h"
@@ -123,4 +125,18 @@ LessonOutcome myCancelLessonSelection(BankModel& model) {
     setMenuCheck(model, false);
     outcome.closeDialog = true;
     return outcome;
+}
+
+bool myRestrictToLessons(BankModel& model, const std::vector<int>& lessons, LessonOutcome& outcome) {
+    std::vector<int> positions;
+    for (int i = 1; i <= model.LessonCount; ++i)
+        if (std::find(lessons.begin(), lessons.end(), model.LessonIndex[i]) != lessons.end())
+            positions.push_back(i);
+    if (positions.empty()) return false;
+    for (int i = 1; i <= model.LessonCount; ++i)
+        myToggleLesson(model, i, std::find(positions.begin(), positions.end(), i) != positions.end());
+    // The dialog selects the last size it offers; so does this.
+    const std::vector<std::string> items = sizeListTexts(myPoolFigures(model));
+    outcome = myUseLessonSelection(model, items, items.empty() ? std::string() : items.back());
+    return outcome.closeDialog;
 }

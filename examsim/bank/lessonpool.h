@@ -41,3 +41,8 @@ LessonOutcome myUseLessonSelection(BankModel& model, const std::vector<std::stri
                                    const std::string& currentText);
 // "Cancel", Escape or the close box.
 LessonOutcome myCancelLessonSelection(BankModel& model);
+
+// The same restriction as ticking exactly these lessons (their places in
+// the bank, 1..LessonCount) in the dialog and confirming the size it
+// offers: false, with nothing changed, when none of them is a lesson.
+bool myRestrictToLessons(BankModel& model, const std::vector<int>& lessons, LessonOutcome& outcome);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "masks.h"
+#include "sessiontexts.h"
 #include "text.h"
 
 void ExamRandom::seed(float secondsOfDay) { State = std::bit_cast<uint32_t>(secondsOfDay); }
@@ -96,4 +98,39 @@ void mySortList(std::vector<int32_t>& list, int count, char kind, const BankMode
     for (int i = 1; i < count; ++i)
         for (int j = i + 1; j <= count; ++j)
             if (key(list[i]) > key(list[j])) std::swap(list[i], list[j]);
+}
+
+int myExamLength(const BankModel& bank) {
+    return bank.QuestionsPerTopic > 0 ? MaxExamSize : bank.QuestionsExpected;
+}
+
+int myExamSizeAtMost(const BankModel& bank) {
+    const int perTopic = bank.QuestionsPerTopic > 0 ? bank.QuestionsPerTopic : 1;
+    int size = 0;
+    for (int t = 1; t <= bank.TopicCount; ++t) {
+        int eligible = 0;
+        for (int n = 1; n <= MaxPerTopic; ++n) {
+            const QuestionSlot& slot = bank.Topics[t].Question[n];
+            if (slot.QuestionIndex == 0) continue;
+            if (bank.QuestionsPerTopic > 0 &&
+                (slot.LessonNo > MaxLessons || bank.Lessons[slot.LessonNo].LessonSelected == 0))
+                continue;
+            ++eligible;
+        }
+        size += std::min(eligible, perTopic);
+    }
+    return std::min(size, std::clamp(myExamLength(bank), 0, MaxExamSize));
+}
+
+std::string myNextExamText(const BankModel& bank) {
+    if (bank.QuestionCount <= 0) return {};
+    if (bank.QuestionsPerTopic <= 0)
+        return fillMask(sessionText(SessionText::NextExamWhole), {myExamSizeAtMost(bank)});
+    std::string lessons;
+    for (int i = 1; i <= bank.LessonCount; ++i) {
+        const LessonRecord& lesson = bank.Lessons[bank.LessonIndex[i]];
+        if (lesson.LessonSelected == 0) continue;
+        lessons += (lessons.empty() ? "" : ", ") + trimSpaces(lesson.LessonId);
+    }
+    return fillMask(sessionText(SessionText::NextExamLessons), {lessons, myExamSizeAtMost(bank)});
 }

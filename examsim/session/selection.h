@@ -39,6 +39,17 @@ int mySelectQuestions(ExamRecord& exam, BankModel& bank, ExamRandom& random, int
 int myPickFromTopic(ExamRecord& exam, BankModel& bank, ExamRandom& random, const ClassGroups& groups,
                     int topic, int perTopic, int maximum);
 
+// Questions asked of an exam drawn now: the bank's expected count, or the
+// most an exam can hold while a lesson restriction is in force.
+int myExamLength(const BankModel& bank);
+// The most questions that exam can get: per topic one (or the restriction's
+// count of the selected lessons' questions), within myExamLength. The
+// criterion may leave it fewer.
+int myExamSizeAtMost(const BankModel& bank);
+// Where the next exam stands, in the interface language: the whole bank or
+// the lessons it is limited to, and its size at most; empty without a bank.
+std::string myNextExamText(const BankModel& bank);
+
 // Exchange sort of TopicOrder (kind 'T', by TopicKey) or LessonIndex (kind 'L',
 // by LessonId), entries 1..count, ascending character codes.
 void mySortList(std::vector<int32_t>& list, int count, char kind, const BankModel& bank);

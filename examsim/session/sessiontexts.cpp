@@ -69,6 +69,10 @@ const TextPair<SessionText> kTexts[] = {
      "Elle atteint la note de passage de & %, et 80 % avec distinction."},
     {SessionText::PassReachedNotHonours, "It reaches the pass mark of &%, but not 80% with Honours.",
      "Elle atteint la note de passage de & %, mais pas 80 % avec distinction."},
+    {SessionText::NextExamWhole, "Next exam: every topic of the bank, up to & questions.",
+     "Prochain examen : tous les sujets de la banque, jusqu'à & questions."},
+    {SessionText::NextExamLessons, "Next exam: limited to lessons &, up to & questions.",
+     "Prochain examen : limité aux leçons &, jusqu'à & questions."},
 };
 
 }  // namespace

@@ -29,6 +29,8 @@ enum class SessionText {
     PassReached,
     PassReachedHonours,
     PassReachedNotHonours,
+    NextExamWhole,
+    NextExamLessons,
 };
 
 // Text in the given language (0 English, 1 French).

@@ -118,6 +118,40 @@ TEST(LessonSelection, ConfirmingAndCancelling) {
     EXPECT_EQ(checks, (std::vector<bool>{true, true, true, false, false}));
 }
 
+// Restricting to lessons by their places in the bank is ticking exactly
+// those boxes (wherever the sorted list shows them) and confirming the
+// size the dialog selects; lessons ticked before are cleared.
+TEST(LessonSelection, RestrictingToLessonsIsTickingThemAndConfirming) {
+    ErrorRecorder rec;
+    PortRecorder ports;
+    struct Case {
+        std::vector<int> lessons;
+        std::vector<int> positions;  // the same lessons as ticked boxes
+    };
+    for (const Case& c : {Case{{1, 3}, {1, 3}}, Case{{4}, {4}}, Case{{2, 3, 9}, {2, 1}}}) {
+        BankModel byLessons = bankWith({{4, 14}, {4, 13}, {4, 13}, {5, 5}});
+        std::swap(byLessons.LessonIndex[1], byLessons.LessonIndex[3]);  // list sorted otherwise
+        BankModel byBoxes = byLessons;
+        myToggleLesson(byLessons, 4, true);
+        for (int p : c.positions) myToggleLesson(byBoxes, p, true);
+        const std::vector<std::string> items = sizeListTexts(myPoolFigures(byBoxes));
+        const LessonOutcome expected = myUseLessonSelection(byBoxes, items, items.back());
+        LessonOutcome outcome;
+        ASSERT_TRUE(myRestrictToLessons(byLessons, c.lessons, outcome));
+        EXPECT_EQ(outcome.postReset, expected.postReset);
+        EXPECT_EQ(byLessons.QuestionsPerTopic, byBoxes.QuestionsPerTopic);
+        EXPECT_EQ(byLessons.LessonChoiceInForce, byBoxes.LessonChoiceInForce);
+        EXPECT_TRUE(byLessons.LessonMenuChecked);
+        for (int l = 1; l <= 4; ++l)
+            EXPECT_EQ(byLessons.Lessons[l].LessonSelected, byBoxes.Lessons[l].LessonSelected) << l;
+    }
+    BankModel model = bankWith({{4, 14}});
+    LessonOutcome outcome;
+    EXPECT_FALSE(myRestrictToLessons(model, {7}, outcome));
+    EXPECT_EQ(model.QuestionsPerTopic, 0);
+    EXPECT_TRUE(rec.boxes.empty());
+}
+
 TEST(LessonSelection, FrenchTopicItemGivesItsPerTopicCount) {
     ErrorRecorder rec(1);
     BankModel model = bankWith({{5, 60}});

@@ -144,6 +144,49 @@ TEST(Selection, MaximumStopsInTheMiddleAndLessonFilterApplies) {
     EXPECT_EQ(flat.Topics[4].Question[1].Picked, " ");  // never visited
 }
 
+// Where the next exam stands: its lessons and its size at most, which a
+// totally random draw reaches exactly.
+struct NextExamCase {
+    int perTopic;
+    std::vector<int> lessons;
+    int expected;  // the bank's expected count
+    int size;
+    const char* english;
+};
+class NextExam : public ::testing::TestWithParam<NextExamCase> {};
+
+TEST_P(NextExam, SaysTheLessonsAndTheSizeADrawReaches) {
+    const NextExamCase& c = GetParam();
+    BankModel bank;
+    fillBank(bank,
+             {{"B-001-001-001", '1', 1}, {"B-001-001-002", '1', 2}, {"B-001-001-003", '1', 2},
+              {"B-002-001-001", '1', 2}, {"B-003-001-001", '1', 1}, {"B-004-001-001", '1', 3}},
+             {{"L1", "One"}, {"L2", "Two"}, {"L3", "Three"}});
+    bank.QuestionsExpected = c.expected;
+    bank.QuestionsPerTopic = c.perTopic;
+    for (int l : c.lessons) bank.Lessons[l].LessonSelected = 1;
+    EXPECT_EQ(myExamSizeAtMost(bank), c.size);
+    EXPECT_EQ(myNextExamText(bank), c.english);
+    ExamRecord exam;
+    exam.SelectionCriterion = 2;
+    ExamRandom random;
+    mySelectQuestions(exam, bank, random, myExamLength(bank));
+    EXPECT_EQ(exam.ExamSize, c.size);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NextExam,
+    ::testing::Values(
+        NextExamCase{0, {}, 100, 4, "Next exam: every topic of the bank, up to 4 questions."},
+        NextExamCase{0, {}, 3, 3, "Next exam: every topic of the bank, up to 3 questions."},
+        NextExamCase{15, {2}, 100, 3, "Next exam: limited to lessons L2, up to 3 questions."},
+        NextExamCase{1, {2}, 100, 2, "Next exam: limited to lessons L2, up to 2 questions."},
+        NextExamCase{15, {1, 3}, 3, 3, "Next exam: limited to lessons L1, L3, up to 3 questions."}),
+    namedBy([](const NextExamCase& c) {
+        std::string name = c.perTopic ? std::to_string(c.perTopic) + " per topic of lessons" : "Whole bank";
+        for (int l : c.lessons) name += " " + std::to_string(l);
+        return name + " of " + std::to_string(c.expected);
+    }));
+
 TEST(Selection, SortOrdersTopicsAndLessonsByKey) {
     BankModel bank;
     fillBank(bank, {{"B-003-001-001", '1', 0}, {"B-001-002-001", '1', 0}, {"A-009-001-001", '1', 0},
