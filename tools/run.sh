@@ -7,9 +7,10 @@ set -euo pipefail
 source "$(dirname "$0")/window-build.sh"
 build_for_window tools/run.sh Ulvorane ulvorane-bank make-exam-resources interface-language
 # The program reads its banks from its own folder: give it one holding the
-# samples. On a first run it gets one bank, in the language the window will
-# open in (the locale, read the way the program reads it), so the window
-# opens with that bank loaded; ULVORANE_BANKS=all puts every sample bank
+# samples. It gets the bank of the language the window will open in (the
+# locale, read the way the program reads it) when that bank is not there
+# yet, so a first run opens with that bank loaded and a French run after an
+# English one has its French bank; ULVORANE_BANKS=all puts every sample bank
 # there and the program asks which one to use. Once an exam has been logged,
 # the program opens the bank used last by itself.
 run=$build/run
@@ -17,10 +18,11 @@ mkdir -p "$run"
 cp -f "$build/examsim/ui/Ulvorane" "$run/"
 if [ "${ULVORANE_BANKS:-}" = all ]; then
     cp -f "$root"/samples/Questions_*.txt "$run/"
-elif ! ls "$run"/Questions_*.txt >/dev/null 2>&1; then
+else
     case "$("$build/tools/interface-language")" in
-        fr) cp -f "$root/samples/Questions_Base-Francais.txt" "$run/" ;;
-        *) cp -f "$root/samples/Questions_Basic-English.txt" "$run/" ;;
+        fr) bank=Questions_Base-Francais.txt ;;
+        *) bank=Questions_Basic-English.txt ;;
     esac
+    [ -e "$run/$bank" ] || cp "$root/samples/$bank" "$run/"
 fi
 exec "$run/Ulvorane" "$@"

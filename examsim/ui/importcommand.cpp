@@ -101,4 +101,5 @@ void MainWindow::showImportedBank(const ImportOutcome& outcome) {
     if (imported == 0) return;  // beyond the eight banks the list can hold
     static_cast<QComboBox*>(control(2000))->setCurrentIndex(imported - 1);
     chooseBank();
+    showNextExam();
 }

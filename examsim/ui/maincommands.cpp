@@ -75,6 +75,7 @@ void MainWindow::command(int id) {
     case 2000:
         chooseBank();
         refreshProgress();
+        showNextExam();
         return;
     case 2006: launch(); return;
     case 2001:
@@ -124,10 +125,15 @@ void MainWindow::command(int id) {
         // The menu flipped its own mark before the command ran: the mark
         // shows whether a restriction is in force, whatever the dialog did.
         actions_[CmdLessons]->setChecked(p.Bank.LessonMenuChecked);
+        showNextExam();
         return;
     case CmdDumpUtility: runDumpUtility(); return;
     case CmdProgress:
-        if (p.Shelf.LoadedBank > 0) openProgressWindow(progress_, p.Bank, p.Session.LogFilePath, simplified_, this);
+        if (p.Shelf.LoadedBank > 0) {
+            openProgressWindow(progress_, p.Bank, p.Session.LogFilePath, simplified_, this);
+            connect(progress_, &ProgressWindow::practiseRequested, this, &MainWindow::practiseLessons,
+                    Qt::UniqueConnection);
+        }
         return;
     case CmdOpenFile: showOpenFileDialog(); return;
     case CmdImportBank: importOfficialBank(); return;

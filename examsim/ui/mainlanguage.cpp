@@ -85,5 +85,6 @@ void MainWindow::applyLanguage() {
     if (progress_) progress_->applyLanguage();
     if (explanation_ && explanation_->content() == ShowsHint) explanation_->showHint();
     describeForScreenReaders();
+    showNextExam();
     emit languageApplied();
 }

@@ -135,6 +135,7 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
     }
     installTextBoxFilter(control(2039));
     describeForScreenReaders();
+    installStudyLoop();
 
     acknowledgeTimer_.setSingleShot(true);
     connect(&acknowledgeTimer_, &QTimer::timeout, this, [this] {

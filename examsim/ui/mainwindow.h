@@ -12,6 +12,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "mainlayout.h"
 #include "program.h"
@@ -19,6 +20,7 @@
 
 class QAction;
 class QComboBox;
+class QLabel;
 class QMenu;
 class QSoundEffect;
 class ExplanationWindow;
@@ -113,6 +115,10 @@ private:
     void syncImportItem();
     void showImportedBank(const ImportOutcome& outcome);
     void closeSecondaryWindows();
+    // Answer keys, where the next exam stands, practising lessons (studyloop.cpp).
+    void installStudyLoop();
+    void showNextExam();
+    void practiseLessons(const std::vector<int>& lessons);
     void refreshProgress();
     void registerResizing();
     bool answerBoxEvent(QWidget* box, QEvent* event);
@@ -132,6 +138,7 @@ private:
     QPointer<ExplanationWindow> explanation_;
     std::array<QPointer<InfoBox>, 3> infoBoxes_;  // entries 1 help, 2 about
     QPointer<ProgressWindow> progress_;
+    QLabel* nextExam_ = nullptr;
     ResizeState resize_;
     bool showingAnswerState_ = false;  // the window itself sets an answer box
 };

@@ -203,6 +203,10 @@ const char* const kHelpEnglish[] = {
     "The report can serve for review, or be mailed to an instructor.",
     "Beyond the four proposed answers, a fifth choice, \"I don't know\", is offered: use it "
     "rather than guessing.",
+    "Keys 1 to 4 choose the answers and 5 (or 0) \"I don't know\", exactly as a click on that "
+    "answer would, in both layouts; they do nothing while a list, a dialog or a text field has the "
+    "keyboard. A click or a key while the program is about to show the next question is refused "
+    "with a short sound; once the next question shows, it takes the very next one.",
     "A history of up to 100 exam sessions per qualification influences the choice of questions "
     "within each Topic: depending on the criterion chosen, questions never seen come first, then "
     "missed ones, then known ones. Other criteria offer, for instance, missed questions only.",
@@ -257,6 +261,11 @@ const char* const kHelpFrench[] = {
     "Ce rapport peut servir à la révision, ou être envoyé à un instructeur.",
     "En plus des quatre réponses proposées, un cinquième choix, « Ne Sais Pas », est offert : "
     "utilisez-le plutôt que de deviner.",
+    "Les touches 1 à 4 choisissent les réponses et 5 (ou 0) « Ne Sais Pas », exactement comme un "
+    "clic sur cette réponse, dans les deux présentations; elles n'agissent pas quand une liste, une "
+    "boîte de dialogue ou un champ de texte a le clavier. Un clic ou une touche pendant que le "
+    "programme s'apprête à montrer la question suivante est refusé par un bref son; une fois la "
+    "question suivante affichée, elle prend le tout prochain.",
     "Un historique d'au plus 100 séances d'examen par qualification influence le choix des "
     "questions dans chaque Sujet : selon le critère choisi, les questions jamais vues viennent "
     "d'abord, puis les questions manquées, puis les questions connues. D'autres critères offrent, "

@@ -14,6 +14,7 @@
 
 #include "controls.h"
 #include "qtext.h"
+#include "selection.h"
 #include "startedwindow.h"
 #include "uicontext.h"
 #include "uitexts.h"
@@ -356,7 +357,9 @@ TEST(Accessibility, SimplifiedControlsAreNamedAndDescribed) {
     Started s(tinySetup("/S"));
     ASSERT_TRUE(s.started);
     auto description = [&](int id) { return s.window->control(id)->accessibleDescription(); };
-    EXPECT_EQ(description(2006), q("Prepare a new exam.\nIf partial exam needed, first see Tools > Lesson Selection."));
+    // Launch says where the exam it prepares stands.
+    EXPECT_EQ(description(2006), q("Prepare a new exam.\nIf partial exam needed, first see Tools > Lesson Selection. ") +
+                                     toQString(myNextExamText(s.program.Bank)));
     EXPECT_EQ(description(2010), toQString(toolTipIn(2010, 0)));
     // The two lists of the "Question selection" frame each have their own name.
     auto name = [&](int id) { return s.window->control(id)->accessibleName(); };

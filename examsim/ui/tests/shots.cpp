@@ -20,7 +20,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "bankreader.h"
+#include "improvinglog.h"
 #include "lessondialog.h"
+#include "progresswindow.h"
 #include "mainwindow.h"
 #include "secondarywindows.h"
 #include "modalgate.h"
@@ -103,10 +106,20 @@ ExamRecord& launchOnTickingClock(ProgramState& p, MainWindow& w) {
     return exam;
 }
 
-void shootMarked(const QString& folder, bool simplified, const QString& name) {
+void shootMarked(const QString& folder, bool simplified, const QString& name, int language = 0) {
     ProgramState p;
-    auto w = start(p, folder, simplified ? "/S" : "", "en_CA", QRect(0, 0, 1600, 1000));
+    auto w = start(p, folder, simplified ? "/S" : "", language ? "fr_CA" : "en_CA", QRect(0, 0, 1600, 1000));
     if (!w) return;
+    // The box of the mark, with the line on the pass mark under it.
+    auto kept = modalAnswerer();
+    modalAnswerer() = [&](const ModalRequest& r) -> std::optional<int> {
+        if (r.Dialog && r.Text.find("%") != std::string::npos) {
+            r.Dialog->show();
+            settle();
+            save(r.Dialog, name + "-mark");
+        }
+        return 1;
+    };
     ExamRecord& exam = launchOnTickingClock(p, *w);
     for (int pos = 1; pos <= exam.ExamSize; ++pos) {
         const int right = p.Bank.ExpectedAnswer[exam.ExamOrder[pos]][0] - '0';
@@ -115,10 +128,12 @@ void shootMarked(const QString& folder, bool simplified, const QString& name) {
         w->command(2010);
     }
     settle();
+    modalAnswerer() = kept;
     w->command(2008);
     w->command(2010);  // position 2: a wrong answer
     settle();
     save(w.get(), name);
+    if (language) return;
     if (simplified) {
         w->command(CmdHelp);
         settle();
@@ -183,6 +198,37 @@ void saveMenu(MainWindow* w, int index, int active, const QString& file) {
     painter.end();
     both.save(out + "/" + file + ".png");
     menu->hide();
+}
+
+// A history of about thirty sessions with drills among them: the progress
+// window with its next step, then the main window once its button has
+// restricted the selection to those lessons and launched an exam.
+void shootPractised(const QString& samples, bool simplified, int language, const QString& name) {
+    BankModel bank;
+    std::string unused;
+    const QString english = samples + "/Questions_Basic-English.txt";
+    if (!myReadQuestionBank(bank, english.toStdString(), FullRead, unused)) return;
+    QTemporaryDir folder;
+    QFile::copy(english, folder.path() + "/Questions_Basic-English.txt");
+    QFile log(folder.path() + "/Ulvorane_Log.txt");
+    if (!log.open(QIODevice::WriteOnly)) return;
+    const std::string bytes = improvingLog(bank, 30, 4);
+    log.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    log.close();
+    ProgramState p;
+    auto w = start(p, folder.path(), simplified ? "/S" : "", language ? "fr_CA" : "en_CA", QRect(0, 0, 1600, 1000));
+    if (!w) return;
+    // The log remembers the language of its last session: English here.
+    if (uiContext().InterfaceLanguage != language) w->command(2015);
+    w->command(CmdProgress);
+    settle();
+    ProgressWindow* progress = w->progressWindow();
+    if (!progress) return;
+    save(progress, name + "-progress");
+    progress->practiseButton()->click();
+    settle();
+    save(w.get(), name);
+    p.Session.Exam.ExamStage = StageNoExam;
 }
 
 // The File menu open over the window, then the import of a pool from its
@@ -305,6 +351,10 @@ int main(int argc, char** argv) {
     }
     shootMarked(dir.path(), false, "marked-normal");
     shootMarked(dir.path(), true, "marked-simplified");
+    shootMarked(dir.path(), false, "marked-normal-fr", 1);
+    shootPractised(samples, false, 0, "practised-normal-en");
+    shootPractised(samples, false, 1, "practised-normal-fr");
+    shootPractised(samples, true, 0, "practised-simplified-en");
     shootSeek(dir.path(), true, "seek-simplified-fr");
     shootSeek(dir.path(), false, "seek-normal-fr");
     shootBankChange(dir.path(), false, "bankchange-normal");

@@ -108,7 +108,7 @@ TEST(LongTexts, HelpHasItsEighteenParagraphsInBothLanguages) {
         size_t paragraphs = 1;
         for (size_t at = help.find("\r\n\r\n"); at != std::string::npos; at = help.find("\r\n\r\n", at + 4))
             ++paragraphs;
-        EXPECT_EQ(paragraphs, 18u) << "language " << language;
+        EXPECT_EQ(paragraphs, 19u) << "language " << language;
         // A font every Debian desktop has, quoted for its space.
         EXPECT_NE(help.find("\"/F=DejaVu Sans,14\""), std::string::npos);
     }
@@ -122,6 +122,12 @@ TEST(LongTexts, HelpHasItsEighteenParagraphsInBothLanguages) {
         EXPECT_NE(longTextIn(1, 1).find(latin1(text)), std::string::npos) << text;
     for (int language : {0, 1})
         EXPECT_EQ(longTextIn(2, language).rfind("Ulvorane   V" PROJECT_VERSION "\r\n", 0), 0u);
+    // The answer keys.
+    EXPECT_NE(longTextIn(1, 0).find("Keys 1 to 4 choose the answers and 5 (or 0) \"I don't know\""),
+              std::string::npos);
+    EXPECT_NE(longTextIn(1, 1).find(latin1("Les touches 1 à 4 choisissent les réponses et 5 (ou 0) "
+                                           "« Ne Sais Pas »")),
+              std::string::npos);
 }
 
 // Every text of both languages' tables: menus, captions, tooltips, messages,

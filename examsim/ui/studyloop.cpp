@@ -1,0 +1,64 @@
+// What carries the candidate from one exam to the next: answering from the
+// keyboard, the line near Launch saying where the next exam stands, and the
+// progress window's "Practise these lessons". The rules are the cores'
+// (answer timing in the session, the restriction in the lesson pool); this
+// file wires them to the window.
+#include <QAction>
+#include <QLabel>
+
+#include "answerkeys.h"
+#include "controls.h"
+#include "examsession.h"
+#include "lessonpool.h"
+#include "mainwindow.h"
+#include "metrics.h"
+#include "progresswindow.h"
+#include "qtext.h"
+#include "selection.h"
+#include "uicontext.h"
+#include "uitexts.h"
+
+void MainWindow::installStudyLoop() {
+    const ExamRecord& exam = program_.Session.Exam;
+    new AnswerKeys(
+        this, [&exam] { return exam.ExamSize > 0 && exam.CurrentQuestion >= 1; },
+        // The key is a click on that answer's button, or under /S its box.
+        [this](int answer) { command((simplified_ ? 2039 : 2021) + answer); });
+
+    // Beside Launch in the normal layout. The simplified layout has no room
+    // left near Launch: there Launch says it to the screen reader, as it
+    // does in both layouts.
+    nextExam_ = new QLabel(centralWidget());
+    nextExam_->setObjectName(QStringLiteral("nextExam"));
+    nextExam_->setWordWrap(true);
+    nextExam_->setTextFormat(Qt::PlainText);
+    nextExam_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const DialogUnits dlu = dialogUnits(this);
+    const auto x = [this](int v) { return scaled(v, shrink_.fx()); };
+    const auto y = [this](int v) { return scaled(v, shrink_.fy()); };
+    nextExam_->setGeometry(dlu.toPixels(QRect(x(158), y(30), x(118), y(30))));
+    nextExam_->setVisible(!simplified_);
+    showNextExam();
+}
+
+void MainWindow::showNextExam() {
+    if (!nextExam_) return;
+    const QString text = toQString(myNextExamText(program_.Bank));
+    nextExam_->setText(text);
+    if (QWidget* launchButton = control(2006)) {
+        const QString tip = toQLines(examToolTips().tip(2006, uiContext().InterfaceLanguage));
+        launchButton->setAccessibleDescription(text.isEmpty() ? tip : tip + QLatin1Char(' ') + text);
+    }
+}
+
+void MainWindow::practiseLessons(const std::vector<int>& lessons) {
+    ProgramState& p = program_;
+    // As the lesson menu: no restriction changes under an exam under way.
+    if (!actions_[CmdLessons]->isEnabled()) return;
+    LessonOutcome outcome;
+    if (!myRestrictToLessons(p.Bank, lessons, outcome)) return;
+    actions_[CmdLessons]->setChecked(p.Bank.LessonMenuChecked);
+    if (outcome.postReset) myDiscardDrawnExam(p.Session, p.Bank);
+    showNextExam();
+    launch();
+}

@@ -1,0 +1,145 @@
+// The study loop in the window: answering by keys in both layouts, the
+// line near Launch on where the next exam stands, and "Practise these
+// lessons" from the progress window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+
+#include "bankreader.h"
+#include "casenames.h"
+#include "improvinglog.h"
+#include "progresswindow.h"
+#include "startedwindow.h"
+#include "uicontext.h"
+
+namespace {
+
+QLabel* nextExamLine(Started& s) { return s.window->findChild<QLabel*>(QStringLiteral("nextExam")); }
+
+struct KeyCase {
+    bool simplified;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    char given;  // the answer it gives, '0' for none
+};
+class AnswerKey : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(AnswerKey, AnswersAsAClickOnThatAnswer) {
+    const KeyCase& c = GetParam();
+    Started s(FolderSetup{{English}, "", "en_CA", c.simplified ? "/S" : ""});
+    ASSERT_TRUE(s.started);
+    launchManually(s);
+    s.program.Session.Exam.MarkingMode = MarkAtTheEnd;
+    // From the question's text, read-only: the keys answer from there too.
+    QWidget* question = s.window->control(2039);
+    question->setFocus();
+    QTest::keyClick(question, static_cast<Qt::Key>(c.key), c.modifiers);
+    EXPECT_EQ(s.program.Session.Exam.given(1), c.given);
+    if (c.simplified && c.given != '0')  // the box shows it, as after a click
+        EXPECT_TRUE(static_cast<QAbstractButton*>(s.window->control(2039 + c.given - '0'))->isChecked());
+}
+INSTANTIATE_TEST_SUITE_P(
+    Keys, AnswerKey,
+    ::testing::Values(KeyCase{false, Qt::Key_1, {}, '1'}, KeyCase{false, Qt::Key_4, {}, '4'},
+                      KeyCase{false, Qt::Key_5, {}, '5'}, KeyCase{false, Qt::Key_0, {}, '5'},
+                      KeyCase{false, Qt::Key_3, Qt::KeypadModifier, '3'}, KeyCase{false, Qt::Key_6, {}, '0'},
+                      KeyCase{false, Qt::Key_2, Qt::AltModifier, '0'}, KeyCase{true, Qt::Key_2, {}, '2'},
+                      KeyCase{true, Qt::Key_0, {}, '5'}, KeyCase{true, Qt::Key_4, Qt::KeypadModifier, '4'},
+                      KeyCase{true, Qt::Key_9, {}, '0'}),
+    namedBy([](const KeyCase& c) {
+        std::string name = std::string(c.simplified ? "Simplified" : "Normal") + " key " +
+                           QKeySequence(c.key).toString().toStdString();
+        if (c.modifiers & Qt::KeypadModifier) name += " keypad";
+        if (c.modifiers & Qt::AltModifier) name += " with Alt";
+        return name;
+    }));
+
+// A list takes digits to choose its items, a dialog has the keyboard: the
+// keys leave the exam alone then, and before any exam they do nothing.
+TEST(AnswerKeys, NeverWhileAListOrADialogHasTheKeyboardNorWithoutAnExam) {
+    for (bool simplified : {false, true}) {
+        Started s(FolderSetup{{English}, "", "en_CA", simplified ? "/S" : ""});
+        ASSERT_TRUE(s.started);
+        s.window->show();
+        QTest::keyClick(s.window->control(2039), Qt::Key_2);
+        EXPECT_EQ(s.program.Session.Exam.ExamSize, 0);
+        launchManually(s);
+        QWidget* list = s.window->control(2001);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_2);
+        EXPECT_EQ(s.program.Session.Exam.given(1), '0') << simplified;
+        {
+            // A dialog of the window (the lesson dialog is one) keeps its keys.
+            QDialog dialog(s.window.get());
+            dialog.setModal(true);
+            dialog.show();
+            QTest::keyClick(&dialog, Qt::Key_2);
+            EXPECT_EQ(s.program.Session.Exam.given(1), '0') << simplified;
+        }
+        QTest::keyClick(s.window->control(2039), Qt::Key_2);
+        EXPECT_EQ(s.program.Session.Exam.given(1), '2') << simplified;
+    }
+}
+
+TEST(NextExam, SaidNearLaunchInTheLanguageAndToAScreenReader) {
+    Started s(FolderSetup{{English}});
+    ASSERT_TRUE(s.started);
+    QLabel* line = nextExamLine(s);
+    ASSERT_NE(line, nullptr);
+    const QString whole = toQString(myNextExamText(s.program.Bank));
+    EXPECT_TRUE(whole.startsWith(q("Next exam: every topic of the bank, up to "))) << whole.toStdString();
+    EXPECT_EQ(line->text(), whole);
+    EXPECT_TRUE(s.window->control(2006)->accessibleDescription().endsWith(whole));
+    s.window->command(2015);
+    EXPECT_TRUE(line->text().startsWith(q("Prochain examen : tous les sujets de la banque"))) << line->text().toStdString();
+    EXPECT_TRUE(s.window->control(2006)->accessibleDescription().endsWith(line->text()));
+    s.window->command(2015);
+    // Near Launch: level with it, to its right.
+    const QRect launch = s.window->control(2006)->geometry();
+    EXPECT_LT(std::abs(line->geometry().center().y() - launch.center().y()), launch.height() * 2);
+}
+
+// The progress window's button: closed, the weak lessons in force as the
+// lesson dialog would put them, and an exam of them drawn.
+TEST(Practise, TheseLessonsRestrictTheSelectionAndLaunchAnExam) {
+    BankModel bank;
+    std::string unused;
+    ASSERT_TRUE(myReadQuestionBank(bank, std::string(SAMPLES_DIR) + "/" + English, FullRead, unused));
+    Started s(FolderSetup{{English}, improvingLog(bank, 30, 4)});
+    ASSERT_TRUE(s.started);
+    steadyClock(s.program);
+    s.window->show();
+    s.window->command(CmdProgress);
+    ProgressWindow* progress = s.window->progressWindow();
+    ASSERT_NE(progress, nullptr);
+    std::vector<int> lessons;
+    std::string ids;
+    for (const GroupFigure& g : progress->figures().NextLessons) lessons.push_back(g.Number);
+    ASSERT_FALSE(lessons.empty());
+    QTest::mouseClick(progress->practiseButton(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(s.window->progressWindow(), nullptr);
+
+    const BankModel& b = s.program.Bank;
+    EXPECT_GT(b.QuestionsPerTopic, 0);
+    EXPECT_TRUE(s.window->menuAction(CmdLessons)->isChecked());
+    for (int l = 1; l <= b.LessonCount; ++l) {
+        const bool wanted = std::find(lessons.begin(), lessons.end(), l) != lessons.end();
+        EXPECT_EQ(b.Lessons[l].LessonSelected != 0, wanted) << l;
+    }
+    const ExamRecord& exam = s.program.Session.Exam;
+    EXPECT_EQ(exam.ExamStage, StageDrawn);
+    ASSERT_GT(exam.ExamSize, 0);
+    for (int p = 1; p <= exam.ExamSize; ++p) {
+        const int q = exam.ExamOrder[p];
+        const QuestionSlot& slot = b.Topics[b.QuestionRef[q] / 16].Question[b.QuestionRef[q] % 16];
+        EXPECT_NE(std::find(lessons.begin(), lessons.end(), slot.LessonNo), lessons.end()) << p;
+    }
+    EXPECT_TRUE(nextExamLine(s)->text().startsWith(q("Next exam: limited to lessons ")));
+    EXPECT_EQ(nextExamLine(s)->text(), toQString(myNextExamText(b)));
+}
+
+}  // namespace
