@@ -40,6 +40,19 @@ void MainWindow::toggleExplanationWindow() {
     window->close();
     window->deleteLater();
     setCaptionField(2012, 1);
+    syncExplanationButton();
+}
+
+// A question without an explanation (the official pools give none) greys
+// the button; an open window can still be closed with it.
+void MainWindow::syncExplanationButton() {
+    QWidget* button = control(2012);
+    if (!button) return;
+    const ExamRecord& exam = program_.Session.Exam;
+    const int p = exam.CurrentQuestion;
+    const bool none = p >= 1 && p <= exam.ExamSize &&
+                      trimSpaces(program_.Bank.Explanation[exam.ExamOrder[p]]).empty();
+    button->setEnabled(!none || explanation_);
 }
 
 bool MainWindow::openExplanationWindow() {

@@ -486,6 +486,7 @@ void MainWindow::setQuestionTexts(const std::string& designation, const std::str
     for (int i = 0; i < 4; ++i)
         if (auto* answer = qobject_cast<QAbstractButton*>(control(first + i)))
             answer->setText(literalAmpersands(toQLines(answers[static_cast<size_t>(i)])));
+    syncExplanationButton();
 }
 
 void MainWindow::showDefaultQuestionTexts() {
@@ -493,6 +494,7 @@ void MainWindow::showDefaultQuestionTexts() {
     setCaptionField(2039, 1);
     const int first = simplified_ ? 2040 : 2022;
     for (int i = 0; i < 5; ++i) setText(first + i, caption(first + i));
+    syncExplanationButton();
 }
 
 void MainWindow::acknowledgeClick() {

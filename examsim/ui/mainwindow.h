@@ -105,6 +105,7 @@ private:
     void playSound(const std::string& name);
     void waitWithoutBlocking(int milliseconds);
     void toggleExplanationWindow();
+    void syncExplanationButton();
     bool openExplanationWindow();
     void refreshExplanationWindow();
     int showInfoBox(int kind);

@@ -85,6 +85,14 @@ TEST(ExplanationWindow, SaysTheBankGivesNoExplanationWhereTheQuestionHasNone) {
     ExplanationWindow* w = s.window->explanationWindow();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(plain(w->text()), q("This question bank gives no explanation for this question."));
+    // Closed, its button greyed on that question, back on one that has one.
+    QWidget* button = s.window->control(2012);
+    s.window->command(2012);
+    EXPECT_FALSE(button->isEnabled());
+    s.window->command(2010);
+    EXPECT_TRUE(button->isEnabled());
+    s.window->command(2009);
+    EXPECT_FALSE(button->isEnabled());
 }
 
 TEST(ExplanationWindow, MovesWhenDraggedByItsLine) {
