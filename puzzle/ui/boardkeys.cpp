@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include "announcer.h"
 #include "boardspeech.h"
@@ -73,22 +74,26 @@ void PuzzleWindow::buildKeyboard() {
         connect(shortcut, &QShortcut::activated, button, [this, button, said] {
             if (!button->isEnabled()) return;
             QPointer<QWidget> focused = focusWidget();
-            const bool onTile = 
+            const bool onTile =
                 std::find(pieces_.begin(), pieces_.end(), focused.data()) != pieces_.end();
             button->click();
-            auto takes = [](QWidget* w) {
-                return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus;
-            };
-            // Solving shows the tiles anew: the one that had the focus may be
-            // gone, and the board's first tile takes it.
-            QWidget* back = focused;
-            if (!takes(back) && onTile) {
-                const auto tile = std::find_if(pieces_.begin(), pieces_.end(), takes);
-                back = tile != pieces_.end() ? *tile : nullptr;
-            }
-            if (takes(back)) back->setFocus(Qt::ShortcutFocusReason);
             const int text = said ? said : button->isChecked() ? HighlightOn : HighlightOff;
-            ::announce(this, toQString(speechText(text)));
+            // After what the click left queued (tiles shown anew, names):
+            // a tile hidden then takes the focus with it to the next control.
+            QTimer::singleShot(0, this, [this, focused, onTile, text] {
+                auto takes = [](QWidget* w) {
+                    return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus;
+                };
+                // Solving shows the tiles anew: the one that had the focus
+                // may be gone, and the board's first tile takes it.
+                QWidget* back = focused;
+                if (!takes(back) && onTile) {
+                    const auto tile = std::find_if(pieces_.begin(), pieces_.end(), takes);
+                    back = tile != pieces_.end() ? *tile : nullptr;
+                }
+                if (takes(back)) back->setFocus(Qt::ShortcutFocusReason);
+                ::announce(this, toQString(speechText(text)), true);
+            });
         });
     }
 }

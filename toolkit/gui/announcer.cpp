@@ -54,17 +54,21 @@ void installAnnouncer(QWidget* window) {
     bar->show();
 }
 
-void announce(QWidget* widget, const QString& text) {
+void announce(QWidget* widget, const QString& text, bool now) {
     QWidget* bar = barOf(widget);
     if (!bar || text.isEmpty()) return;
     bar->setProperty(LastProperty, text);
     QPointer<QWidget> message = bar->findChild<QWidget*>(QLatin1String(MessageName));
-    QTimer::singleShot(0, bar, [message, text] {
+    auto say = [message, text] {
         if (!message) return;
         message->hide();
         message->setAccessibleName(text);
         message->show();
-    });
+    };
+    if (now)
+        say();
+    else
+        QTimer::singleShot(0, bar, say);
 }
 
 QString lastAnnouncement(const QWidget* widget) {

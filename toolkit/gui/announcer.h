@@ -19,8 +19,9 @@ void installAnnouncer(QWidget* window);
 // Says text through the announcer of widget's window, if it has one. The
 // words go out once control returns to the event loop, after whatever the
 // same key or click changed and Orca reads itself (a focus move, a new
-// name), so that nothing of the program's own cuts them off.
-void announce(QWidget* widget, const QString& text);
+// name), so that nothing of the program's own cuts them off; or at once
+// (now), when a box about to open would take the window's place first.
+void announce(QWidget* widget, const QString& text, bool now = false);
 
 // The text last announced in widget's window ("" when none): what a test
 // of the window reads.
