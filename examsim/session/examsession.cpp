@@ -208,6 +208,7 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
     }
 
     myShowQuestion(s, bank, 1);
+    if (view.SimplifiedLayout) call(view.sayStatus, myStatusText(exam, bank));
     if (exam.AudibleClues) call(view.playSound, sound);
 
     if (exam.ProgressCounts[0] == 0) {

@@ -15,6 +15,7 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include "announcer.h"
 #include "bankports.h"
 #include "errorbox.h"
 #include "controls.h"
@@ -128,6 +129,7 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
             });
         }
         installTextBoxFilter(control(2038));
+        installAnnouncer(this);
         // A screen reader finds the no-exam sentence there from the start.
         setText(2038, myStatusText(program_.Session.Exam, program_.Bank));
     } else {
@@ -376,6 +378,7 @@ void MainWindow::installView() {
             if (auto* next = qobject_cast<QAbstractButton*>(control(2010))) next->click();
         });
     };
+    view.sayStatus = [this](const std::string& text) { announce(this, toQString(text), true); };
     view.moveFocus = [this](FocusTarget target) {
         if (QWidget* w = control(target == FocusTarget::QuestionBox ? 2039 : 2038)) w->setFocus();
     };
