@@ -208,3 +208,15 @@ void PuzzleWindow::refreshAccess() {
     setNameIfChanged(okSign_, speechText(OkSignName));
     setNameIfChanged(crossedSign_, speechText(CrossedSignName));
 }
+
+// The diagram list offers its prompt after the diagrams, as its last item:
+// Down from the prompt would find nothing, so it goes to the first diagram.
+bool PuzzleWindow::diagramListKey(int key) {
+    const int count = diagramList_->count();
+    const bool onPrompt = files_.ShownDiagram == 0 && count > files_.Tables.DiagramCount &&
+                          diagramList_->currentIndex() == count - 1;
+    if (key != Qt::Key_Down || !onPrompt || files_.Tables.DiagramCount < 1) return false;
+    diagramList_->setCurrentIndex(0);
+    onDiagramChosen();
+    return true;
+}

@@ -4,6 +4,7 @@
 // keyboard model in boardkeys.cpp).
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -20,6 +21,8 @@ int PuzzleWindow::pieceIndex(const QObject* widget) const {
 }
 
 bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == diagramList_ && event->type() == QEvent::KeyPress)
+        return diagramListKey(static_cast<QKeyEvent*>(event)->key());
     const int p = pieceIndex(watched);
     if (watched == client_ && event->type() == QEvent::MouseMove) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();

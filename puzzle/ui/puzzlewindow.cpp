@@ -17,6 +17,8 @@
 #include "infowindow.h"
 #include "msgbox.h"
 #include "puzzletexts.h"
+#include "announcer.h"
+#include "masks.h"
 #include "qtext.h"
 #include "text.h"
 #include "tilecontrol.h"
@@ -156,6 +158,7 @@ void PuzzleWindow::buildControls() {
     diagramList_->setMaxVisibleItems(11);
     diagramList_->setEnabled(false);
     connect(diagramList_, &QComboBox::activated, this, [this] { onDiagramChosen(); });
+    diagramList_->installEventFilter(this);
 
     describeBox_ = control<QCheckBox>(DescribeBoxId, QRect(276, 0, 100, 14));
     describeBox_->setChecked(true);
@@ -374,7 +377,16 @@ void PuzzleWindow::onFileChosen() {
 }
 
 void PuzzleWindow::onDiagramChosen() {
+    const int32_t shown = files_.ShownDiagram;
     chooseDiagram(files_, board_, *this, *this, fromQString(diagramList_->currentText()), random_);
+    // A diagram chosen from the list by keys is said with its size: the
+    // list's own change of item is not spoken by every screen reader.
+    const int32_t d = files_.ShownDiagram;
+    if (d != shown && d >= 1 && d <= files_.Tables.DiagramCount && diagramList_->hasFocus()) {
+        const Diagram& diagram = files_.Tables.Diagrams[static_cast<size_t>(d)];
+        ::announce(this, toQString(fillMask(speechText(DiagramChosen),
+                                            {trimSpaces(diagram.Name), diagram.TileCount})));
+    }
 }
 
 void PuzzleWindow::toggleLanguage() {

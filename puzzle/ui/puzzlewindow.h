@@ -115,6 +115,7 @@ private:
     // The keyboard and the screen reader (boardkeys.cpp).
     void buildKeyboard();
     bool tileKey(int piece, int key);
+    bool diagramListKey(int key);
     void tileFocusChanged(int piece, QEvent* event);
     void announce(int piece, const std::string& text);
     void scheduleAccessRefresh();

@@ -2,6 +2,7 @@
 // the frames, the shortcuts, and the accessible names and announcements.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QPlainTextEdit>
 
 #include "announcer.h"
@@ -170,6 +171,38 @@ TEST_F(BoardKeysTest, TheFramesShowOnTheYellowTileAndTheWhiteCell) {
     const QImage client = w->client()->grab().toImage();
     const QPoint cell = cellCorner(*w, cellAt(2, 5));
     EXPECT_EQ(client.pixelColor(cell + QPoint(1, mid)), QColor(220, 0, 0));
+}
+
+// From the prompt, the list's last item, Down chooses the first diagram;
+// each diagram chosen by keys is said with its number of tiles.
+TEST_F(BoardKeysTest, TheDiagramListIsWalkedByKeysFromItsPrompt) {
+    const struct {
+        int language;
+        const char* first;
+        const char* second;
+    } cases[] = {{0, "Diagram: Receiver, 4 tiles", "Diagram: Other, 1 tiles"},
+                 {1, "Schéma : Receiver, 4 blocs", "Schéma : Other, 1 blocs"}};
+    for (const auto& c : cases) {
+        dir.write("Diagrams_Test.txt", Receiver);
+        auto w = openPuzzle(dir.path(), c.language);
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        auto* list = controlOf<QComboBox>(*w, DiagramListId);
+        ASSERT_EQ(list->currentIndex(), list->count() - 1) << "the prompt is on show";
+        list->setFocus(Qt::TabFocusReason);
+        auto said = [&] { return fromQString(lastAnnouncement(w.get())); };
+        key(list, Qt::Key_Down);
+        EXPECT_EQ(w->files().ShownDiagram, 1);
+        EXPECT_EQ(said(), latin1(c.first));
+        key(list, Qt::Key_Down);
+        EXPECT_EQ(w->files().ShownDiagram, 2);
+        EXPECT_EQ(said(), latin1(c.second));
+        key(list, Qt::Key_Up);
+        EXPECT_EQ(w->files().ShownDiagram, 1);
+        EXPECT_EQ(said(), latin1(c.first));
+        EXPECT_EQ(QApplication::focusWidget(), list) << "the list keeps the keyboard";
+        uiContext().InterfaceLanguage = 0;
+    }
 }
 
 // Each shortcut says what it did and leaves the focus on a tile.
