@@ -88,7 +88,7 @@ bool appendCodePoint(uint32_t cp, std::string& out, TextProblem& problem) {
         out += ' ';
         return true;
     }
-    if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0)) {
+    if (isControlCode(cp)) {
         problem = {TextProblem::Control, cp};
         return false;
     }
@@ -96,6 +96,8 @@ bool appendCodePoint(uint32_t cp, std::string& out, TextProblem& problem) {
 }
 
 }  // namespace
+
+bool isControlCode(uint32_t cp) { return cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0); }
 
 bool isValidUtf8(std::string_view bytes) {
     size_t pos = 0;

@@ -20,6 +20,9 @@ struct TextProblem {
 bool isValidUtf8(std::string_view bytes);
 // True when they hold at least one byte above 0x7F.
 bool hasHighBytes(std::string_view bytes);
+// True for the control characters no bank text may hold (tabs aside,
+// which become spaces): C0, DEL and C1.
+bool isControlCode(uint32_t cp);
 
 // One field converted to Latin-1, tabs made spaces, spaces trimmed at both
 // ends. Latin-1 input may carry the typographic characters of Windows code

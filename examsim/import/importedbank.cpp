@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "bankmodel.h"
+#include "banktext.h"
 #include "errorbox.h"
 #include "filefinder.h"
 #include "masks.h"
@@ -52,10 +53,8 @@ bool writeFile(const std::filesystem::path& path, const std::string& bytes, int&
 // anything) and goes into the bank's first comment: a line break in it would
 // start records of its own, another control character would spoil the bank.
 std::string commentText(std::string text) {
-    for (char& c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0)) c = '?';
-    }
+    for (char& c : text)
+        if (isControlCode(static_cast<unsigned char>(c))) c = '?';
     return text;
 }
 
