@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "casenames.h"
 #include "tempfolder.h"
 #include "text.h"
 
@@ -72,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(Names, PlantedReads,
                                            Planted{"missing", FileOutcome::Missing},
                                            Planted{"big", FileOutcome::TooLarge},
                                            Planted{"plain", FileOutcome::Done},
-                                           Planted{"link", FileOutcome::Done}));
+                                           Planted{"link", FileOutcome::Done}),
+                         namedBy([](const Planted& c) { return std::string(c.what); }));
 
 TEST(ExclusiveCreation, NeverAnExistingNameNorThroughALink) {
     TempFolder dir;
