@@ -7,6 +7,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "readingstart.h"
+
 namespace {
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 }
@@ -96,11 +98,9 @@ protected:
     }
 
 private:
-    static void toStart(QPlainTextEdit* box) {
-        QTextCursor cursor = box->textCursor();
-        cursor.movePosition(QTextCursor::Start);
-        box->setTextCursor(cursor);
-    }
+    // The start of the text, past a leading blank line (the help's): a
+    // screen reader reads the line with the caret.
+    static void toStart(QPlainTextEdit* box) { caretOnFirstText(box); }
     QPlainTextEdit* box_;
 };
 }  // namespace

@@ -101,8 +101,9 @@ int MainWindow::showInfoBox(int kind) {
     auto* box = new InfoBox(static_cast<InfoKind>(kind), shrink_, dialogUnits(this));
     entry = box;
     box->show();
-    // A screen reader starts reading the help at once.
-    if (kind == 1 && simplified_) box->focusTarget()->setFocus();
+    // A screen reader starts reading the help at once, in either layout:
+    // its first lines tell how to get the simplified one.
+    if (kind == 1) box->focusTarget()->setFocus();
     return 1;
 }
 

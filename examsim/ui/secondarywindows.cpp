@@ -8,6 +8,7 @@
 #include "controls.h"
 #include "controlwidgets.h"
 #include "qtext.h"
+#include "readingstart.h"
 #include "sessiontexts.h"
 #include "text.h"
 #include "uicontext.h"
@@ -123,8 +124,10 @@ void InfoBox::applyLanguage() {
     const int k = static_cast<int>(kind_);
     setWindowTitle(toQString(uiContext().ProgramName + captionField(otherText(OtherTitleHelpAbout), k)));
     const QString text = toQLines(longText(k));
-    if (auto* help = qobject_cast<QPlainTextEdit*>(text_))
+    if (auto* help = qobject_cast<QPlainTextEdit*>(text_)) {
         help->setPlainText(text);
+        caretOnFirstText(help);
+    }
     else if (auto* about = qobject_cast<QLabel*>(text_))
         about->setText(text);
 }

@@ -163,6 +163,7 @@ const IdEntry kOthers[] = {
      "Banques officielles|*.zip;*.txt|Tous les fichiers|*.*"},
     {20, "This question bank gives no explanation for this question.",
      "Cette banque de questions ne donne aucune explication pour cette question."},
+    {21, "Interface in English", "Interface en français"},
 };
 
 struct SessionEntry {
@@ -189,6 +190,9 @@ const SessionEntry kSessionCaptions[] = {
 
 // The help text: a leading line break, then paragraphs separated by blank lines.
 const char* const kHelpEnglish[] = {
+    "With a screen reader: start \"Ulvorane for screen readers\" (the switch /S).",
+    "In the desktop's menu it is the second action of Ulvorane's entry. Keys 1 to 4 answer, 5 or "
+    "0 \"Don't know\", E reads a missed question's explanation again, F10 opens the menus.",
     "The prime purpose of this program is to simulate an Innovation, Science and Economic "
     "Development Canada amateur radio examination.",
     "Visually impaired users can start the program with the switch /S for a simpler main window: "
@@ -246,6 +250,10 @@ const char* const kHelpEnglish[] = {
     "Advance to the OK button to close this window.",
 };
 const char* const kHelpFrench[] = {
+    "Avec un lecteur d'écran : lancez « Ulvorane pour lecteurs d'écran » (le paramètre /S).",
+    "Dans le menu du bureau, c'est la seconde action de l'entrée d'Ulvorane. Les touches 1 à 4 "
+    "répondent, 5 ou 0 « Ne Sais Pas », E relit l'explication d'une question manquée, F10 ouvre "
+    "les menus.",
     "Ce programme a pour but premier de simuler un examen de radioamateur d'Innovation, Sciences "
     "et Développement économique Canada.",
     "Les personnes ayant une déficience visuelle peuvent lancer le programme avec le paramètre /S "

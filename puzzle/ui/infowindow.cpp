@@ -8,6 +8,7 @@
 #include "metrics.h"
 #include "puzzletexts.h"
 #include "qtext.h"
+#include "readingstart.h"
 
 InfoWindow::InfoWindow(int kind, QWidget* owner) : QDialog(owner), kind_(kind) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -45,7 +46,10 @@ InfoWindow::InfoWindow(int kind, QWidget* owner) : QDialog(owner), kind_(kind) {
 
 void InfoWindow::setLongText() {
     const QString text = toQLines(longText(kind_));
-    if (text_) text_->setPlainText(text);
+    if (text_) {
+        text_->setPlainText(text);
+        caretOnFirstText(text_);
+    }
     if (label_) label_->setText(text);
 }
 

@@ -101,14 +101,20 @@ TEST(BilingualMessages, PutTheColumnsLanguageFirst) {
               "Specify change to font size as  /A=n  where n is a positive or negative number.\r\n");
 }
 
-TEST(LongTexts, HelpHasItsEighteenParagraphsInBothLanguages) {
+TEST(LongTexts, HelpHasItsParagraphsInBothLanguagesTheFirstForScreenReaders) {
     for (int language : {0, 1}) {
         const std::string help = longTextIn(1, language);
         ASSERT_EQ(help.substr(0, 2), "\r\n");
         size_t paragraphs = 1;
         for (size_t at = help.find("\r\n\r\n"); at != std::string::npos; at = help.find("\r\n\r\n", at + 4))
             ++paragraphs;
-        EXPECT_EQ(paragraphs, 19u) << "language " << language;
+        EXPECT_EQ(paragraphs, 21u) << "language " << language;
+        // The first line read says how to get the simplified layout.
+        const std::string first = help.substr(2, help.find("\r\n", 2) - 2);
+        EXPECT_NE(first.find("/S"), std::string::npos) << first;
+        EXPECT_NE(first.find(latin1(language ? "Ulvorane pour lecteurs d'écran" : "Ulvorane for screen readers")),
+                  std::string::npos)
+            << first;
         // A font every Debian desktop has, quoted for its space.
         EXPECT_NE(help.find("\"/F=DejaVu Sans,14\""), std::string::npos);
     }
