@@ -208,7 +208,18 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
     }
 
     myShowQuestion(s, bank, 1);
-    if (view.SimplifiedLayout) call(view.sayStatus, myStatusText(exam, bank));
+    // In both layouts: a candidate with a screen reader may have started
+    // the program without /S. Under /S a missed question's explanation,
+    // now in its area, follows the verdict when the program stays on the
+    // question (said later it would cut the verdict off, said before a
+    // question that comes by itself it would be cut off).
+    std::string verdict = myStatusText(exam, bank);
+    const char result = exam.result(p);
+    const std::string explanation = trimSpaces(bank.Explanation[exam.ExamOrder[p]]);
+    if (view.SimplifiedLayout && (result == '2' || result == '3') && !explanation.empty() &&
+        (!advance || exam.ManualAdvance))
+        verdict += "\n" + explanation;
+    call(view.sayStatus, verdict);
     if (exam.AudibleClues) call(view.playSound, sound);
 
     if (exam.ProgressCounts[0] == 0) {
@@ -271,7 +282,9 @@ void myNavigate(ExamSession& s, const BankModel& bank, Navigation where) {
             // double click; a question just shown takes its first click.
             if (target != exam.CurrentQuestion) exam.LastAnswerTime = INT64_MIN / 2;
             exam.CurrentQuestion = target;
+            if (s.View.SimplifiedLayout) call(s.View.moveFocus, FocusTarget::QuestionBox);
             myShowQuestion(s, bank, 3);
+            return;
         }
     }
     if (s.View.SimplifiedLayout) call(s.View.moveFocus, FocusTarget::QuestionBox);
@@ -342,9 +355,13 @@ bool myLaunchExam(ExamSession& s, BankModel& bank) {
     exam.ProgressCounts[0] = exam.ExamSize;
     exam.CurrentQuestion = 1;
     exam.ExamStage = StageDrawn;
+    // The keyboard goes to the question box before its text changes: a
+    // screen reader then reads the box it arrives at, new text and all. A
+    // box whose text changes first is taken (Orca) for the focus already,
+    // and its focus then goes unsaid.
+    if (s.View.SimplifiedLayout) call(s.View.moveFocus, FocusTarget::QuestionBox);
     myShowQuestion(s, bank, 2);
     call(s.View.setSeekCaption, 2);
-    if (s.View.SimplifiedLayout) call(s.View.moveFocus, FocusTarget::QuestionBox);
     return true;
 }
 

@@ -56,9 +56,9 @@ struct ExamView {
     // Clicks NEXT by itself after the delay.
     std::function<void(int milliseconds)> clickNextAfter;
     std::function<void(FocusTarget)> moveFocus;
-    // The status sentence after an answer (simplified layout), to be said
-    // by the screen reader at once: before the mark box the last answer
-    // opens, whatever the focus does.
+    // The status sentence after an answer (in both layouts), to be said by
+    // the screen reader at once: before the mark box the last answer opens,
+    // whatever the focus does.
     std::function<void(const std::string& text)> sayStatus;
 
     // Launch, bank list, criteria list and marking-mode list together.

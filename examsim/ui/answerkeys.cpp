@@ -32,8 +32,10 @@ bool keyboardTypesDigits(const QWidget* focus) {
     return focus->parentWidget() && qobject_cast<const QComboBox*>(focus->parentWidget());
 }
 
-AnswerKeys::AnswerKeys(QWidget* window, std::function<bool()> answerMayBeGiven, std::function<void(int)> click)
-    : QObject(window), window_(window), answerMayBeGiven_(std::move(answerMayBeGiven)), click_(std::move(click)) {
+AnswerKeys::AnswerKeys(QWidget* window, std::function<bool()> answerMayBeGiven, std::function<void(int)> click,
+                       std::function<bool()> explain)
+    : QObject(window), window_(window), answerMayBeGiven_(std::move(answerMayBeGiven)), click_(std::move(click)),
+      explain_(std::move(explain)) {
     qApp->installEventFilter(this);
 }
 
@@ -47,7 +49,11 @@ bool AnswerKeys::eventFilter(QObject* watched, QEvent* event) {
     // Only keys typed in this window, never in a dialog, a menu or another window.
     if (target->window() != window_ || QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return false;
-    const int answer = answerOfKey(*static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_E && key->modifiers() == Qt::NoModifier && explain_ &&
+        !keyboardTypesDigits(target))
+        return key->isAutoRepeat() || explain_();
+    const int answer = answerOfKey(*key);
     // The key goes to the control with the keyboard: a list types it itself.
     if (answer == 0 || keyboardTypesDigits(target) || !answerMayBeGiven_()) return false;
     if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) click_(answer);

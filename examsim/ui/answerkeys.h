@@ -24,7 +24,10 @@ bool keyboardTypesDigits(const QWidget* focus);
 // answer's click.
 class AnswerKeys : public QObject {
 public:
-    AnswerKeys(QWidget* window, std::function<bool()> answerMayBeGiven, std::function<void(int)> click);
+    // explain, when given, is the key E: it says the explanation on show
+    // again and tells whether there was one (else the key goes on).
+    AnswerKeys(QWidget* window, std::function<bool()> answerMayBeGiven, std::function<void(int)> click,
+               std::function<bool()> explain = {});
     ~AnswerKeys() override;
 
 protected:
@@ -34,4 +37,5 @@ private:
     QWidget* window_;
     std::function<bool()> answerMayBeGiven_;
     std::function<void(int)> click_;
+    std::function<bool()> explain_;
 };

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "announcer.h"
 #include "controls.h"
 #include "lessonpool.h"
 #include "metrics.h"
@@ -45,6 +46,9 @@ LessonDialog::LessonDialog(QWidget* owner, BankModel& model, bool simplified, in
         connect(box, &QCheckBox::clicked, this, [this, i](bool ticked) {
             myToggleLesson(model_, i, ticked);
             showPool();
+            // The pool and the exam size change away from the box that has
+            // the keyboard: they are said after the box's new state.
+            announce(this, sizes_->currentText());
         });
         boxes_.push_back(box);
         if (!simplified) {
@@ -86,6 +90,7 @@ LessonDialog::LessonDialog(QWidget* owner, BankModel& model, bool simplified, in
         const std::string tip = examToolTips().tip(controlId(w), uiContext().InterfaceLanguage);
         if (!tip.empty()) w->setAccessibleDescription(toQLines(tip));
     }
+    installAnnouncer(this);
     if (!boxes_.empty()) boxes_.front()->setFocus();
     myAddToolTips(this, examToolTips());
 }

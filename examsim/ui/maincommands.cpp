@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "announcer.h"
 #include "bankdiscovery.h"
 #include "controls.h"
 #include "controlwidgets.h"
@@ -206,6 +207,9 @@ void MainWindow::toggleLanguage() {
     actions_[CmdFrench]->setChecked(uiContext().InterfaceLanguage == 1);
     applyLanguage();
     setCaptionField(2015, uiContext().InterfaceLanguage + 1);
+    // Every name changed under the listener: the switch is said, in the
+    // language switched to, once the screen reader is through the renames.
+    announceAfter(this, toQString(otherText(OtherLanguageSwitched)), LanguageSaidAfterMs);
 }
 
 void MainWindow::setSeek(bool enabled) {

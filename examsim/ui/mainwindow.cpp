@@ -21,6 +21,8 @@
 #include "controls.h"
 #include "controlwidgets.h"
 #include "figures.h"
+#include "listchoice.h"
+#include "menukey.h"
 #include "metrics.h"
 #include "modalgate.h"
 #include "msgbox.h"
@@ -104,6 +106,7 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
     program_.Session.View.SimplifiedLayout = simplified_;
 
     buildMenus();
+    installMenuKey(this);
     buildControls(workArea);
     installView();
     installPorts();
@@ -129,13 +132,14 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
             });
         }
         installTextBoxFilter(control(2038));
-        installAnnouncer(this);
         // A screen reader finds the no-exam sentence there from the start.
         setText(2038, myStatusText(program_.Session.Exam, program_.Bank));
     } else {
         registerResizing();
     }
     installTextBoxFilter(control(2039));
+    // The verdicts and the questions are said in both layouts.
+    installAnnouncer(this);
     describeForScreenReaders();
     installStudyLoop();
 
@@ -334,7 +338,16 @@ void MainWindow::fillLists() {
 }
 
 void MainWindow::connectControl(QWidget* widget, int id) {
-    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    if (auto* list = qobject_cast<QComboBox*>(widget); list && id == 2000) {
+        // Reading a bank opens its figures box: a bank is read once the
+        // candidate confirms the one reached by arrows, not at each step.
+        confirmListChoice(
+            list, [this] { command(2000); },
+            [this, list] {
+                const BankShelf& shelf = program_.Shelf;
+                return shelf.SelectedBank == shelf.BankCount + 1 && list->count() > shelf.BankCount;
+            });
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
         connect(list, &QComboBox::activated, this, [this, id] { command(id); });
     } else if (auto* box = qobject_cast<QCheckBox*>(widget); box && (id < 2040 || id > 2044)) {
         // A screen reader toggles an option box without clicking it: the
@@ -360,9 +373,14 @@ void MainWindow::installView() {
         if (QWidget* area = control(2037)) {
             static_cast<QAbstractButton*>(area)->setText(literalAmpersands(toQLines(text)));
             setUserSlot(area, 1, 2);
+            // Tab to the area reads it: "Explanation", then the explanation.
+            area->setAccessibleDescription(toQLines(text));
         }
     };
-    view.showExplanationHint = [this] { setCaptionField(2037, 1); };
+    view.showExplanationHint = [this] {
+        setCaptionField(2037, 1);
+        if (QWidget* area = control(2037)) area->setAccessibleDescription(toQLines(captionField(caption(2037), 1)));
+    };
     view.explanationWindowOpen = [this] { return !explanation_.isNull(); };
     view.clearExplanationWindow = [this] {
         if (explanation_) explanation_->clear();
@@ -378,9 +396,27 @@ void MainWindow::installView() {
             if (auto* next = qobject_cast<QAbstractButton*>(control(2010))) next->click();
         });
     };
-    view.sayStatus = [this](const std::string& text) { announce(this, toQString(text), true); };
+    view.sayStatus = [this](const std::string& text) {
+        // At once before the box the last answer opens; else once what the
+        // answer changed besides is said (in the normal layout the first
+        // answer greys Launch, and the keyboard it had moves on).
+        const bool last = program_.Session.Exam.ProgressCounts[0] == 0;
+        announce(this, toQString(text), simplified_ || last);
+    };
     view.moveFocus = [this](FocusTarget target) {
-        if (QWidget* w = control(target == FocusTarget::QuestionBox ? 2039 : 2038)) w->setFocus();
+        QWidget* w = control(target == FocusTarget::QuestionBox ? 2039 : 2038);
+        if (!w) return;
+        // A box that has the keyboard already is not read again when only
+        // its text changes (the next question after a key 1 to 5): its new
+        // text, set once this returns, is said instead.
+        if (target == FocusTarget::QuestionBox && w->hasFocus()) {
+            QPointer<QPlainTextEdit> box = static_cast<QPlainTextEdit*>(w);
+            QTimer::singleShot(0, this, [this, box] {
+                if (box) announce(this, box->toPlainText(), true);
+            });
+        } else {
+            w->setFocus();
+        }
     };
     view.setExamChoicesEnabled = [this](bool enabled) {
         for (int id : {2006, 2000, 2001, 2003})
@@ -490,6 +526,15 @@ void MainWindow::setQuestionTexts(const std::string& designation, const std::str
         if (auto* answer = qobject_cast<QAbstractButton*>(control(first + i)))
             answer->setText(literalAmpersands(toQLines(answers[static_cast<size_t>(i)])));
     syncExplanationButton();
+    // Nothing takes the keyboard to the question in this layout: the
+    // question and its answers are said, so that the keys 1 to 5 can
+    // answer it unseen.
+    if (!simplified_) {
+        QString words = toQLines(question);
+        for (const std::string& answer : answers)
+            if (!trimSpaces(answer).empty()) words += QLatin1Char('\n') + toQLines(answer);
+        announce(this, words);
+    }
 }
 
 void MainWindow::showDefaultQuestionTexts() {

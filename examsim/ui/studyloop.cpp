@@ -3,9 +3,11 @@
 // progress window's "Practise these lessons". The rules are the cores'
 // (answer timing in the session, the restriction in the lesson pool); this
 // file wires them to the window.
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 
+#include "announcer.h"
 #include "answerkeys.h"
 #include "controls.h"
 #include "examsession.h"
@@ -23,7 +25,15 @@ void MainWindow::installStudyLoop() {
     new AnswerKeys(
         this, [&exam] { return exam.ExamSize > 0 && exam.CurrentQuestion >= 1; },
         // The key is a click on that answer's button, or under /S its box.
-        [this](int answer) { command((simplified_ ? 2039 : 2021) + answer); });
+        [this](int answer) { command((simplified_ ? 2039 : 2021) + answer); },
+        // Under /S the key E says the explanation in its area again.
+        [this] {
+            QWidget* area = simplified_ ? control(2037) : nullptr;
+            if (!area || userSlot(area, 1) != 2) return false;
+            announce(this, static_cast<QAbstractButton*>(area)->text().replace(QLatin1String("&&"),
+                                                                             QLatin1String("&")));
+            return true;
+        });
 
     // Beside Launch in the normal layout. The simplified layout has no room
     // left near Launch: there Launch says it to the screen reader, as it

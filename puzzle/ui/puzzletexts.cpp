@@ -253,6 +253,8 @@ PuzzleTexts fillTexts() {
     t.Speech[HighlightOff] =
         pair("Highlight valid tiles off", "Identification des blocs valides désactivée");
     t.Speech[DiagramChosen] = pair("Diagram: &, & tiles", "Schéma : &, & blocs");
+    t.Speech[FileChosen] = pair("Diagram file: &, diagrams: &", "Fichier de schémas : &, schémas : &");
+    t.Speech[LanguageSwitched] = pair("Interface in English", "Interface en français");
     return t;
 }
 

@@ -39,7 +39,9 @@ enum SpeechText {
     HighlightOn,
     HighlightOff,
     DiagramChosen,    // title, tile count
-    SpeechCount = DiagramChosen
+    FileChosen,       // file name, diagram count
+    LanguageSwitched,
+    SpeechCount = LanguageSwitched
 };
 
 struct PuzzleTexts {

@@ -18,7 +18,9 @@
 #include "msgbox.h"
 #include "puzzletexts.h"
 #include "announcer.h"
+#include "listchoice.h"
 #include "masks.h"
+#include "menukey.h"
 #include "qtext.h"
 #include "text.h"
 #include "tilecontrol.h"
@@ -46,6 +48,7 @@ PuzzleWindow::PuzzleWindow(const PuzzleFiles& files, const QFont& dialogFont, QS
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildMenus();
+    installMenuKey(this);
     buildControls();
     hands_[0] = QCursor(QPixmap(QStringLiteral(":/puzzle/HandR.png")), 6, 8);
     hands_[1] = QCursor(QPixmap(QStringLiteral(":/puzzle/HandL.png")), 25, 8);
@@ -152,7 +155,9 @@ void PuzzleWindow::buildControls() {
     if (files_.DiagramFileCount >= 2) fileList_->addItem(toQString(captionText(FileListId)));
     fileListPosition_ = files_.DiagramFileCount >= 2 ? files_.DiagramFileCount + 1 : 1;
     fileList_->setCurrentIndex(fileListPosition_ - 1);
-    connect(fileList_, &QComboBox::activated, this, [this] { onFileChosen(); });
+    confirmListChoice(
+        fileList_, [this] { onFileChosen(); },
+        [this] { return fileListPosition_ == files_.DiagramFileCount + 1 && fileList_->count() > files_.DiagramFileCount; });
 
     diagramList_ = control<QComboBox>(DiagramListId, QRect(134, 10, 134, 14));
     diagramList_->setMaxVisibleItems(11);
@@ -373,7 +378,15 @@ void PuzzleWindow::enableDiagramList(bool enabled) { diagramList_->setEnabled(en
 // ---- events ----
 
 void PuzzleWindow::onFileChosen() {
+    const int32_t loaded = files_.LoadedFile;
     selectDiagramFile(files_, board_, *this, *this, fromQString(fileList_->currentText()));
+    // A file read from the list is said with its number of diagrams: the
+    // diagram list beside it changed with no word of its own.
+    const int32_t f = files_.LoadedFile;
+    if (f != loaded && f >= 1 && f <= files_.DiagramFileCount)
+        ::announce(this, toQString(fillMask(speechText(FileChosen),
+                                            {trimSpaces(files_.Files[static_cast<size_t>(f)].DisplayName),
+                                             files_.Tables.DiagramCount})));
 }
 
 void PuzzleWindow::onDiagramChosen() {
@@ -395,6 +408,8 @@ void PuzzleWindow::toggleLanguage() {
     menuAction(FrenchMenuId)->setChecked(ui.InterfaceLanguage == 1);
     switchLanguage();
     language_->setText(toQString(captionField(captionText(LanguageId), ui.InterfaceLanguage + 1)));
+    // Said once the screen reader is through the renames.
+    announceAfter(this, toQString(speechText(LanguageSwitched)), LanguageSaidAfterMs);
 }
 
 void PuzzleWindow::switchLanguage() {

@@ -71,6 +71,13 @@ void announce(QWidget* widget, const QString& text, bool now) {
         QTimer::singleShot(0, bar, say);
 }
 
+void announceAfter(QWidget* widget, const QString& text, int milliseconds) {
+    QWidget* bar = barOf(widget);
+    if (!bar || text.isEmpty()) return;
+    bar->setProperty(LastProperty, text);
+    QTimer::singleShot(milliseconds, bar, [bar, text] { announce(bar, text, true); });
+}
+
 QString lastAnnouncement(const QWidget* widget) {
     const QWidget* bar = barOf(widget);
     return bar ? bar->property(LastProperty).toString() : QString();

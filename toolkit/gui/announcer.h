@@ -23,6 +23,13 @@ void installAnnouncer(QWidget* window);
 // (now), when a box about to open would take the window's place first.
 void announce(QWidget* widget, const QString& text, bool now = false);
 
+// Says text after milliseconds: after a change that renames the whole
+// window (a language switch), whose flood of events the screen reader
+// thins out, announcements and all, before it reads the focus again.
+void announceAfter(QWidget* widget, const QString& text, int milliseconds);
+// The wait after a language switch.
+inline constexpr int LanguageSaidAfterMs = 800;
+
 // The text last announced in widget's window ("" when none): what a test
 // of the window reads.
 QString lastAnnouncement(const QWidget* widget);

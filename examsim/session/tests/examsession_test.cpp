@@ -455,3 +455,48 @@ TEST_F(ExamTest, LoggedAnswersStopTheCountersAt32767) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the screen reader is given after each answer, the verdicts recorded.
+std::vector<std::string> said(const RecordingView& view) {
+    std::vector<std::string> out;
+    for (const std::string& e : view.events)
+        if (e.rfind("say ", 0) == 0) out.push_back(e.substr(4));
+    return out;
+}
+
+}  // namespace
+
+// The verdict is said in both layouts; under /S a missed question's
+// explanation follows it when the program stays on the question, never when
+// the next one comes by itself.
+TEST_F(ExamTest, VerdictsAreSaidInBothLayoutsAndAMissedExplanationUnderS) {
+    for (const bool simplified : {false, true}) {
+        SCOPED_TRACE(simplified ? "simplified" : "normal");
+        session.View.SimplifiedLayout = simplified;
+        exam().ManualAdvance = false;
+        ASSERT_TRUE(myLaunchExam(session, bank));
+        view.events.clear();
+        const auto expected = [&](int p) { return bank.ExpectedAnswer[exam().ExamOrder[p]][0] - '0'; };
+        const auto because = [&](int p) { return "Because " + bank.Designation[exam().ExamOrder[p]] + "."; };
+
+        click(expected(1));  // right: the program goes on by itself
+        ASSERT_EQ(said(view).size(), 1u);
+        EXPECT_EQ(said(view)[0], myStatusText(exam(), bank));
+        EXPECT_EQ(said(view)[0].find("Because"), std::string::npos);
+        go(Navigation::Next);
+
+        click(expected(2) % 4 + 1);  // wrong: the program stays
+        ASSERT_EQ(said(view).size(), 2u);
+        EXPECT_EQ(said(view)[1], simplified ? myStatusText(exam(), bank) + "\n" + because(2)
+                                            : myStatusText(exam(), bank));
+        go(Navigation::Next);
+
+        click(5);  // "Don't know", the last answer: the exam ends
+        ASSERT_EQ(said(view).size(), 3u);
+        EXPECT_EQ(said(view)[2], simplified ? myStatusText(exam(), bank) + "\n" + because(3)
+                                            : myStatusText(exam(), bank));
+        myWaitForLogging(session, bank);
+    }
+}

@@ -103,6 +103,7 @@ struct RecordingView {
         view.moveFocus = [this](FocusTarget f) {
             events.push_back(f == FocusTarget::StatusBox ? "focus status" : "focus question");
         };
+        view.sayStatus = [this](const std::string& t) { events.push_back("say " + t); };
         view.setExamChoicesEnabled = [this](bool on) { events.push_back(on ? "choices on" : "choices off"); };
         view.lessonMenuEnabled = [this] { return lessonMenu; };
         view.setLessonMenuEnabled = [this](bool on) {
