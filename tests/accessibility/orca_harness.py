@@ -29,7 +29,7 @@ import subprocess
 import sys
 import time
 
-from atspi_harness import Desktop, fail, run_test
+from atspi_harness import Desktop, TestFailure, fail, run_test
 from atspi_keys import activate
 
 # Orca writes nothing for a moment after a key: its answer is complete. Events
@@ -55,6 +55,7 @@ class OrcaDesktop(Desktop):
         super().__init__()
         self.log_path = None
         self.transcript = []  # (key, [utterances])
+        self.moments = []  # (what, None or what went wrong)
         self._read = 0
 
     def start(self):
@@ -179,6 +180,29 @@ class OrcaDesktop(Desktop):
             fail("Orca said something after %r, cutting it off: %s"
                  % (getattr(wanted[-1], "pattern", wanted[-1]), joined))
 
+    def moment(self, what, heard, *wanted, last=False):
+        """expect, for one moment of a journey that the listener must hear:
+        a miss is recorded and the journey goes on, so that one run counts
+        every moment heard and missed; the test fails at its end (see
+        run_orca_test) with each miss."""
+        try:
+            self.expect(heard, *wanted, last=last)
+            self.moments.append((what, None))
+            self.transcript.append(("  heard:", [what]))
+            return True
+        except TestFailure as error:
+            self.moments.append((what, str(error)))
+            self.transcript.append(("  MISSED:", [what]))
+            return False
+
+    def check_moments(self):
+        missed = [(what, why) for what, why in self.moments if why]
+        print("moments spoken once and whole: %d of %d"
+              % (len(self.moments) - len(missed), len(self.moments)))
+        if missed:
+            fail("%d moments not heard:\n" % len(missed)
+                 + "\n".join("  %s: %s" % (what, why) for what, why in missed))
+
     def stop(self):
         if self.log_path:
             self.print_transcript()
@@ -194,5 +218,10 @@ class OrcaDesktop(Desktop):
 
 
 def run_orca_test(test, *args):
-    """run_test on an OrcaDesktop; the transcript is printed at the end."""
-    run_test(test, *args, desktop_class=OrcaDesktop)
+    """run_test on an OrcaDesktop; the transcript is printed at the end,
+    and the moments of the journey (OrcaDesktop.moment) heard and missed."""
+    def journey(desktop, *a):
+        test(desktop, *a)
+        desktop.check_moments()
+
+    run_test(journey, *args, desktop_class=OrcaDesktop)
