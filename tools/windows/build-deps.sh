@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Cross-builds what the programs link besides Qt, for x86_64 Windows, into
+# BUILD_WINDOWS/deps: libarchive from Debian's source package (Debian's
+# patches applied; zlib from libz-mingw-w64-dev, linked in), and GoogleTest
+# from Debian's googletest sources (/usr/src/googletest). Done once: a deps
+# folder that is complete is kept.
+#   build-deps.sh [BUILD_WINDOWS]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(mkdir -p "${1:-$here/../../build-windows}" && cd "${1:-$here/../../build-windows}" && pwd)
+deps=$root/deps
+work=$root/deps-build
+[ -f "$deps/.complete" ] && exit 0
+"$here/install-deps.sh"
+mkdir -p "$work"
+toolchain=(-DCMAKE_TOOLCHAIN_FILE="$here/toolchain-mingw64.cmake" -DCMAKE_INSTALL_PREFIX="$deps"
+           -DCMAKE_BUILD_TYPE=Release -G Ninja)
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+# GoogleTest, static, as the tests link it on Linux.
+cmake -S /usr/src/googletest -B "$work/googletest" "${toolchain[@]}" "${launcher[@]}" \
+    -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON -Dgtest_disable_pthreads=OFF >"$work/googletest.log"
+cmake --build "$work/googletest" >>"$work/googletest.log"
+cmake --install "$work/googletest" >>"$work/googletest.log"
+
+# libarchive's source package, through a private apt list of deb-src lines
+# made from the machine's own Debian list (the system's lists are left as
+# they are).
+src=$work/libarchive-src
+if [ ! -d "$src" ]; then
+    apt=$work/apt
+    mkdir -p "$apt/lists/partial"
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt/src.sources"
+    else
+        sed -n -e 's/^deb /deb-src /p' /etc/apt/sources.list >"$apt/src.list"
+    fi
+    o=(-o "Dir::Etc::SourceParts=$apt" -o Dir::Etc::SourceList=/dev/null -o "Dir::State::Lists=$apt/lists")
+    apt-get "${o[@]}" update -qq
+    (cd "$work" && apt-get "${o[@]}" source --download-only libarchive 2>&1 | grep -v '^W: Download is performed unsandboxed' || true)
+    dsc=$(ls "$work"/libarchive_*.dsc | head -n 1)
+    dpkg-source --no-check -x "$dsc" "$src" >/dev/null
+fi
+
+# The library alone: no command-line tools, no tests; zlib for the ZIP
+# archives the department publishes, nothing else to fetch.
+cmake -S "$src" -B "$work/libarchive" "${toolchain[@]}" "${launcher[@]}" \
+    -DENABLE_TEST=OFF -DENABLE_TAR=OFF -DENABLE_CPIO=OFF -DENABLE_CAT=OFF -DENABLE_INSTALL=ON \
+    -DENABLE_OPENSSL=OFF -DENABLE_MBEDTLS=OFF -DENABLE_NETTLE=OFF -DENABLE_LIBB2=OFF \
+    -DENABLE_LZ4=OFF -DENABLE_LZO=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF -DENABLE_BZip2=OFF \
+    -DENABLE_LIBXML2=OFF -DENABLE_EXPAT=OFF -DENABLE_PCREPOSIX=OFF -DPOSIX_REGEX_LIB=NONE \
+    -DENABLE_CNG=OFF -DENABLE_ICONV=OFF -DENABLE_ACL=OFF -DENABLE_XATTR=OFF -DENABLE_WERROR=OFF \
+    -DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a -DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include \
+    >"$work/libarchive.log"
+cmake --build "$work/libarchive" >>"$work/libarchive.log"
+cmake --install "$work/libarchive" >>"$work/libarchive.log"
+touch "$deps/.complete"
+echo "$deps"
