@@ -16,6 +16,11 @@ std::string findFilesOverflowMask(int language) {
                          : "myFindFiles, number of files exceeds & (&)";
 }
 
+std::string findFilesRefusedMask(int language) {
+    return latin1(language == 1 ? "myFindFiles, pas des fichiers ordinaires (FIFO, périphérique, lien brisé), laissés de côté :&"
+                                : "myFindFiles, not regular files (a FIFO, a device, a broken link), left out:&");
+}
+
 std::string finderLabel(const std::string& name, const std::string& prefix,
                         const std::string& suffix) {
     std::string label = suffix.empty() ? name : replaceAll(name, suffix, "");
@@ -38,7 +43,7 @@ static bool matchesIgnoringCase(const std::string& name, const std::string& pref
 }
 
 std::vector<FoundFile> myFindFiles(const fs::path& folder, const std::string& pattern,
-                                   int32_t& maxEntries) {
+                                   int32_t& maxEntries, bool sayRefused) {
     // The pattern's fields split at every separator and "*": the next-to-last
     // is the name prefix, the last the suffix.
     std::vector<std::string> fields{""};
@@ -57,19 +62,32 @@ std::vector<FoundFile> myFindFiles(const fs::path& folder, const std::string& pa
         std::string Shown;
         fs::path OnDisk;
     };
-    std::vector<Name> names;
+    std::vector<Name> names, refused;
     std::error_code ec;
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
          it.increment(ec)) {
         std::error_code typeError;
         if (it->is_directory(typeError)) continue;
         std::string name = latin1(it->path().filename().native());
-        if (matchesIgnoringCase(name, prefix, suffix)) names.push_back({name, it->path().filename()});
+        if (!matchesIgnoringCase(name, prefix, suffix)) continue;
+        // Only regular files are read (a link to one is fine): a FIFO would
+        // block its reader, a device would never end.
+        if (isRegularFile(it->path()))
+            names.push_back({name, it->path().filename()});
+        else
+            refused.push_back({name, it->path().filename()});
     }
     // The desktop lists a folder in name order; do the same here so that the
     // files listed, and the one refused when there are too many, do not
     // depend on the file system.
-    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) { return a.OnDisk.native() < b.OnDisk.native(); });
+    const auto byName = [](const Name& a, const Name& b) { return a.OnDisk.native() < b.OnDisk.native(); };
+    std::sort(names.begin(), names.end(), byName);
+    if (!refused.empty() && sayRefused) {
+        std::sort(refused.begin(), refused.end(), byName);
+        std::string list;
+        for (const Name& name : refused) list += CRLF + name.Shown;
+        myErrorBox(fillMask(findFilesRefusedMask(uiContext().InterfaceLanguage), {list}));
+    }
 
     std::vector<FoundFile> found;
     for (const Name& name : names) {

@@ -17,10 +17,16 @@ struct FoundFile {
 // pattern: a leading separator ("\" or "/") then a name holding one "*",
 // as "\Questions_*.txt". Files are listed in name order; name matching
 // ignores case as the desktop's file system does, label making does not.
-// More files than maxEntries: reports "myFindFiles, number of files exceeds
+// Only regular files are listed (a link to one is fine); names that match
+// but lead to anything else (a FIFO, a device, a broken link) are left out
+// and named in one message, "myFindFiles, not regular files (...), left
+// out:" followed by each name on a line of its own. Folders are passed by
+// silently. More files than maxEntries: reports "myFindFiles, number of files exceeds
 // & (&)" through the error box and returns the entries already found.
+// sayRefused false leaves out the names refused without a word (callers
+// that only ask whether the folder holds any file).
 std::vector<FoundFile> myFindFiles(const std::filesystem::path& folder, const std::string& pattern,
-                                   int32_t& maxEntries);
+                                   int32_t& maxEntries, bool sayRefused = true);
 
 // Fills the first two fields (Label, FullPath) of a program's own entry
 // type; returns the number of entries filled.
@@ -44,3 +50,4 @@ std::string finderLabel(const std::string& name, const std::string& prefix,
 // The mask of the too-many-files message in a language (0 English, 1
 // French); both programs' text tables list it under their own number.
 std::string findFilesOverflowMask(int language);
+std::string findFilesRefusedMask(int language);

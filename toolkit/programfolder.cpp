@@ -20,7 +20,7 @@ namespace {
 
 bool holdsProgramFiles(const fs::path& folder, const ProgramFolderInput& in) {
     int32_t limit = INT32_MAX;  // only "any?" matters: never the too-many message
-    if (!myFindFiles(folder, in.FilePattern, limit).empty()) return true;
+    if (!myFindFiles(folder, in.FilePattern, limit, false).empty()) return true;
     std::error_code ec;
     return !in.LogName.empty() && fs::exists(folder / in.LogName, ec);
 }
@@ -60,7 +60,7 @@ std::vector<fs::path> copySamples(const fs::path& samples, const fs::path& folde
                                   const std::string& pattern) {
     std::vector<fs::path> copied;
     int32_t limit = INT32_MAX;
-    for (const FoundFile& sample : myFindFiles(samples, pattern, limit)) {
+    for (const FoundFile& sample : myFindFiles(samples, pattern, limit, false)) {
         const fs::path target = folder / sample.FullPath.filename();
         if (copyWithoutReplacing(sample.FullPath, target)) copied.push_back(target);
     }
@@ -142,7 +142,7 @@ ProgramFolderChoice myDecideProgramFolder(const ProgramFolderInput& in) {
     }
     // Only an empty start is seeded: a user who removed a sample meant it.
     int32_t limit = INT32_MAX;
-    if (myFindFiles(choice.Folder, in.FilePattern, limit).empty())
+    if (myFindFiles(choice.Folder, in.FilePattern, limit, false).empty())
         choice.Copied = copySamples(in.InstalledSamples, choice.Folder, in.FilePattern);
     return choice;
 }

@@ -4,16 +4,27 @@
 #include <cmath>
 #include <cstring>
 
-#include <sys/stat.h>
+#include "masks.h"
+#include "uicontext.h"
+
+std::string fileErrorText(FileOutcome outcome, int error, std::uint64_t sizeLimit) {
+    if (outcome == FileOutcome::NotRegular)
+        return inLanguage("not a regular file (a FIFO, a device or a folder), refused",
+                          latin1("pas un fichier ordinaire (FIFO, périphérique ou dossier), refusé"));
+    if (outcome == FileOutcome::TooLarge)
+        return fillMask(inLanguage("longer than & bytes, refused", latin1("plus long que & octets, refusé")),
+                        {std::to_string(sizeLimit)});
+    return errorText(error);
+}
 
 LineReader::~LineReader() { close(); }
 
-bool LineReader::open(const std::filesystem::path& path) {
+bool LineReader::open(const std::filesystem::path& path, std::uint64_t sizeLimit) {
     close();
-    errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
+    sizeLimit_ = sizeLimit;
+    file_ = openRegularFile(path, sizeLimit, outcome_, error_);
     if (!file_) {
-        error_ = errno ? errno : ENOENT;
+        if (error_ == 0) error_ = outcomeError(outcome_);
         return false;
     }
     error_ = 0;
@@ -87,33 +98,12 @@ bool readAllLines(const std::filesystem::path& path, std::vector<std::string>& l
     return !reader.readError();
 }
 
-bool readFileBytes(const std::filesystem::path& path, std::string& bytes, int& error) {
-    bytes.clear();
-    errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        error = errno ? errno : ENOENT;
-        return false;
-    }
-    // Read straight into the string, sized once from the length of a
-    // regular file (a directory may claim any length); reading on to the
-    // end still catches a file that grew meanwhile.
-    size_t chunk = 1 << 16;
-    struct stat info {};
-    if (::fstat(::fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
-        chunk = static_cast<size_t>(info.st_size) + 1;
-    for (;;) {
-        const size_t had = bytes.size();
-        bytes.resize(had + chunk);
-        const size_t n = std::fread(bytes.data() + had, 1, chunk, f);
-        bytes.resize(had + n);
-        if (n < chunk) break;
-        chunk = 1 << 16;
-    }
-    bool bad = std::ferror(f);
-    error = bad ? (errno ? errno : EIO) : 0;
-    std::fclose(f);
-    return !bad;
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes, int& error, std::string* failureText) {
+    const FileOutcome outcome = readRegularFile(path, WholeFileLimit, bytes, error);
+    if (outcome == FileOutcome::Done) return true;
+    if (error == 0) error = outcomeError(outcome);
+    if (failureText) *failureText = fileErrorText(outcome, error, WholeFileLimit);
+    return false;
 }
 
 bool writeLine(std::FILE* file, std::string_view text) {

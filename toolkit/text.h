@@ -9,7 +9,25 @@
 #include <string_view>
 #include <vector>
 
+#include "platform.h"
+
 inline constexpr const char* CRLF = "\r\n";
+
+// How much the readers take of a file. A folder may be shared, and a name
+// the programs read may lead to a FIFO, a device or an endless file: only
+// regular files are read, never waiting, and never more than these sizes.
+// Files read whole (question banks, diagram files): 16 MB, far above any
+// real one (the largest official bank is about 0.5 MB).
+inline constexpr std::uint64_t WholeFileLimit = std::uint64_t{16} << 20;
+// Files read line by line (the history log), which hold a line at a time
+// in memory and grow by a session each exam: 1 GB.
+inline constexpr std::uint64_t LineFileLimit = std::uint64_t{1} << 30;
+
+// The text that follows "err=N" in a message about a file that could not be
+// read or written: the system's text for the error, or, for a file refused
+// by the rules above (or a log that is not a regular file), the reason in
+// the interface language.
+std::string fileErrorText(FileOutcome outcome, int error, std::uint64_t sizeLimit);
 
 // Reads a file line by line in binary mode. A line ends at LF; a CR just
 // before the LF is dropped. NUL bytes and any other byte stay in the line.
@@ -21,15 +39,18 @@ public:
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    // Returns false and leaves errno's value in error() when the file
-    // cannot be opened.
-    bool open(const std::filesystem::path& path);
+    // Opens a regular file no longer than sizeLimit, without waiting.
+    // Returns false and leaves the error number in error() (and the reason
+    // in failureText()) when the file cannot be opened or is refused.
+    bool open(const std::filesystem::path& path, std::uint64_t sizeLimit = LineFileLimit);
     bool isOpen() const { return file_ != nullptr; }
     // Next line without its line end; false at end of file or on a read error
     // (readError() tells them apart).
     bool next(std::string& line);
     bool readError() const { return readError_; }
     int error() const { return error_; }
+    FileOutcome outcome() const { return outcome_; }
+    std::string failureText() const { return fileErrorText(outcome_, error_, sizeLimit_); }
     // Byte offset in the file where the next line begins, and a jump to such
     // an offset (readers that catalogue lines come back to them later).
     long long position() const { return base_ + static_cast<long long>(pos_); }
@@ -43,13 +64,19 @@ private:
     size_t len_ = 0;
     long long base_ = 0;  // file offset of buffer_[0]
     int error_ = 0;
+    FileOutcome outcome_ = FileOutcome::Done;
+    std::uint64_t sizeLimit_ = LineFileLimit;
     bool readError_ = false;
     bool fill();
 };
 
-// Whole-file helpers. Both return false with errno's value in error on failure.
+// Whole-file helpers, under the rules of LineReader::open and at most
+// WholeFileLimit bytes for readFileBytes. Both return false with the error
+// number in error on failure; failureText, when given, receives the text
+// that goes with it (fileErrorText).
 bool readAllLines(const std::filesystem::path& path, std::vector<std::string>& lines, int& error);
-bool readFileBytes(const std::filesystem::path& path, std::string& bytes, int& error);
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes, int& error,
+                   std::string* failureText = nullptr);
 
 // Writes text followed by CR LF; false on a write error.
 bool writeLine(std::FILE* file, std::string_view text);

@@ -100,27 +100,20 @@ bool myDumpBank(const BankModel& model, const std::filesystem::path& programFold
     std::vector<std::string> records =
         choice == "6" ? std::vector<std::string>{helpEnglish + CRLF + helpFrench} : dumpRecords(model, choice);
 
+    // Written whole under a fresh name, then renamed over Temp.txt: a link
+    // planted at Temp.txt is replaced, not written through, and a disk that
+    // fills up leaves the earlier Temp.txt as it was, never a cut one.
+    std::string bytes;
+    for (const std::string& record : records) {
+        bytes += record;
+        bytes += CRLF;
+    }
     const std::filesystem::path path = programFolder / "Temp.txt";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        reportFileError("myDumpBank, cannot open file & err=& & & &", "myDumpBank, ne peut ouvrir fichier & err=& & & &",
-                        path, errno);
-        return false;
-    }
-    bool written = true;
-    for (const std::string& record : records)
-        if (!writeLine(file, record)) {
-            written = false;
-            break;
-        }
-    int error = errno;
-    if (std::fclose(file) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
+    int error = 0;
+    const FileOutcome written = writeFileWhole(path, bytes, true, error);
+    if (written != FileOutcome::Done) {
         reportFileError("myDumpBank, cannot write file & err=& & & &", "myDumpBank, ne peut écrire fichier & err=& & & &",
-                        path, error);
+                        path, error ? error : outcomeError(written));
         return false;
     }
     return true;

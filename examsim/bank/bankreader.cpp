@@ -405,8 +405,9 @@ int myReadQuestionBank(BankModel& model, const std::filesystem::path& path, int 
 
     std::string bytes;
     int error = 0;
-    if (!readFileBytes(path, bytes, error)) {
-        myErrorBox(fillMask(bankMessage(MsgBankOpenFailed), {CRLF, error, errorText(error), CRLF, displayPath(path)}));
+    std::string why;
+    if (!readFileBytes(path, bytes, error, &why)) {
+        myErrorBox(fillMask(bankMessage(MsgBankOpenFailed), {CRLF, error, why, CRLF, displayPath(path)}));
         return 0;
     }
     if (!toLatin1IfUtf8(bytes)) return 0;

@@ -42,17 +42,16 @@ int runProgressTool(const std::vector<std::string>& args, int language, std::FIL
     // The log beside the bank is missing until a first exam; one named
     // outright that is not there is a mistyped name, not an empty history.
     if (logGiven) {
-        errno = 0;
-        std::FILE* named = std::fopen(log.c_str(), "rb");
-        if (!named) {
-            const int error = errno ? errno : ENOENT;
+        // Under the readers' own rules: a folder, a FIFO or a device named
+        // there is refused with its reason, never waited on.
+        LineReader named;
+        if (!named.open(log, LineFileLimit)) {
             const std::string text =
                 inLanguage("ulvorane-bank progress, cannot open the log & err=& &",
                            "ulvorane-bank progress, ne peut ouvrir le journal & err=& &");
-            printBoxText(err, fillMask(text, {displayPath(log), error, errorText(error)}));
+            printBoxText(err, fillMask(text, {displayPath(log), named.error(), named.failureText()}));
             return 1;
         }
-        std::fclose(named);
     }
     ProgressFigures figures;
     if (!myReadProgress(log, model, figures)) return 1;

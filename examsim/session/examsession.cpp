@@ -403,6 +403,7 @@ int myStartLogging(ExamSession& s, BankModel& bank) {
     job.SummaryLine = mySummaryLine(exam, bank, myElapsedText(exam.ExamStartSeconds, secondsSinceMidnight(now)),
                                     mySettingsField(language, exam));
     job.QuestionLines = myQuestionLines(exam, bank);
+    job.ReportBaseName = exam.MissedReportName;
     exam.MissedReportName = myUniqueReportName(s.ProgramFolder, exam.MissedReportName);
     job.ReportPath = s.ProgramFolder / pathFromLatin1(exam.MissedReportName);
     job.ReportBytes = myMissedReport(exam, bank, job.SummaryLine, language);
@@ -442,7 +443,8 @@ void myWaitForLogging(ExamSession& s, BankModel& bank) {
     const LogOutcome& outcome = done->second;
     if (!outcome.LogWritten) {
         myErrorBox(fillMask(sessionText(SessionText::LogOpenFailed),
-                            {displayPath(job.LogPath), CRLF, outcome.LogError, errorText(outcome.LogError)}));
+                            {displayPath(job.LogPath), CRLF, outcome.LogError,
+                             fileErrorText(outcome.LogRefusal, outcome.LogError, NoSizeLimit)}));
         return;
     }
     // The next exam of this run already sees this session.
@@ -456,5 +458,6 @@ void myWaitForLogging(ExamSession& s, BankModel& bank) {
     call(s.View.sessionLogged);
     if (!outcome.ReportWritten)
         myErrorBox(fillMask(sessionText(SessionText::ReportOpenFailed),
-                            {displayPath(job.ReportPath), CRLF, outcome.ReportError, errorText(outcome.ReportError)}));
+                            {displayPath(outcome.ReportPath.empty() ? job.ReportPath : outcome.ReportPath), CRLF,
+                             outcome.ReportError, errorText(outcome.ReportError)}));
 }

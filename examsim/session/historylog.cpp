@@ -15,8 +15,8 @@
 
 namespace {
 
-void reportReadFailure(const std::filesystem::path& path, int error) {
-    myErrorBox(fillMask(sessionText(SessionText::HistoryReadFailed), {displayPath(path), CRLF, error, errorText(error)}));
+void reportReadFailure(const std::filesystem::path& path, int error, const std::string& text) {
+    myErrorBox(fillMask(sessionText(SessionText::HistoryReadFailed), {displayPath(path), CRLF, error, text}));
 }
 
 }  // namespace
@@ -46,13 +46,13 @@ int myReadHistoryFile(const std::filesystem::path& path, int pass, long long sta
                       const std::string& qualification, std::string& lastQualification,
                       HistoryCatalogue& catalogue, HistorySettings& settings, BankModel* bank) {
     LineReader reader;
-    if (!reader.open(path)) {
-        if (reader.error() == ENOENT) return -1;
-        reportReadFailure(path, reader.error());
+    if (!reader.open(path, LineFileLimit)) {
+        if (reader.outcome() == FileOutcome::Missing) return -1;
+        reportReadFailure(path, reader.error(), reader.failureText());
         return 0;
     }
     if (startPosition > 0 && !reader.seek(startPosition)) {
-        reportReadFailure(path, reader.error());
+        reportReadFailure(path, reader.error(), errorText(reader.error()));
         return 0;
     }
 
@@ -90,7 +90,7 @@ int myReadHistoryFile(const std::filesystem::path& path, int pass, long long sta
             stats[k] = static_cast<int16_t>(std::min<int32_t>(INT16_MAX, stats[k] + counts[q][k]));
     }
     if (!readWhole) {
-        reportReadFailure(path, reader.error());
+        reportReadFailure(path, reader.error(), errorText(reader.error()));
         return 0;
     }
     return -1;
@@ -111,13 +111,14 @@ int myReadBankHistory(const std::filesystem::path& path, const HistoryCatalogue&
 std::filesystem::path myObtainLoggingLocation(const std::filesystem::path& programFolder,
                                               const SaveDialogPort& saveDialog) {
     std::filesystem::path path = programFolder / LogFileName;
-    errno = 0;
-    if (std::FILE* f = std::fopen(path.c_str(), "ab")) {
-        std::fclose(f);
-        return path;
-    }
-    int error = errno ? errno : EACCES;
-    myErrorBox(fillMask(sessionText(SessionText::LogLocationFailed), {error, errorText(error)}));
+    // Opened for appending as the log will be, created when missing, with
+    // nothing added: a FIFO or a device at the name is refused at once.
+    std::uint64_t end = 0;
+    int error = 0;
+    const FileOutcome tried = appendUnderLock(path, "", end, error);
+    if (tried == FileOutcome::Done) return path;
+    if (error == 0) error = outcomeError(tried);
+    myErrorBox(fillMask(sessionText(SessionText::LogLocationFailed), {error, fileErrorText(tried, error, NoSizeLimit)}));
     std::filesystem::path chosen;
     if (saveDialog && saveDialog(sessionText(SessionText::LogDialogTitle), LogFileName, programFolder,
                                  "txt", sessionText(SessionText::LogDialogFilter), chosen) &&

@@ -1,101 +1,49 @@
 #include "logging.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 
-#include "historylog.h"
+#include "missedreport.h"
+#include "paths.h"
+#include "platform.h"
 #include "text.h"
-
-namespace {
-
-// The lock every program takes on the whole log while it appends: an fcntl
-// record lock, which network file systems carry between machines.
-bool lockLog(int fd) {
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    while (::fcntl(fd, F_SETLKW, &lock) != 0)
-        if (errno != EINTR) return false;
-    return true;
-}
-
-// Writes the bytes at the end; a short write (a disk filling up) is carried
-// on, so only a true failure stops it.
-bool appendAll(int fd, const std::string& bytes) {
-    for (size_t done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-}  // namespace
 
 LogOutcome myLogSession(const LogJob& job) {
     LogOutcome outcome;
     // Programs sharing the log (a class's folder, or the program started
     // twice) append at the same time: each record goes whole, in one write
-    // on a file opened for appending, under the log's lock.
+    // at the log's end under its lock, and what a full disk left of it is
+    // cut back. A FIFO or a device at the log's name is refused, never
+    // waited on.
     std::string record = job.SummaryLine + CRLF;
     for (const std::string& line : job.QuestionLines) record += line + CRLF;
     record += CRLF;
 
-    errno = 0;
-    const int fd = ::open(job.LogPath.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        outcome.LogError = errno ? errno : EACCES;
+    std::uint64_t start = 0;
+    const FileOutcome logged = appendUnderLock(job.LogPath, record, start, outcome.LogError);
+    if (logged != FileOutcome::Done) {
+        outcome.LogRefusal = logged;
+        if (outcome.LogError == 0) outcome.LogError = outcomeError(logged);
         return outcome;
     }
-    // A share that keeps no locks still gets the one appending write.
-    const bool locked = lockLog(fd);
-    const off_t start = ::lseek(fd, 0, SEEK_END);
-    outcome.SummaryPosition = start;
-    bool ok = start >= 0 && appendAll(fd, record);
-    // A network share may only say at the flush that the write failed.
-    ok = ok && ::fdatasync(fd) == 0;
-    int error = ok ? 0 : (errno ? errno : EIO);
-    if (!ok && start >= 0 && locked) {
-        // What a full disk left of this record is cut back while the lock
-        // still keeps every other program's record off the log's end.
-        if (::ftruncate(fd, start) != 0) error = error ? error : errno;
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno ? errno : EIO;
-    }
-    if (!ok) {
-        outcome.LogError = error ? error : EIO;
-        // The name kept for the report stays free.
-        std::error_code ignored;
-        if (std::filesystem::file_size(job.ReportPath, ignored) == 0)
-            std::filesystem::remove(job.ReportPath, ignored);
-        return outcome;
-    }
+    outcome.SummaryPosition = static_cast<long long>(start);
     outcome.LogWritten = true;
 
-    errno = 0;
-    // The name was kept for this report, an empty file, when the job was
-    // made (myUniqueReportName): no other report is replaced.
-    std::FILE* report = std::fopen(job.ReportPath.c_str(), "wb");
-    if (!report) {
-        outcome.ReportError = errno ? errno : EACCES;
-        return outcome;
+    // The report appears whole or not at all: written under a fresh name,
+    // flushed, then given its own name, which it never takes from another
+    // report. Another program that ended an exam in the same minute and
+    // took the name first sends this one to the next free name.
+    outcome.ReportPath = job.ReportPath;
+    for (int attempt = 1;; ++attempt) {
+        const FileOutcome written = writeFileWhole(outcome.ReportPath, job.ReportBytes, false, outcome.ReportError);
+        if (written == FileOutcome::Done) break;
+        if (written != FileOutcome::Exists || attempt >= 100) {
+            if (outcome.ReportError == 0) outcome.ReportError = outcomeError(written);
+            return outcome;
+        }
+        const std::filesystem::path folder = job.ReportPath.parent_path();
+        outcome.ReportPath = folder / pathFromLatin1(myUniqueReportName(folder, job.ReportBaseName));
     }
-    size_t written = std::fwrite(job.ReportBytes.data(), 1, job.ReportBytes.size(), report);
-    int closed = std::fclose(report);
-    if (written != job.ReportBytes.size() || closed != 0) {
-        outcome.ReportError = errno ? errno : EIO;
-        return outcome;
-    }
+    outcome.ReportError = 0;
     outcome.ReportWritten = true;
     return outcome;
 }

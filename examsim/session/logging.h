@@ -17,11 +17,14 @@
 #include <utility>
 #include <vector>
 
+#include "platform.h"
+
 struct LogJob {
     std::filesystem::path LogPath;
     std::string SummaryLine;
     std::vector<std::string> QuestionLines;
     std::filesystem::path ReportPath;
+    std::string ReportBaseName;  // the report's name before any "_2" (Latin-1)
     std::string ReportBytes;
     // Answered questions (index, answered right) for the in-memory history.
     std::vector<std::pair<int, bool>> Answers;
@@ -32,8 +35,12 @@ struct LogOutcome {
     bool LogWritten = false;
     long long SummaryPosition = 0;  // where the session's summary line begins
     int LogError = 0;
+    FileOutcome LogRefusal = FileOutcome::Done;  // how the log's append ended
     bool ReportWritten = false;
     int ReportError = 0;
+    // Where the report went: the job's name, or the next free one when
+    // another program took that name meanwhile.
+    std::filesystem::path ReportPath;
 };
 
 // The thread body: writes the record, then (only if that worked) the report.

@@ -1,10 +1,7 @@
 #include "missedreport.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
+#include <system_error>
 
 #include "figures.h"
 #include "filefinder.h"
@@ -44,17 +41,12 @@ std::string myMissedReportName(const LocalMoment& m, int language) {
 std::string myUniqueReportName(const std::filesystem::path& folder, const std::string& name) {
     std::string stem = name.size() > 4 ? name.substr(0, name.size() - 4) : name;
     std::string candidate = name;
-    // Created empty and exclusively, the name is this program's even when
-    // another one sharing the folder ends an exam in the same minute.
+    // Any name in the folder counts as taken, a link or a folder included.
     for (int n = 2;; ++n) {
-        const int fd = ::open((folder / pathFromLatin1(candidate)).c_str(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
+        std::error_code ec;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(folder / pathFromLatin1(candidate), ec)) ||
+            n > 10000)
             return candidate;
-        }
-        // A folder that takes no file: the report's own write says why.
-        if (errno != EEXIST) return candidate;
         candidate = stem + "_" + std::to_string(n) + ".txt";
     }
 }

@@ -15,8 +15,10 @@ std::string mySessionStamp(const LocalMoment& moment);
 std::string myMissedReportName(const LocalMoment& moment, int language);
 // The name itself when no such file is in the folder yet, otherwise the
 // first of name_2.txt, name_3.txt ... that is free: a report is never
-// written over an earlier one. The file is created empty, so that the name
-// is kept for this report against any other program.
+// written over an earlier one. Nothing is created here: the report is
+// written whole later (myLogSession), taking its name only while it is
+// still free, and asking here again for the next free one otherwise, so
+// that two programs ending an exam in the same minute keep both reports.
 std::string myUniqueReportName(const std::filesystem::path& folder, const std::string& name);
 
 // The whole report, lines ending with CR LF.

@@ -146,10 +146,10 @@ bool readDiagramFile(const std::filesystem::path& path, const std::string& tileF
     MeasureState measure{tileFontName, 0, std::string()};
 
     LineReader reader;
-    if (!reader.open(path)) {
+    if (!reader.open(path, WholeFileLimit)) {
         return failReading(fillMask(puzzleMessage(6),
                                     {displayPath(path), std::to_string(reader.error()),
-                                     errorText(reader.error())}));
+                                     reader.failureText()}));
     }
 
     tables.DiagramCount = 0;

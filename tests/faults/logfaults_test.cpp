@@ -3,6 +3,7 @@
 // grow. Each case checks what the user is told and that the history
 // written before is still whole, in the file and in memory.
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -125,23 +126,72 @@ TEST_P(LogFaults, ReportThatCannotBeCreatedIsReportedAndTheSessionIsStillLogged)
     EXPECT_EQ(counted, 6);  // three answers of each session
 }
 
-TEST_P(LogFaults, FullDeviceIsReportedAndTheHistoryInMemoryStaysAsItWas) {
-    if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full here";
+// The disk has no room left at all: the process's file-size limit, set at
+// the log's present size, makes the very first byte fail as a full disk
+// does (a full device such as /dev/full is no regular file and is refused
+// before any write).
+TEST_P(LogFaults, FullDiskIsReportedAndTheHistoryInMemoryStaysAsItWas) {
     takeExam({2, 5, 4});
     const std::string earlier = fileBytes(session.LogFilePath);
     const auto before = stats();
     const CatalogueColumn catalogued = session.Catalogue.Columns[1];
     errors.boxes.clear();
 
-    session.LogFilePath = "/dev/full";
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = earlier.size();
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     takeExam({2, 3, 1});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
     ASSERT_EQ(errors.boxes.size(), 1u);
-    EXPECT_EQ(errors.boxes[0].text,
-              "myLogSession, /dev/full\r\n err=" + std::to_string(ENOSPC) + " " + errorText(ENOSPC));
+    EXPECT_EQ(errors.boxes[0].text, "myLogSession, " + session.LogFilePath.native() + "\r\n err=" +
+                                        std::to_string(EFBIG) + " " + errorText(EFBIG));
     EXPECT_EQ(stats(), before);  // a session that was not written does not count
     EXPECT_EQ(session.Catalogue.Columns[1].Count, catalogued.Count);
     EXPECT_EQ(reportsIn(dir.path()), 1);  // no report for it either
     EXPECT_EQ(fileBytes(dir.file("Ulvorane_Log.txt")), earlier);
+}
+
+// A classmate puts a FIFO where the log is kept: start-up reads no history
+// and asks where to log, the end of an exam refuses it, and none of it
+// waits for a writer or a reader that never comes.
+TEST_P(LogFaults, FifoAtTheLogsNameIsRefusedWithoutWaiting) {
+    const std::string fifo = dir.file("Ulvorane_Log.txt");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string refused = GetParam().language == 0
+                                    ? "not a regular file (a FIFO, a device or a folder), refused"
+                                    : latin1("pas un fichier ordinaire (FIFO, périphérique ou dossier), refusé");
+    // Opened to be read, a FIFO is found out after the open (EINVAL); opened
+    // to be written, it says at once that nobody reads it (ENXIO).
+    const std::string errorPart = " err=" + std::to_string(EINVAL) + " " + refused;
+    const std::string writeErrorPart = " err=" + std::to_string(ENXIO) + " " + refused;
+
+    HistoryCatalogue catalogue;
+    catalogue.Titles = session.Catalogue.Titles;
+    HistorySettings settings;
+    std::string last;
+    EXPECT_EQ(myReadHistoryFile(fifo, 0, 0, "", last, catalogue, settings, nullptr), 0);
+    ASSERT_EQ(errors.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes[0].text, "myReadHistoryFile, " + fifo + "\r\n" + errorPart);
+
+    bool asked = false;
+    auto dialog = [&](const std::string&, const std::string&, const std::filesystem::path&, const std::string&,
+                      const std::string&, std::filesystem::path&) { return asked = true, false; };
+    EXPECT_EQ(myObtainLoggingLocation(dir.path(), dialog), "Ulvorane_Log.txt");
+    ASSERT_EQ(errors.boxes.size(), 2u);
+    EXPECT_EQ(errors.boxes[1].text, "myObtainLoggingLocation," + writeErrorPart);
+    EXPECT_TRUE(asked);
+
+    errors.boxes.clear();
+    takeExam({2, 3, 1});
+    ASSERT_EQ(errors.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes[0].text, "myLogSession, " + fifo + "\r\n" + writeErrorPart);
+    for (const auto& s : stats()) EXPECT_EQ(s[0] + s[1], 0);
+    EXPECT_EQ(reportsIn(dir.path()), 0);
 }
 
 // The disk fills up in the middle of a record: here the file-size limit of

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "errorrecorder.h"
@@ -94,4 +96,35 @@ TEST(FindFiles, FillsTheFirstTwoFieldsOfAProgramsEntries) {
     EXPECT_EQ(trimSpaces(table[0].Label), "a");
     EXPECT_EQ(table[1].FullPath, dir.file("Diagrams_b.txt"));
     EXPECT_EQ(table[0].DiagramCount, -1);
+}
+
+// A shared folder may hold, under names the programs read, a FIFO (which
+// would block its reader), a link to a device (which would never end) or a
+// link leading nowhere: those are left out and named in one message, and the
+// regular files, a link to one included, are listed as ever.
+TEST(FindFiles, OnlyRegularFilesAreListedAndTheOthersAreNamed) {
+    TempFolder dir;
+    dir.write("Questions_A.txt", "x");
+    std::filesystem::create_symlink(dir.write("elsewhere.dat", "x"), dir.file("Questions_B.txt"));
+    ASSERT_EQ(mkfifo(dir.file("Questions_C.txt").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.file("Questions_D.txt"));
+    std::filesystem::create_symlink(dir.file("gone.txt"), dir.file("Questions_E.txt"));
+    for (int language : {0, 1}) {
+        ErrorRecorder rec(language);
+        int32_t max = 8;
+        std::vector<FoundFile> found = myFindFiles(dir.path(), "\\Questions_*.txt", max);
+        ASSERT_EQ(found.size(), 2u);
+        EXPECT_EQ(found[0].FullPath, dir.file("Questions_A.txt"));
+        EXPECT_EQ(found[1].FullPath, dir.file("Questions_B.txt"));
+        ASSERT_EQ(rec.boxes.size(), 1u);
+        EXPECT_EQ(rec.boxes[0].text,
+                  latin1(language == 0 ? "myFindFiles, not regular files (a FIFO, a device, a broken link), left out:"
+                                       : "myFindFiles, pas des fichiers ordinaires (FIFO, périphérique, lien brisé), "
+                                         "laissés de côté :") +
+                      "\r\nQuestions_C.txt\r\nQuestions_D.txt\r\nQuestions_E.txt");
+        // Asking only whether the folder holds any file says nothing.
+        rec.boxes.clear();
+        EXPECT_EQ(myFindFiles(dir.path(), "\\Questions_*.txt", max, false).size(), 2u);
+        EXPECT_TRUE(rec.boxes.empty());
+    }
 }

@@ -1,9 +1,14 @@
 #include "text.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 
+#include "errorrecorder.h"
 #include "tempfolder.h"
 #include "casenames.h"
 
@@ -120,6 +125,56 @@ TEST(ReadFileBytes, ReadsAFileThatClaimsNoLength) {
     ASSERT_TRUE(readFileBytes("/proc/self/status", bytes, err));
     EXPECT_NE(bytes.find("Name:"), std::string::npos);
 }
+
+// Names the readers may meet in a shared folder: each is refused at once,
+// with its reason in the interface language, by both ways of reading.
+struct RefusedCase {
+    const char* what;
+    int error;
+    const char* english;
+    const char* french;
+};
+
+class RefusedFile : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedFile, IsRefusedAtOnceWithItsReason) {
+    TempFolder dir;
+    const std::string what = GetParam().what;
+    const std::string path = dir.file("Questions_x.txt");
+    if (what == "FIFO") {
+        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    } else if (what == "link to a device") {
+        std::filesystem::create_symlink("/dev/zero", path);
+    } else {  // a file one byte longer than the readers take, without its blocks
+        dir.write("Questions_x.txt", "");
+        ASSERT_EQ(truncate(path.c_str(), static_cast<off_t>(WholeFileLimit + 1)), 0);
+    }
+    for (int language : {0, 1}) {
+        ErrorRecorder rec(language);
+        const std::string reason = latin1(language == 0 ? GetParam().english : GetParam().french);
+        std::string bytes, why;
+        int err = 0;
+        EXPECT_FALSE(readFileBytes(path, bytes, err, &why));
+        EXPECT_EQ(err, GetParam().error);
+        EXPECT_EQ(why, reason);
+        EXPECT_TRUE(bytes.empty());
+        LineReader reader;
+        EXPECT_FALSE(reader.open(path, WholeFileLimit));
+        EXPECT_EQ(reader.error(), GetParam().error);
+        EXPECT_EQ(reader.failureText(), reason);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SharedFolder, RefusedFile,
+    ::testing::Values(RefusedCase{"FIFO", EINVAL, "not a regular file (a FIFO, a device or a folder), refused",
+                                  "pas un fichier ordinaire (FIFO, périphérique ou dossier), refusé"},
+                      RefusedCase{"link to a device", EINVAL,
+                                  "not a regular file (a FIFO, a device or a folder), refused",
+                                  "pas un fichier ordinaire (FIFO, périphérique ou dossier), refusé"},
+                      RefusedCase{"file over the limit", EFBIG, "longer than 16777216 bytes, refused",
+                                  "plus long que 16777216 octets, refusé"}),
+    namedBy([](const RefusedCase& c) { return c.what; }));
 
 TEST(WriteLine, ReportsAFullDevice) {
     std::FILE* f = std::fopen("/dev/full", "wb");

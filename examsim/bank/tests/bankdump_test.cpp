@@ -1,6 +1,11 @@
 #include "bankdump.h"
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
 
 #include "bankfixture.h"
 #include "bankreader.h"
@@ -79,7 +84,48 @@ TEST(Dump, UnwritableTempTxtIsReported) {
     const std::string folder = dir.file("missing");
     EXPECT_FALSE(myDumpBank(model, folder, "1", "", ""));
     EXPECT_EQ(rec.lastText(),
-              "myDumpBank, ne peut ouvrir fichier \r\n err=2 " + errorText(2) + " \r\n " + folder + "/Temp.txt");
+              latin1("myDumpBank, ne peut écrire fichier \r\n err=2 ") + errorText(2) + " \r\n " + folder + "/Temp.txt");
+}
+
+// A classmate links Temp.txt to one of the user's files: the dump replaces
+// the link and the user's file stays as it was.
+TEST(Dump, LinkAtTempTxtIsReplacedNotWrittenThrough) {
+    ErrorRecorder rec;
+    TempFolder dir;
+    BankModel model;
+    const std::string victim = dir.write("thesis.txt", "the user's own work");
+    std::filesystem::create_symlink(victim, dir.file("Temp.txt"));
+    ASSERT_TRUE(myDumpBank(model, dir.path(), "4", "", ""));
+    EXPECT_EQ(fileBytes(victim), "the user's own work");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("Temp.txt")));
+    EXPECT_EQ(fileBytes(dir.file("Temp.txt")), "Total 0\r\n");
+}
+
+// The disk fills up during the dump (the process's file-size limit stands in
+// for it): the earlier Temp.txt stays whole, never cut or emptied, and
+// nothing else is left in the folder.
+TEST(Dump, FullDiskLeavesTheEarlierTempTxtWhole) {
+    ErrorRecorder rec;
+    TempFolder dir;
+    BankModel model;
+    const std::string earlier = "an earlier dump\r\n";
+    dir.write("Temp.txt", earlier);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 3;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool dumped = myDumpBank(model, dir.path(), "6", "Help", "Aide");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(dumped);
+    EXPECT_EQ(rec.lastText(), "myDumpBank, cannot write file \r\n err=" + std::to_string(EFBIG) + " " +
+                                  errorText(EFBIG) + " \r\n " + dir.file("Temp.txt"));
+    EXPECT_EQ(fileBytes(dir.file("Temp.txt")), earlier);
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) files += entry.exists();
+    EXPECT_EQ(files, 1);
 }
 
 TEST(Dump, PromptListsEveryChoice) {

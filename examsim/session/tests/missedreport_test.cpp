@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "historylog.h"
+#include "logging.h"
 #include "sessiontestkit.h"
 #include "tempfolder.h"
 
@@ -23,15 +26,37 @@ TEST(MissedReport, NeverNamesAnEarlierReport) {
     EXPECT_EQ(myUniqueReportName(dir.path(), "Missed_x.txt"), "Missed_x_3.txt");
 }
 
-// Two programs sharing a folder end an exam in the same minute: the second
-// picks its name before the first has written its report, and must still
-// not take the first one's name.
-TEST(MissedReport, TwoProgramsInTheSameMinuteGetTwoNames) {
+// Naming a report leaves nothing in the folder: a program killed before it
+// writes the report leaves no empty Missed_*.txt behind.
+TEST(MissedReport, NamingCreatesNoFile) {
     TempFolder dir;
-    const std::string first = myUniqueReportName(dir.path(), "Missed_x.txt");
-    const std::string second = myUniqueReportName(dir.path(), "Missed_x.txt");
-    EXPECT_EQ(first, "Missed_x.txt");
-    EXPECT_EQ(second, "Missed_x_2.txt");
+    ASSERT_EQ(myUniqueReportName(dir.path(), "Missed_x.txt"), "Missed_x.txt");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+// Two programs sharing a folder end an exam in the same minute: both pick
+// their name before either has written its report, and each report still
+// keeps a name of its own, whole.
+TEST(MissedReport, TwoProgramsInTheSameMinuteKeepBothReports) {
+    TempFolder dir;
+    LogJob jobs[2];
+    for (int k = 0; k < 2; ++k) {
+        jobs[k].LogPath = dir.file("Ulvorane_Log.txt");
+        jobs[k].SummaryLine = "session " + std::to_string(k);
+        jobs[k].ReportBaseName = "Missed_x.txt";
+        jobs[k].ReportPath = dir.file(myUniqueReportName(dir.path(), "Missed_x.txt"));
+        jobs[k].ReportBytes = "report " + std::to_string(k);
+    }
+    const LogOutcome first = myLogSession(jobs[0]);
+    const LogOutcome second = myLogSession(jobs[1]);
+    ASSERT_TRUE(first.ReportWritten && second.ReportWritten);
+    EXPECT_EQ(first.ReportPath, dir.file("Missed_x.txt"));
+    EXPECT_EQ(second.ReportPath, dir.file("Missed_x_2.txt"));
+    EXPECT_EQ(fileBytes(dir.file("Missed_x.txt")), "report 0");
+    EXPECT_EQ(fileBytes(dir.file("Missed_x_2.txt")), "report 1");
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) files += entry.exists();
+    EXPECT_EQ(files, 3);  // the log and the two reports, no fresh name left over
 }
 
 TEST(MissedReport, LessonRowsFallInZonesOfFourteenColumns) {
