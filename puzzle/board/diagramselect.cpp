@@ -72,6 +72,12 @@ void chooseDiagram(PuzzleFiles& files, Board& board, BoardView& boardView, Selec
     }
     if (files.ShownDiagram != 0 && files.ShownDiagram == files.SelectedDiagram) return;
     if (files.SelectedDiagram < 1 || files.SelectedDiagram > files.Tables.DiagramCount) return;
+    // The tiles of a diagram far down a long file are read again now.
+    if (!loadDiagramTiles(files.Files[static_cast<size_t>(files.LoadedFile)].Path, files.Tables,
+                          files.SelectedDiagram)) {
+        files.SelectedDiagram = files.ShownDiagram;  // the board keeps what it shows
+        return;
+    }
     lists.removeDiagramListEntry(files.Tables.DiagramCount + 1);
     lists.recordDiagramListPosition(files.SelectedDiagram);
     scatterTiles(files, random);

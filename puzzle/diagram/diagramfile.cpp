@@ -14,7 +14,6 @@ void growDiagramTables(DiagramTables& tables, int32_t n) {
     const int32_t capacity = static_cast<int32_t>(tables.Diagrams.size());
     if (capacity - 1 < n + 1) {
         tables.Diagrams.resize(static_cast<size_t>(n) + 4);
-        tables.Tiles.resize(static_cast<size_t>(n) + 4);
     }
 }
 
@@ -131,6 +130,39 @@ void measureLabel(MeasureState& m, const std::string& label) {
     }
 }
 
+Tile parseTileRecord(const std::string& line, int32_t t, int32_t lineNo, std::vector<ReadNote>* notes) {
+    Tile tile;
+    const std::vector<std::string> fields = splitFields(line, '~');
+    const std::string position = upperCase(tileField(fields, 1));
+    if (position.size() == 2 && position[0] >= 'A' && position[0] <= 'C' &&
+        position[1] >= '1' && position[1] <= '9') {
+        tile.Row = position[0] - 64;
+        tile.Column = position[1] - '0';
+        tile.TargetCell = 0;
+    } else {
+        note(notes, lineNo,
+             fillMask(inLanguage("tile &: position \"&\" is not A1 to C9, the tile "
+                                 "stays off the board",
+                                 latin1("bloc & : la position \"&\" n'est pas entre A1 "
+                                        "et C9, le bloc reste hors du schéma")),
+                      {t, tileField(fields, 1)}));
+    }
+    const std::string kind = upperCase(tileField(fields, 2));
+    const std::string connectors = upperCase(tileField(fields, 3));
+    const std::string label = tileField(fields, 4);
+    const std::string description = tileField(fields, 5);
+    noteIfCut(notes, lineNo, t, "kind", "type", kind, KindWidth);
+    noteIfCut(notes, lineNo, t, "connectors", "connecteurs", connectors, ConnectorsWidth);
+    noteIfCut(notes, lineNo, t, "label", "texte", label, LabelWidth);
+    noteIfCut(notes, lineNo, t, "description", "description", description,
+              DescriptionWidth);
+    tile.Kind = fixedWidth(kind, KindWidth);
+    tile.Connectors = fixedWidth(connectors, ConnectorsWidth);
+    tile.Label = fixedWidth(label, LabelWidth);
+    tile.Description = fixedWidth(description, DescriptionWidth);
+    return tile;
+}
+
 bool failReading(const std::string& message) {
     myErrorBox(message);
     myShowStatus("");
@@ -141,7 +173,7 @@ bool failReading(const std::string& message) {
 
 bool readDiagramFile(const std::filesystem::path& path, const std::string& tileFontName,
                      DiagramTables& tables, std::string& widestLine,
-                     std::vector<ReadNote>* notes) {
+                     std::vector<ReadNote>* notes, const DiagramVisitor& eachDiagram) {
     myShowStatus("Reading " + displayPath(path));
     MeasureState measure{tileFontName, 0, std::string()};
 
@@ -153,14 +185,29 @@ bool readDiagramFile(const std::filesystem::path& path, const std::string& tileF
     }
 
     tables.DiagramCount = 0;
+    tables.Tiles.clear();
+    // The tiles of the diagram being read; handed over, and kept while few,
+    // once the diagram is read whole.
+    DiagramTiles current{};
+    auto finishDiagram = [&] {
+        const int32_t d = tables.DiagramCount;
+        if (d < 1) return;
+        if (eachDiagram) eachDiagram(d, current);
+        if (d <= KeptDiagramTiles) tables.Tiles[static_cast<size_t>(d)] = current;
+    };
     std::string raw;
     int32_t lineNo = 0;
+    long long nextLineAt = reader.position();
     while (reader.next(raw)) {
         ++lineNo;
+        const long long lineAt = nextLineAt;
+        nextLineAt = reader.position();
         const std::string line = trimRecordLine(raw);
         if (line.empty() || line[0] == '^' || line[0] == '\'') continue;
 
         if (line[0] == '{') {
+            finishDiagram();
+            current = DiagramTiles{};
             const int32_t n = tables.DiagramCount + 1;
             growDiagramTables(tables, n);
             tables.DiagramCount = n;
@@ -186,6 +233,7 @@ bool readDiagramFile(const std::filesystem::path& path, const std::string& tileF
             d.TileCount = 0;
             d.RowMask = 0;
             d.ColumnMask = 0;
+            d.Offset = lineAt;
             continue;
         }
 
@@ -209,41 +257,13 @@ bool readDiagramFile(const std::filesystem::path& path, const std::string& tileF
                 return false;
             }
             const int32_t t = ++d.TileCount;
-            Tile& tile = tables.Tiles[static_cast<size_t>(tables.DiagramCount)][static_cast<size_t>(t)];
-            // The slot may still hold a tile of a file read earlier.
-            tile = Tile{};
-
-            const std::vector<std::string> fields = splitFields(line, '~');
-            const std::string position = upperCase(tileField(fields, 1));
-            if (position.size() == 2 && position[0] >= 'A' && position[0] <= 'C' &&
-                position[1] >= '1' && position[1] <= '9') {
-                tile.Row = position[0] - 64;
-                tile.Column = position[1] - '0';
-                tile.TargetCell = 0;
+            Tile& tile = current[static_cast<size_t>(t)];
+            tile = parseTileRecord(line, t, lineNo, notes);
+            if (hasPosition(tile)) {
                 d.RowMask |= 1u << (tile.Row - 1);
                 d.ColumnMask |= 1u << (tile.Column - 1);
-            } else {
-                note(notes, lineNo,
-                     fillMask(inLanguage("tile &: position \"&\" is not A1 to C9, the tile "
-                                         "stays off the board",
-                                         latin1("bloc & : la position \"&\" n'est pas entre A1 "
-                                                "et C9, le bloc reste hors du schéma")),
-                              {t, tileField(fields, 1)}));
             }
-            const std::string kind = upperCase(tileField(fields, 2));
-            const std::string connectors = upperCase(tileField(fields, 3));
-            const std::string label = tileField(fields, 4);
-            const std::string description = tileField(fields, 5);
-            noteIfCut(notes, lineNo, t, "kind", "type", kind, KindWidth);
-            noteIfCut(notes, lineNo, t, "connectors", "connecteurs", connectors, ConnectorsWidth);
-            noteIfCut(notes, lineNo, t, "label", "texte", label, LabelWidth);
-            noteIfCut(notes, lineNo, t, "description", "description", description,
-                      DescriptionWidth);
-            tile.Kind = fixedWidth(kind, KindWidth);
-            tile.Connectors = fixedWidth(connectors, ConnectorsWidth);
-            tile.Label = fixedWidth(label, LabelWidth);
             measureLabel(measure, tile.Label);
-            tile.Description = fixedWidth(description, DescriptionWidth);
             continue;
         }
 
@@ -256,7 +276,44 @@ bool readDiagramFile(const std::filesystem::path& path, const std::string& tileF
                                     {displayPath(path), std::to_string(reader.error()),
                                      errorText(reader.error())}));
     }
+    finishDiagram();
     myShowStatus("");
     widestLine = measure.widestLine.substr(0, WidestLabelLineWidth);
+    return true;
+}
+
+bool loadDiagramTiles(const std::filesystem::path& path, DiagramTables& tables, int32_t d) {
+    if (d < 1 || d > tables.DiagramCount) return false;
+    if (tables.Tiles.holds(static_cast<size_t>(d))) return true;
+    const Diagram& diagram = tables.Diagrams[static_cast<size_t>(d)];
+    LineReader reader;
+    if (!reader.open(path, WholeFileLimit))
+        return failReading(fillMask(puzzleMessage(6), {displayPath(path), std::to_string(reader.error()),
+                                                       reader.failureText()}));
+    // Back at the diagram's header record, the same tile records as at the
+    // first reading follow, up to the next header.
+    DiagramTiles tiles{};
+    int32_t count = 0;
+    bool same = reader.seek(diagram.Offset);
+    std::string raw;
+    for (bool header = true; same && reader.next(raw); header = false) {
+        const std::string line = trimRecordLine(raw);
+        if (header) {
+            same = !line.empty() && line[0] == '{';
+            continue;
+        }
+        if (line.empty() || line[0] == '^' || line[0] == '\'') continue;
+        if (line[0] != '~') break;
+        if (++count > MaxTilesPerDiagram) break;
+        tiles[static_cast<size_t>(count)] = parseTileRecord(line, count, 0, nullptr);
+    }
+    if (!same || count != diagram.TileCount || reader.readError())
+        return failReading(fillMask(inLanguage("myReadQuestionBank, & changed since it was read: choose the file again",
+                                               latin1("myReadQuestionBank, & a changé depuis sa lecture : "
+                                                      "choisissez le fichier de nouveau")),
+                                    {displayPath(path)}));
+    // Only the diagrams kept at the reading stay beside this one.
+    tables.Tiles.dropAfter(static_cast<size_t>(KeptDiagramTiles));
+    tables.Tiles[static_cast<size_t>(d)] = tiles;
     return true;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ struct Diagram {
     int32_t TileCount = 0;
     uint32_t RowMask = 0;     // bit r-1 for row r
     uint32_t ColumnMask = 0;  // bit c-1 for column c
+    long long Offset = 0;     // where its header record begins in the file
 };
 
 struct Tile {
@@ -49,13 +51,42 @@ inline bool hasPosition(const Tile& tile) {
     return tile.Row >= 1 && tile.Row <= 3 && tile.Column >= 1 && tile.Column <= 9;
 }
 
-// Diagram table and tile table, indexed from 1 (slot 0 unused). They grow
-// together and always keep one slot after the last diagram for the diagram
-// list's prompt.
+// A diagram's tiles, indexed from 1 (slot 0 unused).
+using DiagramTiles = std::array<Tile, MaxTilesPerDiagram + 1>;
+
+// How many diagrams keep their tiles in memory: the first ones of the file
+// as it is read, and one more brought back from the file when it is shown
+// (loadDiagramTiles). A tile's fields are kept at their fixed widths, over
+// 400 bytes each, so that a file of many small diagrams would otherwise cost
+// a hundred times its size; beyond this count each diagram costs its entry
+// in the diagram table only (about 100 bytes).
+inline constexpr int32_t KeptDiagramTiles = 64;
+
+// The tiles of the diagrams kept, by diagram number; a diagram not kept
+// reads as one without tiles.
+class TileTable {
+public:
+    DiagramTiles& operator[](size_t d) { return kept_[d]; }
+    const DiagramTiles& operator[](size_t d) const {
+        static const DiagramTiles none{};
+        const auto it = kept_.find(d);
+        return it == kept_.end() ? none : it->second;
+    }
+    bool holds(size_t d) const { return kept_.count(d) != 0; }
+    size_t size() const { return kept_.size(); }
+    void clear() { kept_.clear(); }
+    // Lets go of every diagram after the first ones.
+    void dropAfter(size_t first) { kept_.erase(kept_.upper_bound(first), kept_.end()); }
+
+private:
+    std::map<size_t, DiagramTiles> kept_;
+};
+
+// Diagram table, indexed from 1 (slot 0 unused); it always keeps one slot
+// after the last diagram for the diagram list's prompt.
 struct DiagramTables {
     std::vector<Diagram> Diagrams = std::vector<Diagram>(InitialDiagramSlots);
-    std::vector<std::array<Tile, MaxTilesPerDiagram + 1>> Tiles =
-        std::vector<std::array<Tile, MaxTilesPerDiagram + 1>>(InitialDiagramSlots);
+    TileTable Tiles;
     int32_t DiagramCount = 0;
 };
 
@@ -109,9 +140,20 @@ bool findDiagramFiles(PuzzleFiles& files);
 // Reads one diagram file into tables. Shows "Reading <path>" in the status
 // line while it works. On success widestLine is the widest line of tile text
 // (at most 45 characters). Failures are reported through the error box.
+// Each diagram, once read whole with its tiles, is handed to eachDiagram
+// when given (the checker looks at every diagram that way, without keeping
+// them all).
+using DiagramVisitor = std::function<void(int32_t diagram, const DiagramTiles& tiles)>;
 bool readDiagramFile(const std::filesystem::path& path, const std::string& tileFontName,
                      DiagramTables& tables, std::string& widestLine,
-                     std::vector<ReadNote>* notes = nullptr);
+                     std::vector<ReadNote>* notes = nullptr, const DiagramVisitor& eachDiagram = {});
+
+// Makes sure diagram d of the file read from path has its tiles in
+// tables.Tiles, reading them again from the file when they were not kept;
+// another diagram brought back earlier then gives its place, so that the
+// table never holds more than KeptDiagramTiles + 1 diagrams. A file changed
+// since it was read is reported through the error box and nothing changes.
+bool loadDiagramTiles(const std::filesystem::path& path, DiagramTables& tables, int32_t d);
 
 // Messages 4 to 8 of the puzzle (4, 6, 7 and 8 are the reader's and the file
 // choice's; 5 is the file finder's), in the current interface language.

@@ -181,3 +181,22 @@ TEST(ChooseDiagram, ThePromptOrAnUnknownNameChangesNothing) {
     EXPECT_FALSE(w.lists.solveEnabled);
     EXPECT_EQ(w.lists.diagramList.size(), 3u);
 }
+
+// A diagram far down a long file, whose tiles were not kept at the reading,
+// is set up with its own tiles read again from the file.
+TEST(SelectFile, ADiagramBeyondTheOnesKeptIsSetUpWithItsOwnTiles) {
+    std::string text = diagrams(KeptDiagramTiles);
+    text += "{Far}\r\n~A5~DOT~~C|far~the far one\r\n";
+    Window w(Files{{"Diagrams_Long.txt", text}});
+    w.pickFile("Long");
+    ASSERT_EQ(w.files.Tables.DiagramCount, KeptDiagramTiles + 1);
+    EXPECT_FALSE(w.files.Tables.Tiles.holds(KeptDiagramTiles + 1));
+    w.pickDiagram("Far", {1});
+    EXPECT_TRUE(w.rec.boxes.empty()) << w.rec.lastText();
+    EXPECT_EQ(w.files.ShownDiagram, KeptDiagramTiles + 1);
+    const Tile& tile = w.files.Tables.Tiles[KeptDiagramTiles + 1][1];
+    EXPECT_EQ(trimSpaces(tile.Description), "the far one");
+    EXPECT_EQ(tile.Row, 1);
+    EXPECT_EQ(tile.Column, 5);
+    EXPECT_TRUE(w.boardView.pieceShown[1]);
+}

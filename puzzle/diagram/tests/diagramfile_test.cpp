@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "errorrecorder.h"
 #include "tempfolder.h"
 #include "text.h"
@@ -264,11 +266,62 @@ TEST(DiagramReader, TablesGrowKeepingContentsAndAFreeSlotAfterTheLastDiagram) {
         ASSERT_TRUE(r.ok);
         ASSERT_EQ(r.tables.DiagramCount, count);
         EXPECT_GE(r.tables.Diagrams.size(), static_cast<size_t>(count + 2)) << count;
-        EXPECT_EQ(r.tables.Tiles.size(), r.tables.Diagrams.size());
+        EXPECT_EQ(r.tables.Tiles.size(), static_cast<size_t>(std::min(count, KeptDiagramTiles)));
         for (int d = 1; d <= count; ++d) {
             EXPECT_EQ(trimSpaces(r.tables.Diagrams[d].Name), "D" + std::to_string(d));
             EXPECT_EQ(trimSpaces(r.tables.Tiles[d][1].Description), "desc " + std::to_string(d));
         }
+    }
+}
+
+// A long file keeps the tiles of its first diagrams only: each diagram is
+// handed over whole as it is read, and the one shown later comes back from
+// the file, in the place of the one brought back before it.
+TEST(DiagramReader, LongFileKeepsABoundedCountOfTilesAndBringsBackTheOneShown) {
+    ErrorRecorder rec;
+    TempFolder dir;
+    const int count = KeptDiagramTiles + 36;
+    std::string text = "' many diagrams\r\n";
+    for (int d = 1; d <= count; ++d)
+        text += "{D" + std::to_string(d) + "}\r\n~A1~BOX~R~C|first " + std::to_string(d) + "~one\r\n\r\n~A2~AMP~L~C|second " +
+                std::to_string(d) + "~two " + std::to_string(d) + "\r\n";
+    const std::string path = dir.write("Diagrams_Long.txt", text);
+    DiagramTables tables;
+    std::string widest;
+    int handed = 0;
+    auto visit = [&](int32_t d, const DiagramTiles& tiles) {
+        EXPECT_EQ(d, ++handed);
+        EXPECT_EQ(trimSpaces(tiles[2].Label), "C|second " + std::to_string(d));
+    };
+    ASSERT_TRUE(readDiagramFile(path, "", tables, widest, nullptr, visit));
+    EXPECT_EQ(handed, count);
+    ASSERT_EQ(tables.DiagramCount, count);
+    EXPECT_EQ(tables.Tiles.size(), static_cast<size_t>(KeptDiagramTiles));
+    EXPECT_EQ(trimSpaces(tables.Tiles[KeptDiagramTiles][1].Label), "C|first " + std::to_string(KeptDiagramTiles));
+    EXPECT_FALSE(tables.Tiles.holds(KeptDiagramTiles + 1));
+
+    for (int d : {count - 6, count}) {
+        ASSERT_TRUE(loadDiagramTiles(path, tables, d));
+        EXPECT_EQ(tables.Tiles.size(), static_cast<size_t>(KeptDiagramTiles + 1));
+        EXPECT_TRUE(tables.Tiles.holds(d));
+        const Tile& second = tables.Tiles[d][2];
+        EXPECT_EQ(trimSpaces(second.Label), "C|second " + std::to_string(d));
+        EXPECT_EQ(trimSpaces(second.Description), "two " + std::to_string(d));
+        EXPECT_EQ(second.Row, 1);
+        EXPECT_EQ(second.Column, 2);
+    }
+    EXPECT_FALSE(tables.Tiles.holds(count - 6));
+    EXPECT_TRUE(rec.boxes.empty()) << rec.lastText();
+
+    // The file changed under the program: said, and nothing is lost.
+    dir.write("Diagrams_Long.txt", "{Other}\r\n~A1~BOX~~C|x~y\r\n");
+    for (int language : {0, 1}) {
+        ErrorRecorder said(language);
+        EXPECT_FALSE(loadDiagramTiles(path, tables, count - 1));
+        EXPECT_EQ(said.lastText(), latin1(language == 0
+                                              ? "myReadQuestionBank, " + path + " changed since it was read: choose the file again"
+                                              : "myReadQuestionBank, " + path + " a changé depuis sa lecture : choisissez le fichier de nouveau"));
+        EXPECT_TRUE(tables.Tiles.holds(count));
     }
 }
 

@@ -57,34 +57,20 @@ int checkDiagramFile(const std::filesystem::path& path, std::string& listing) {
     DiagramTables tables;
     std::string widest;
     std::vector<ReadNote> notes;
-    if (!readDiagramFile(path, "", tables, widest, &notes)) return 1;
-
     int errors = 0, warnings = 0;
+    // Each diagram is looked at as soon as it is read, so that the tiles of
+    // a file of many diagrams are never all kept; its part of the listing
+    // comes after what is said of the file as a whole.
+    std::string diagramsPart;
+    std::string* said = &diagramsPart;
     auto problem = [&](bool error, const std::string& text) {
         (error ? errors : warnings)++;
-        listing += (error ? "  ! " : "  ? ") + text + CRLF;
+        *said += (error ? "  ! " : "  ? ") + text + CRLF;
     };
-
-    listing += inLanguage("File: ", "Fichier : ") + displayPath(path) + CRLF;
-    listing += fillMask(inLanguage("Diagrams: &", latin1("Schémas : &")),
-                        {tables.DiagramCount}) +
-               CRLF;
-    listing += inLanguage("Widest label line (estimated without fonts): \"",
-                          latin1("Ligne de texte la plus large (estimée sans polices) : \"")) +
-               widest + "\"" + CRLF;
-
-    std::string bytes;
-    int error = 0;
-    if (readFileBytes(path, bytes, error) && looksLikeUtf8(bytes))
-        problem(false, inLanguage("the file looks like UTF-8; the puzzle reads Latin-1",
-                                  latin1("le fichier semble en UTF-8 ; le casse-tête lit du "
-                                         "Latin-1")));
-    for (const ReadNote& n : notes)
-        problem(false, fillMask(inLanguage("line &: &", "ligne & : &"), {n.Line, n.Text}));
-
     std::map<std::string, int32_t> names;
     int32_t playable = 0;
-    for (int32_t d = 1; d <= tables.DiagramCount; ++d) {
+    auto lookAt = [&](int32_t d, const DiagramTiles& tiles) {
+        std::string& listing = diagramsPart;
         const Diagram& diagram = tables.Diagrams[static_cast<size_t>(d)];
         const std::string name = trimSpaces(diagram.Name);
         const int errorsBefore = errors;
@@ -107,7 +93,6 @@ int checkDiagramFile(const std::filesystem::path& path, std::string& listing) {
 
         // Grid of tile numbers as the author wrote the positions.
         std::array<std::array<int32_t, 10>, 4> grid{};
-        const auto& tiles = tables.Tiles[static_cast<size_t>(d)];
         for (int32_t t = 1; t <= diagram.TileCount; ++t) {
             const Tile& tile = tiles[static_cast<size_t>(t)];
             if (!hasPosition(tile)) continue;
@@ -185,7 +170,29 @@ int checkDiagramFile(const std::filesystem::path& path, std::string& listing) {
         }
         // An error (!) leaves this diagram unplayable, not the file.
         if (errors == errorsBefore) ++playable;
-    }
+    };
+    if (!readDiagramFile(path, "", tables, widest, &notes, lookAt)) return 1;
+    said = &listing;
+
+    listing += inLanguage("File: ", "Fichier : ") + displayPath(path) + CRLF;
+    listing += fillMask(inLanguage("Diagrams: &", latin1("Schémas : &")),
+                        {tables.DiagramCount}) +
+               CRLF;
+    listing += inLanguage("Widest label line (estimated without fonts): \"",
+                          latin1("Ligne de texte la plus large (estimée sans polices) : \"")) +
+               widest + "\"" + CRLF;
+
+    std::string bytes;
+    int error = 0;
+    if (readFileBytes(path, bytes, error) && looksLikeUtf8(bytes))
+        problem(false, inLanguage("the file looks like UTF-8; the puzzle reads Latin-1",
+                                  latin1("le fichier semble en UTF-8 ; le casse-tête lit du "
+                                         "Latin-1")));
+    for (const ReadNote& n : notes)
+        problem(false, fillMask(inLanguage("line &: &", "ligne & : &"), {n.Line, n.Text}));
+
+    diagramsPart.insert(0, listing);
+    listing = std::move(diagramsPart);
     listing += CRLF;
     listing += fillMask(inLanguage("& error(s), & warning(s)", "& erreur(s), & avertissement(s)"),
                         {errors, warnings}) +

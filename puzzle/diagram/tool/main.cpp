@@ -79,6 +79,13 @@ int main(int argc, char** argv) {
     };
     std::string listing;
     const int result = checkDiagramFile(file, listing);
-    std::fputs(toUtf8(replaceAll(listing, CRLF, "\n")).c_str(), stdout);
+    // Line by line: the listing of a long file is many times its size.
+    for (size_t at = 0; at < listing.size();) {
+        size_t end = listing.find(CRLF, at);
+        if (end == std::string::npos) end = listing.size();
+        std::fputs(toUtf8(std::string_view(listing).substr(at, end - at)).c_str(), stdout);
+        if (end < listing.size()) std::fputc('\n', stdout);
+        at = end + 2;
+    }
     return result;
 }
