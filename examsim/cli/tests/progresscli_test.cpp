@@ -145,7 +145,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{{"progress", "BANK", "--out", "x"}, 2, "usage: ulvorane-bank"},
                       FailureCase{{"progress", "BANK", "--log", "a", "--log", "b"}, 2, "usage: ulvorane-bank"},
                       FailureCase{{"progress", "NOBANK"}, 1, "myReadQuestionBank, cannot open file"},
-                      FailureCase{{"progress", "BANK", "--log", "DIR"}, 1, "myReadProgress, "},
+                      // A folder named as the log is refused as the readers refuse it, with its number.
+                      FailureCase{{"progress", "BANK", "--log", "DIR"}, 1,
+                                  "ulvorane-bank progress, cannot open the log "},
                       // As check refuses it: the program would have nothing to ask.
                       FailureCase{{"progress", "EMPTYBANK"}, 1,
                                   "The bank holds no question: the program has nothing to ask.\n"},
