@@ -49,12 +49,12 @@ void reserveForLog(const std::filesystem::path& logPath, ProgressFigures& figure
     for (auto& attempts : figures.Attempts) attempts.reserve(static_cast<size_t>(std::min<uintmax_t>(perQuestion, 4096)));
 }
 
-void addAttempts(GroupFigure& group, const std::vector<QuestionAttempt>& attempts) {
+void addAttempts(GroupFigure& group, const std::vector<QuestionAttempt>& attempts, double chance) {
     ++group.Questions;
     if (!attempts.empty()) ++group.Seen;
     group.Attempts += static_cast<int>(attempts.size());
     for (const QuestionAttempt& a : attempts) group.Correct += a.correct() ? 1 : 0;
-    group.Chance += myQuestionChance(attempts);
+    group.Chance += chance;
 }
 
 // Groups never tried come first (nothing learnt there yet), then the lowest
@@ -71,50 +71,7 @@ void sortWeakestFirst(std::vector<GroupFigure>& groups) {
     });
 }
 
-// A lesson is weak below the pass mark, compared in whole numbers so that a
-// rate exactly at the mark passes; a lesson never tried has shown nothing yet.
-bool belowPassMark(const GroupFigure& lesson, int percent) {
-    if (!lesson.hasRate()) return true;
-    return static_cast<long long>(lesson.Correct) * 100 <
-           static_cast<long long>(percent) * lesson.Attempts;
-}
-
 }  // namespace
-
-double myQuestionChance(const std::vector<QuestionAttempt>& attempts) {
-    const size_t counted = std::min<size_t>(attempts.size(), AttemptsThatCount);
-    int right = 0;
-    for (size_t i = attempts.size() - counted; i < attempts.size(); ++i) right += attempts[i].correct() ? 1 : 0;
-    return (right + 1.0) / (static_cast<double>(counted) + 2.0);
-}
-
-std::vector<double> mySuccessDistribution(const std::vector<double>& chances) {
-    std::vector<double> dist(chances.size() + 1, 0.0);
-    dist[0] = 1.0;
-    for (size_t i = 0; i < chances.size(); ++i) {
-        const double p = chances[i];
-        for (size_t j = i + 1; j >= 1; --j) dist[j] = dist[j] * (1.0 - p) + dist[j - 1] * p;
-        dist[0] *= 1.0 - p;
-    }
-    return dist;
-}
-
-double myChanceOfAtLeast(const std::vector<double>& chances, int k) {
-    if (k <= 0) return 1.0;
-    if (k > static_cast<int>(chances.size())) return 0.0;
-    const std::vector<double> dist = mySuccessDistribution(chances);
-    double sum = 0;
-    // From the far tail in, so that small terms are not lost against large ones.
-    for (size_t j = dist.size(); j-- > static_cast<size_t>(k);) sum += dist[j];
-    return std::min(sum, 1.0);
-}
-
-int myTopicsNeeded(int topics, int percent) {
-    if (topics <= 0) return 0;
-    // Whole numbers only: 100 k >= percent * topics.
-    const long long product = static_cast<long long>(std::max(percent, 0)) * topics;
-    return static_cast<int>((product + 99) / 100);
-}
 
 int myReadProgress(const std::filesystem::path& logPath, const BankModel& bank, ProgressFigures& figures) {
     figures = ProgressFigures{};
@@ -136,7 +93,8 @@ int myReadProgress(const std::filesystem::path& logPath, const BankModel& bank, 
             },
             [&](int question, int expected, int given) {
                 figures.Attempts[static_cast<size_t>(question)].push_back(
-                    {static_cast<uint8_t>(expected), static_cast<uint8_t>(given)});
+                    {static_cast<uint8_t>(expected), static_cast<uint8_t>(given),
+                     static_cast<uint32_t>(figures.Sessions.size() - 1)});
             });
     } else if (reader.error() != ENOENT) {
         readWhole = false;
@@ -155,16 +113,33 @@ void myComputeProgress(const BankModel& bank, ProgressFigures& figures) {
     figures.Attempts.resize(static_cast<size_t>(std::max(bank.QuestionCount, 0)) + 1);
     figures.PassMarkPercent = bank.PassMarkPercent;
 
+    int topics = 0;
+    for (int t = 1; t <= bank.TopicCount; ++t)
+        for (const QuestionSlot& slot : bank.Topics[t].Question)
+            if (slot.QuestionIndex >= 1 && slot.QuestionIndex <= bank.QuestionCount) {
+                ++topics;
+                break;
+            }
+    figures.FullExamQuestions = topics;
+    std::vector<bool> full;
+    for (SessionFigure& session : figures.Sessions) {
+        session.Full = topics > 0 && session.Questions == topics;
+        full.push_back(session.Full);
+    }
+    figures.HonoursShown = bank.PassMarkPercent < HonoursPercent;
+    figures.Model = myPassModel(bank, figures.Attempts, full, bank.PassMarkPercent, figures.HonoursShown);
+    const PassModel& model = figures.Model;
+
     figures.Lessons.clear();
     for (int l = 1; l <= bank.LessonCount; ++l) {
         GroupFigure g;
         g.Id = trimSpaces(bank.Lessons[l].LessonId);
         g.Title = trimSpaces(bank.Lessons[l].LessonTitle);
         g.Number = l;
+        g.Gain = model.LessonGain[static_cast<size_t>(l)];
         figures.Lessons.push_back(std::move(g));
     }
     figures.Topics.clear();
-    std::vector<double> topicChances;
     for (int t = 1; t <= bank.TopicCount; ++t) {
         GroupFigure topic;
         topic.Id = trimSpaces(bank.Topics[t].TopicKey);
@@ -172,38 +147,35 @@ void myComputeProgress(const BankModel& bank, ProgressFigures& figures) {
             const int q = slot.QuestionIndex;
             if (q < 1 || q > bank.QuestionCount) continue;
             const auto& attempts = figures.Attempts[static_cast<size_t>(q)];
-            addAttempts(topic, attempts);
+            const double chance = model.QuestionChance[static_cast<size_t>(q)];
+            addAttempts(topic, attempts, chance);
             if (slot.LessonNo >= 1 && slot.LessonNo <= figures.Lessons.size())
-                addAttempts(figures.Lessons[slot.LessonNo - 1u], attempts);
+                addAttempts(figures.Lessons[slot.LessonNo - 1u], attempts, chance);
         }
         if (topic.Questions == 0) continue;  // a topic the exam cannot draw from
         topic.Chance /= topic.Questions;
-        topicChances.push_back(topic.Chance);
         figures.Topics.push_back(std::move(topic));
     }
     for (GroupFigure& lesson : figures.Lessons)
         if (lesson.Questions > 0) lesson.Chance /= lesson.Questions;
+
+    // The next step: where a question studied raises the chances most. A
+    // lesson without a question cannot be practised; one whose study would
+    // bring nothing is not worth the time.
+    std::vector<GroupFigure> next;
+    for (const GroupFigure& lesson : figures.Lessons)
+        if (lesson.Questions > 0 && lesson.Gain > 0) next.push_back(lesson);
+    std::stable_sort(next.begin(), next.end(),
+                     [](const GroupFigure& a, const GroupFigure& b) { return a.Gain > b.Gain; });
+    if (next.size() > NextLessonsShown) next.resize(NextLessonsShown);
+    figures.NextLessons = std::move(next);
     sortWeakestFirst(figures.Lessons);
     sortWeakestFirst(figures.Topics);
 
-    figures.NextLessons.clear();
-    for (const GroupFigure& lesson : figures.Lessons) {
-        if (figures.NextLessons.size() == NextLessonsShown) break;
-        // A lesson without a question cannot be practised.
-        if (lesson.Questions > 0 && belowPassMark(lesson, bank.PassMarkPercent))
-            figures.NextLessons.push_back(lesson);
-    }
-
-    const int topics = static_cast<int>(topicChances.size());
-    figures.FullExamQuestions = topics;
-    for (SessionFigure& session : figures.Sessions)
-        session.Full = topics > 0 && session.Questions == topics;
     figures.TopicsNeeded = myTopicsNeeded(topics, bank.PassMarkPercent);
-    figures.PassChance = myChanceOfAtLeast(topicChances, figures.TopicsNeeded);
-    figures.HonoursShown = bank.PassMarkPercent < HonoursPercent;
+    figures.PassChance = model.Pass.Point;
     figures.HonoursTopicsNeeded = figures.HonoursShown ? myTopicsNeeded(topics, HonoursPercent) : 0;
-    figures.HonoursChance =
-        figures.HonoursShown ? myChanceOfAtLeast(topicChances, figures.HonoursTopicsNeeded) : 0.0;
+    figures.HonoursChance = figures.HonoursShown ? model.Honours.Point : 0.0;
 }
 
 std::string myPercentText(double fraction) {

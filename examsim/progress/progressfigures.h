@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "bankmodel.h"
+#include "passmodel.h"
 
-inline constexpr int AttemptsThatCount = 3;  // the last attempts p(q) looks at
 inline constexpr size_t NextLessonsShown = 3;  // a next step short enough to take
 
 struct SessionFigure {
@@ -25,15 +25,6 @@ struct SessionFigure {
     bool Full = false;
 };
 
-// One answer given to a question, judged against the expected answer the
-// log recorded with it ("Don't know", 5, never matches). Two bytes: a long
-// log holds a million of them.
-struct QuestionAttempt {
-    uint8_t Expected = 0;
-    uint8_t Given = 0;
-    bool correct() const { return Given == Expected; }
-};
-
 // A lesson or a topic.
 struct GroupFigure {
     std::string Id;     // lesson id or topic key, trimmed
@@ -42,7 +33,8 @@ struct GroupFigure {
     int Seen = 0;       // answered at least once
     int Attempts = 0;
     int Correct = 0;
-    double Chance = 0;  // mean p(q) over the group's questions
+    double Chance = 0;  // mean chance of a right answer now over the group's questions
+    double Gain = 0;    // a lesson's: the chances' rise per question studied (PassModel::LessonGain)
     int Number = 0;     // a lesson's place in the bank, 1..LessonCount; 0 for a topic
     bool hasRate() const { return Attempts > 0; }
     double rate() const { return Attempts > 0 ? double(Correct) / Attempts : 0.0; }
@@ -56,27 +48,16 @@ struct ProgressFigures {
     std::vector<GroupFigure> Lessons;                   // weakest first
     std::vector<GroupFigure> Topics;                    // weakest first
     int FullExamQuestions = 0;     // topics an exam draws from: a full exam's size
-    // What to study next: lessons below the pass mark or never tried,
-    // weakest first, at most NextLessonsShown.
+    // What to study next: the lessons whose study would raise the chances
+    // most per question, most first, at most NextLessonsShown.
     std::vector<GroupFigure> NextLessons;
     int TopicsNeeded = 0;          // right topics for the pass mark
-    double PassChance = 0;
+    double PassChance = 0;         // PassModel::Pass.Point
     bool HonoursShown = false;     // the pass mark is below 80 %
     int HonoursTopicsNeeded = 0;
     double HonoursChance = 0;
+    PassModel Model;               // the chances with their ranges
 };
-
-// p(q) = (right + 1) / (attempts + 2) over the question's last three
-// attempts, 1/2 for a question never attempted.
-double myQuestionChance(const std::vector<QuestionAttempt>& attempts);
-
-// Probabilities of 0..n successes among independent trials with the given
-// chances, by dynamic programming over the trials.
-std::vector<double> mySuccessDistribution(const std::vector<double>& chances);
-// Probability of at least k successes (1 for k <= 0, 0 for k > n).
-double myChanceOfAtLeast(const std::vector<double>& chances, int k);
-// Smallest k with k / topics >= percent / 100.
-int myTopicsNeeded(int topics, int percent);
 
 // Sessions and attempts of the bank from the whole log: every session whose
 // title is the bank's (the history pass's exact comparison), not only the
@@ -85,8 +66,8 @@ int myTopicsNeeded(int topics, int percent);
 // failure through the error box, as the history reader does.
 int myReadProgress(const std::filesystem::path& logPath, const BankModel& bank, ProgressFigures& figures);
 
-// Lessons, topics, chances, which sessions were full exams and the next
-// lessons to study, from the sessions and attempts in figures.
+// Lessons, topics, chances (myPassModel), which sessions were full exams
+// and the next lessons to study, from the sessions and attempts in figures.
 void myComputeProgress(const BankModel& bank, ProgressFigures& figures);
 
 // "12.3%": a chance or a rate as a percentage with one decimal, rounded

@@ -55,10 +55,21 @@ std::vector<std::string> myGroupCells(const GroupFigure& g, bool lesson, int lan
     return cells;
 }
 
+std::string myChanceText(const ProgressFigures& f, const ChanceRange& chance, int language) {
+    if (f.Model.TooFew)
+        return fillMask(text(ProgressText::TooFewAnswers, language),
+                        {myPercentText(chance.Point), FewestAnswersForRange});
+    const auto whole = [](double fraction) { return static_cast<int>(roundHalfEven(fraction * 100.0)); };
+    return fillMask(text(ProgressText::ChanceRange, language),
+                    {myPercentText(chance.Point), whole(chance.Low), whole(chance.High)});
+}
+
 std::vector<std::string> myChanceLines(const ProgressFigures& f, int language) {
-    std::vector<std::string> lines{fillMask(text(ProgressText::PassChance, language), {myPercentText(f.PassChance)})};
+    std::vector<std::string> lines{
+        fillMask(text(ProgressText::PassChance, language), {myChanceText(f, f.Model.Pass, language)})};
     if (f.HonoursShown)
-        lines.push_back(fillMask(text(ProgressText::HonoursChance, language), {myPercentText(f.HonoursChance)}));
+        lines.push_back(
+            fillMask(text(ProgressText::HonoursChance, language), {myChanceText(f, f.Model.Honours, language)}));
     return lines;
 }
 

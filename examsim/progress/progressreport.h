@@ -14,8 +14,12 @@ std::vector<std::string> myGroupCells(const GroupFigure& group, bool lesson, int
 // The column titles of the lesson or the topic table.
 std::vector<std::string> myGroupColumns(bool lesson, int language);
 
-// "Chance of passing now: 12.3%" and, when the pass mark is below 80 %,
-// "Chance of 80% or more: 4.5%".
+// A chance, its point value first: "62.0%, likely between 45% and 78%", or
+// with too few answers for a range, the point value and that notice.
+std::string myChanceText(const ProgressFigures& figures, const ChanceRange& chance, int language);
+
+// "Chance of passing now: 62.0%, likely between 45% and 78%" and, when the
+// pass mark is below 80 %, "Chance of 80% or more: ..." alike.
 std::vector<std::string> myChanceLines(const ProgressFigures& figures, int language);
 
 // The next step in plain words: a heading and one line per lesson to

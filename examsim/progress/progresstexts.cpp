@@ -32,14 +32,15 @@ const TextPair<ProgressText> kTexts[] = {
      "Notes des & derniers examens complets, du plus ancien au plus récent : &."},
     {ProgressText::ChartNoMarks, "No full exam has a mark yet.", "Aucun examen complet n'a encore de note."},
     {ProgressText::ChancesHow,
-     "The exam draws one question from each topic: a question counts for (right + 1) / (tries + 2) "
-     "over its last three tries (one half when never seen), a topic for the mean of its questions, "
-     "and each chance is that of enough topics right, worked out exactly over every combination "
-     "of topics.",
-     "L'examen tire une question de chaque sujet : une question compte pour (bonnes + 1) / "
-     "(essais + 2) sur ses trois derniers essais (la moitié si elle n'a jamais été vue), un sujet "
-     "pour la moyenne de ses questions, et chaque chance est celle d'avoir assez de sujets justes, "
-     "calculée exactement sur toutes les combinaisons de sujets."},
+     "The exam draws one question from each topic. A question never met counts for how you do on "
+     "questions met for the first time, in its lesson; one met before, for how often you get a "
+     "question right after the same last answers. Recent sessions count most, and the range is "
+     "where the chance lies as sure as your answers can make it.",
+     "L'examen tire une question de chaque sujet. Une question jamais vue compte pour vos "
+     "résultats aux questions vues pour la première fois, dans sa leçon ; une question déjà vue, "
+     "pour la fréquence de vos bonnes réponses après les mêmes dernières réponses. Les séances "
+     "récentes comptent le plus, et l'intervalle est celui où se trouve la chance, aussi sûr que "
+     "vos réponses permettent de l'être."},
     {ProgressText::LessonsCaption, "&Lessons, weakest first", "&Leçons, les plus faibles d'abord"},
     {ProgressText::TopicsCaption, "&Topics, weakest first", "&Sujets, les plus faibles d'abord"},
     {ProgressText::CopyButton, "&Copy tables", "&Copier les tableaux"},
@@ -57,19 +58,22 @@ const TextPair<ProgressText> kTexts[] = {
     {ProgressText::ChartPartial,
      " Partial exams, shown apart as squares and left out of the line: &; the last marks: &.",
      " Examens partiels, montrés à part en carrés et hors de la ligne : & ; dernières notes : &."},
-    {ProgressText::NextStepHeading, "Next step: practise the lessons below the pass mark, weakest first:",
-     "Prochaine étape : réviser les leçons sous la note de passage, les plus faibles d'abord :"},
+    {ProgressText::NextStepHeading, "Next step: the lessons whose study would raise your chance of passing most:",
+     "Prochaine étape : les leçons dont l'étude augmenterait le plus votre chance de réussir :"},
     {ProgressText::NextLesson, "& &, success &", "& &, succès &"},
     {ProgressText::NextLessonUntried, "& &, never tried", "& &, jamais essayée"},
     {ProgressText::NextStepNone,
-     "Next step: every lesson is at or above the pass mark; take full exams to keep it there.",
-     "Prochaine étape : chaque leçon atteint la note de passage ; passez des examens complets "
-     "pour l'y garder."},
+     "Next step: no lesson's study would raise your chance any more; take full exams to keep it there.",
+     "Prochaine étape : l'étude d'aucune leçon n'augmenterait encore votre chance ; passez des "
+     "examens complets pour la garder."},
     {ProgressText::NextStepNoLessons,
      "Next step: this bank has no lessons; take full exams and study the weakest topics first.",
      "Prochaine étape : cette banque n'a pas de leçons ; passez des examens complets et étudiez "
      "d'abord les sujets les plus faibles."},
     {ProgressText::PractiseButton, "Practise these lessons", "Réviser ces leçons"},
+    {ProgressText::ChanceRange, "&, likely between &% and &%", "&, probablement entre & % et & %"},
+    {ProgressText::TooFewAnswers, "&, too few answers yet to be sure (fewer than &)",
+     "&, trop peu de réponses encore pour en être sûr (moins de &)"},
 };
 
 }  // namespace

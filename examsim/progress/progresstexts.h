@@ -41,6 +41,8 @@ enum class ProgressText {
     NextStepNone,
     NextStepNoLessons,
     PractiseButton,
+    ChanceRange,
+    TooFewAnswers,
 };
 
 // Text in the given language (0 English, 1 French).

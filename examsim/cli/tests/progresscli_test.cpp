@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
+#include "bankreader.h"
 #include "progresskit.h"
 #include "tempfolder.h"
 #include "toolrun.h"
@@ -42,8 +45,8 @@ protected:
     std::string bank;
 };
 
-// Topic chances: 001 the mean of 1/2 and 2/3, 002 4/5, 003 2/5, 004 never
-// seen 1/2. Three of four topics pass (70 %), all four make 80 %.
+// Nine answers: the chances, point value first, say that they are too few
+// for a range.
 TEST_F(ProgressCommand, PrintsTheWholeReportInEnglish) {
     ToolRun r = runTool({"progress", bank});
     EXPECT_EQ(r.err, "");
@@ -61,8 +64,8 @@ TEST_F(ProgressCommand, PrintsTheWholeReportInEnglish) {
               "B-001-003          1     1         3    33.3%\n"
               "B-001-001          2     2         3    66.7%\n"
               "B-001-002          1     1         3   100.0%\n"
-              "Chance of passing now: 41.7%\n"
-              "Chance of 80% or more: 9.3%\n");
+              "Chance of passing now: 67.8%, too few answers yet to be sure (fewer than 50)\n"
+              "Chance of 80% or more: 26.8%, too few answers yet to be sure (fewer than 50)\n");
 }
 
 TEST_F(ProgressCommand, PrintsTheWholeReportInFrench) {
@@ -82,8 +85,8 @@ TEST_F(ProgressCommand, PrintsTheWholeReportInFrench) {
               "B-001-003          1     1       3   33.3%\n"
               "B-001-001          2     2       3   66.7%\n"
               "B-001-002          1     1       3  100.0%\n"
-              "Chance de réussir maintenant : 41.7%\n"
-              "Chance d'obtenir 80 % ou plus : 9.3%\n");
+              "Chance de réussir maintenant : 67.8%, trop peu de réponses encore pour en être sûr (moins de 50)\n"
+              "Chance d'obtenir 80 % ou plus : 26.8%, trop peu de réponses encore pour en être sûr (moins de 50)\n");
 }
 
 TEST_F(ProgressCommand, ALogWithoutThisBankGivesTheFiguresOfAFirstExam) {
@@ -93,8 +96,10 @@ TEST_F(ProgressCommand, ALogWithoutThisBankGivesTheFiguresOfAFirstExam) {
     EXPECT_EQ(r.code, 0);
     EXPECT_NE(r.out.find("\nNo session of this bank was found in " + other + ": figures of a first exam.\n"),
               std::string::npos);
-    // Four unseen topics at one half each: three or more of four, and all four.
-    EXPECT_NE(r.out.find("\nChance of passing now: 31.2%\nChance of 80% or more: 6.2%\n"), std::string::npos)
+    // Nothing known yet: a chance neither sure nor hopeless, and no range.
+    EXPECT_NE(r.out.find("\nChance of passing now: 45.7%, too few answers yet to be sure (fewer than 50)\n"
+                         "Chance of 80% or more: 34.9%, too few answers yet to be sure (fewer than 50)\n"),
+              std::string::npos)
         << r.out;
 }
 
@@ -103,7 +108,7 @@ TEST_F(ProgressCommand, APassMarkOf80OrMoreEndsWithTheChanceOfPassing) {
     eighty.replace(eighty.find("^70^"), 4, "^80^");
     ToolRun r = runTool({"progress", dir.write("Questions_Eighty.txt", eighty), "--log", dir.file("Ulvorane_Log.txt")});
     EXPECT_EQ(r.code, 0);
-    const std::string last = "Chance of passing now: 9.3%\n";
+    const std::string last = "Chance of passing now: 26.8%, too few answers yet to be sure (fewer than 50)\n";
     ASSERT_GE(r.out.size(), last.size());
     EXPECT_EQ(r.out.substr(r.out.size() - last.size()), last) << r.out;
     EXPECT_EQ(r.out.find("80% or more"), std::string::npos);
@@ -115,6 +120,62 @@ TEST_F(ProgressCommand, TheDefaultLogMayBeMissing) {
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("\nNo session of this bank was found in "), std::string::npos) << r.out;
 }
+
+// Two whole exams on the Basic sample (its 44 topics make one exam too few
+// answers for a range), one question per topic, 81 % of them right: the
+// candidate is likely to pass, less sure of honours, and the figures say so
+// with their range, point value first.
+struct ExampleCase {
+    const char* language;
+    const char* bankFile;
+    const char* pass;     // the line's pattern, the point value caught
+    const char* honours;
+};
+class TwoExamsAt81 : public ::testing::TestWithParam<ExampleCase> {};
+
+TEST_P(TwoExamsAt81, AHighChanceWithItsRange) {
+    BankModel model;
+    std::string unused;
+    const std::string bankPath = std::string(SAMPLES_DIR) + "/" + GetParam().bankFile;
+    ASSERT_TRUE(myReadQuestionBank(model, bankPath, FullRead, unused));
+    std::string records;
+    for (int exam = 1; exam <= 2; ++exam) {
+        std::vector<LoggedAnswer> answers;
+        for (int t = 1; t <= model.TopicCount; ++t) {
+            const int q = model.Topics[t].Question[std::min<int>(exam, model.Topics[t].Count)].QuestionIndex;
+            const int expected = model.ExpectedAnswer[q][0] - '0';
+            const bool right = (t * 37 + exam * 11) % model.TopicCount < model.TopicCount * 81 / 100;
+            answers.push_back({trimSpaces(model.Designation[q]), expected, right ? expected : expected % 4 + 1});
+        }
+        ASSERT_GE(answers.size(), 40u);
+        records += logRecord(trimSpaces(model.CurrentBankTitle), "2026/01/0" + std::to_string(exam) + " 14:30", "81%",
+                             answers);
+    }
+    TempFolder dir;
+    const std::string log = dir.write("Ulvorane_Log.txt", records);
+    ToolRun r = runTool({"--lang", GetParam().language, "progress", bankPath, "--log", log});
+    ASSERT_EQ(r.code, 0) << r.err;
+    for (const char* pattern : {GetParam().pass, GetParam().honours}) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(r.out, m, std::regex(pattern))) << pattern << "\n" << r.out;
+        const double point = std::stod(m[1]), low = std::stod(m[2]), high = std::stod(m[3]);
+        EXPECT_LE(low, point);
+        EXPECT_LE(point, high);
+        EXPECT_GT(high - low, 1.0);  // one exam leaves room for doubt
+        if (pattern == GetParam().pass) EXPECT_GT(point, 80.0) << r.out;
+        if (pattern == GetParam().honours) EXPECT_GT(point, 40.0) << r.out;
+    }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Languages, TwoExamsAt81,
+    ::testing::Values(
+        ExampleCase{"en", "Questions_Basic-English.txt",
+                    "\nChance of passing now: ([0-9.]+)%, likely between ([0-9]+)% and ([0-9]+)%\n",
+                    "\nChance of 80% or more: ([0-9.]+)%, likely between ([0-9]+)% and ([0-9]+)%\n"},
+        ExampleCase{"fr", "Questions_Base-Francais.txt",
+                    "\nChance de réussir maintenant : ([0-9.]+)%, probablement entre ([0-9]+) % et ([0-9]+) %\n",
+                    "\nChance d'obtenir 80 % ou plus : ([0-9.]+)%, probablement entre ([0-9]+) % et ([0-9]+) %\n"}),
+    namedBy([](const ExampleCase& c) { return std::string(c.language); }));
 
 struct FailureCase {
     std::vector<std::string> args;  // "BANK" and "DIR" stand for the fixture's

@@ -100,12 +100,11 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
     chancesHow_->setTextFormat(Qt::PlainText);
     auto* chancesLayout = new QVBoxLayout(chances_);
     chancesLayout->setContentsMargins(0, 0, 0, 0);
-    auto* chancesRow = new QHBoxLayout;
-    chancesRow->addWidget(passChance_);
-    chancesRow->addSpacing(fontMetrics().averageCharWidth() * 6);
-    chancesRow->addWidget(honoursChance_);
-    chancesRow->addStretch();
-    chancesLayout->addLayout(chancesRow);
+    // One above the other: with its range a chance takes half a line.
+    for (QLabel* chance : {passChance_, honoursChance_}) {
+        chance->setWordWrap(true);
+        chancesLayout->addWidget(chance);
+    }
     chancesLayout->addWidget(chancesHow_);
 
     // The next step, in words and as one button, under the chances it answers.
@@ -378,6 +377,9 @@ void ProgressWindow::fillChart() {
     if (!partialDescribed.isEmpty())
         description += filled(ProgressText::ChartPartial,
                               {static_cast<int>(partialDescribed.size()), lastTen(partialDescribed)});
+    // The chances too: a listener hears what the picture is there to answer.
+    for (const std::string& line : myChanceLines(figures_, uiContext().InterfaceLanguage))
+        description += QLatin1Char(' ') + toQString(line) + QLatin1Char('.');
     chartView_->setAccessibleDescription(description);
 }
 

@@ -36,3 +36,16 @@ inline std::string improvingLog(const BankModel& bank, int sessions, int drillEv
     }
     return log;
 }
+
+// One full exam, the first question of each topic, 81 of 100 right.
+inline std::string oneExamAt81(const BankModel& bank) {
+    std::vector<LoggedAnswer> answers;
+    for (int t = 1; t <= bank.TopicCount; ++t) {
+        const int q = bank.Topics[t].Question[1].QuestionIndex;
+        if (q == 0) continue;
+        const int expected = bank.ExpectedAnswer[q][0] - '0';
+        const bool ok = (t * 37) % 100 < 81;
+        answers.push_back({trimSpaces(bank.Designation[q]), expected, ok ? expected : expected % 4 + 1});
+    }
+    return logRecord(bank.CurrentBankTitle, "2026/01/05 19:30", "81%", answers);
+}

@@ -74,7 +74,12 @@ TEST_F(Progress, ChartsEveryMarkWithThePassMarkAndDescribesTheLastTen) {
     EXPECT_EQ(pass->name(), q("Pass mark 70%"));
     QString lastTen;
     for (size_t s = 20; s < 30; ++s) lastTen += (s > 20 ? ", " : "") + toQString(f.Sessions[s].MarkText);
-    EXPECT_EQ(w->chartView()->accessibleDescription(), "Marks of the last 10 full exams, oldest first: " + lastTen + ".");
+    // The chances end the text alternative, as the window shows them.
+    const std::vector<std::string> chances = myChanceLines(f, 0);
+    EXPECT_EQ(w->chartView()->accessibleDescription(), "Marks of the last 10 full exams, oldest first: " + lastTen +
+                                                           ". " + toQString(chances[0]) + ". " +
+                                                           toQString(chances[1]) + ".");
+    EXPECT_TRUE(w->chartView()->accessibleDescription().contains(q("Chance of passing now: ")));
     EXPECT_EQ(w->windowTitle(), q("Progress - Basic sample (English)"));
 }
 
@@ -202,6 +207,7 @@ TEST_F(Progress, OnlyFullExamsMakeTheLineAndPartialOnesAreShownApart) {
             expected += " Partial exams, shown apart as squares and left out of the line: " +
                         QString::number(partial.size()) + "; the last marks: " +
                         partial.mid(std::max<qsizetype>(0, partial.size() - 10)).join(", ") + ".";
+        for (const std::string& line : myChanceLines(w->figures(), 0)) expected += " " + toQString(line) + ".";
         EXPECT_EQ(w->chartView()->accessibleDescription(), expected) << sessions;
         if (sessions == 30) {
             EXPECT_EQ(partial.size(), 7);
@@ -216,12 +222,12 @@ TEST_F(Progress, NextStepNamesTheWeakLessonsAndItsButtonAsksToPractiseThem) {
     QStringList lines;
     for (const std::string& line : myNextStepLines(f, 0)) lines << toQString(line);
     EXPECT_EQ(w->nextStepLabel()->text(), lines.join("\n"));
-    EXPECT_EQ(lines[0], q("Next step: practise the lessons below the pass mark, weakest first:"));
+    EXPECT_EQ(lines[0], q("Next step: the lessons whose study would raise your chance of passing most:"));
     EXPECT_EQ(w->practiseButton()->text(), q("Practise these lessons"));
     uiContext().InterfaceLanguage = 1;
     w->applyLanguage();
     EXPECT_EQ(w->practiseButton()->text(), q("Réviser ces leçons"));
-    EXPECT_TRUE(w->nextStepLabel()->text().startsWith(q("Prochaine étape : réviser les leçons")));
+    EXPECT_TRUE(w->nextStepLabel()->text().startsWith(q("Prochaine étape : les leçons dont l'étude augmenterait le plus")));
 
     std::vector<int> asked;
     QObject::connect(w.get(), &ProgressWindow::practiseRequested, [&](const std::vector<int>& l) { asked = l; });

@@ -1,8 +1,8 @@
 // Renders the progress window to PNG for looking at: a log of 30 sessions
-// with improving marks, a lesson drill every fourth, and a bank without a
-// session, both layouts, both languages.
+// with improving marks, a lesson drill every fourth, a single full exam at
+// 81 %, and a bank without a session, both layouts, both languages.
 //
-//   examsim_progress_shots <output folder>
+//   examsim_progress_shots <output folder> [bank]
 #include <QApplication>
 #include <QDir>
 #include <QTest>
@@ -22,12 +22,13 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
     BankModel bank;
     std::string unused;
-    if (!myReadQuestionBank(bank, std::string(SAMPLES_DIR) + "/Questions_Basic-English.txt", FullRead, unused))
+    const std::string bankPath = argc > 2 ? argv[2] : std::string(SAMPLES_DIR) + "/Questions_Basic-English.txt";
+    if (!myReadQuestionBank(bank, bankPath, FullRead, unused))
         return 1;
     const std::string log = (std::filesystem::temp_directory_path() / "ulvorane_progress_shots_log.txt").string();
-    for (int sessions : {30, 0}) {
+    for (int sessions : {30, 1, 0}) {
         if (std::FILE* f = std::fopen(log.c_str(), "wb")) {
-            const std::string bytes = improvingLog(bank, sessions, 4);
+            const std::string bytes = sessions == 1 ? oneExamAt81(bank) : improvingLog(bank, sessions, 4);
             std::fwrite(bytes.data(), 1, bytes.size(), f);
             std::fclose(f);
         }
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
                 w.focusFirst();
                 QTest::qWait(100);
                 const QString name = QStringLiteral("progress-%1-%2-%3")
-                                         .arg(sessions ? QStringLiteral("30") : QStringLiteral("empty"))
+                                         .arg(sessions == 30 ? QStringLiteral("30") : sessions ? QStringLiteral("one-exam-81") : QStringLiteral("empty"))
                                          .arg(simplified ? QStringLiteral("simplified") : QStringLiteral("normal"))
                                          .arg(language ? QStringLiteral("fr") : QStringLiteral("en"));
                 w.grab().save(out + "/" + name + ".png");
