@@ -64,6 +64,20 @@ std::FILE* createFileExclusively(const std::filesystem::path& path, FileOutcome&
 // disk and closes it. On failure nothing of it is left under that name.
 FileOutcome writeFreshFile(const std::filesystem::path& path, std::string_view bytes, int& error);
 
+// Writes bytes under a fresh name of this program's own beside target, as
+// writeFileWhole does before its rename: hidden from the programs' file
+// lists, created exclusively (a name planted there is passed by for
+// another), flushed to the disk and closed. fresh receives the name; on
+// failure nothing of it is left. For a caller that renames several files
+// into place in an order of its own.
+FileOutcome writeFreshFileBeside(const std::filesystem::path& target, std::string_view bytes,
+                                 std::filesystem::path& fresh, int& error);
+
+// True when name (a file name, no folder) has the form of the fresh names
+// given beside a target of file name targetName, by writeFreshFileBeside or
+// writeFileWhole: what a crash left of them can be found and removed.
+bool isFreshNameFor(const std::filesystem::path& name, const std::filesystem::path& targetName);
+
 // Writes a file whole so that no reader ever finds it cut or empty: the
 // bytes go to a fresh name of this program's own beside the target (created
 // exclusively, hidden from the programs' file lists), are flushed to the

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "bankmodel.h"
+#include "bankpair.h"
 #include "banktext.h"
 #include "errorbox.h"
 #include "filefinder.h"
@@ -34,21 +35,6 @@ uint32_t idHash(const std::string& text) {
     return h;
 }
 
-bool writeFile(const std::filesystem::path& path, const std::string& bytes, int& error) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        error = errno;
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (written && closed) return true;
-    error = !written ? writeError : errno;
-    if (error == 0) error = EIO;
-    return false;
-}
-
 // The source's name comes from outside (an archive's member may be called
 // anything) and goes into the bank's first comment: a line break in it would
 // start records of its own, another control character would spoil the bank.
@@ -56,64 +42,6 @@ std::string commentText(std::string text) {
     for (char& c : text)
         if (isControlCode(static_cast<unsigned char>(c))) c = '?';
     return text;
-}
-
-bool reportWrite(const std::filesystem::path& path, int error) {
-    myErrorBox(fillMask(inLanguage("myWriteImportedBanks, cannot write file & err=& &",
-                                   latin1("myWriteImportedBanks, ne peut écrire fichier & err=& &")),
-                        {displayPath(path), error, errorText(error)}));
-    return false;
-}
-
-// Both banks take their new bytes or neither does: each bank replaced keeps
-// its earlier file under a second name until the other is in place, and gets
-// it back when the other cannot be replaced. parts names the new files,
-// empty where a bank keeps its bytes.
-bool replaceBoth(const std::array<std::filesystem::path, 2>& paths,
-                 const std::array<std::filesystem::path, 2>& parts) {
-    std::error_code ec;
-    std::array<std::filesystem::path, 2> earlier;
-    auto undo = [&](int upTo) {
-        std::error_code ignored;
-        for (int k = 0; k < 2; ++k) {
-            if (k < upTo && !parts[k].empty()) {
-                if (earlier[k].empty())
-                    std::filesystem::remove(paths[k], ignored);
-                else
-                    std::filesystem::rename(earlier[k], paths[k], ignored);
-            }
-            if (k >= upTo && !parts[k].empty()) std::filesystem::remove(parts[k], ignored);
-        }
-    };
-    for (int language = 0; language < 2; ++language) {
-        if (parts[language].empty()) continue;
-        // A hard link keeps the earlier bank at no cost; a share without
-        // links gets a copy.
-        if (std::filesystem::is_regular_file(paths[language], ec)) {
-            earlier[language] = paths[language];
-            earlier[language] += ".earlier";
-            std::filesystem::remove(earlier[language], ec);
-            std::filesystem::create_hard_link(paths[language], earlier[language], ec);
-            if (ec) std::filesystem::copy_file(paths[language], earlier[language], ec);
-            if (ec) {
-                const int error = ec.value();
-                earlier[language].clear();
-                undo(language);
-                return reportWrite(paths[language], error);
-            }
-        }
-        std::filesystem::rename(parts[language], paths[language], ec);
-        if (ec) {
-            const int error = ec.value();
-            if (!earlier[language].empty()) std::filesystem::remove(earlier[language], ec);
-            earlier[language].clear();
-            undo(language);
-            return reportWrite(paths[language], error);
-        }
-    }
-    for (const std::filesystem::path& kept : earlier)
-        if (!kept.empty()) std::filesystem::remove(kept, ec);
-    return true;
 }
 
 }  // namespace
@@ -196,8 +124,8 @@ std::array<std::filesystem::path, 2> importedBankPaths(const std::filesystem::pa
     return {folder / names[0], folder / names[1]};
 }
 
-bool myWriteBankFiles(const std::filesystem::path& folder, const std::array<std::filesystem::path, 2>& paths,
-                      const std::array<std::string, 2>& files) {
+bool myWriteBankFiles(const std::filesystem::path& folder, const std::string& name,
+                      const std::array<std::string, 2>& files, const PairStepHook& hook) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
@@ -206,29 +134,13 @@ bool myWriteBankFiles(const std::filesystem::path& folder, const std::array<std:
                             {displayPath(folder), ec.value(), errorText(ec.value())}));
         return false;
     }
-    // A bank already holding these very bytes is left as it is: its date
-    // keeps telling when it really changed.
-    const std::array<BankOnDisk, 2> found = compareWithDisk(paths, files);
-    std::array<std::filesystem::path, 2> parts;
-    for (int language = 0; language < 2; ++language) {
-        if (found[language] == BankOnDisk::Same) continue;
-        // Not a Questions_*.txt name, so bank discovery never sees it.
-        parts[language] = paths[language];
-        parts[language] += ".part";
-        int error = 0;
-        if (!writeFile(parts[language], files[language], error)) {
-            for (int k = 0; k <= language; ++k)
-                if (!parts[k].empty()) std::filesystem::remove(parts[k], ec);
-            return reportWrite(paths[language], error);
-        }
-    }
-    return replaceBoth(paths, parts);
+    return myReplaceBankPair(folder, name, files, hook);
 }
 
 bool myWriteImportedBanks(const ImportedPool& pool, const std::filesystem::path& folder, const std::string& name,
                           std::array<std::filesystem::path, 2>& paths) {
     paths = importedBankPaths(folder, name);
-    return myWriteBankFiles(folder, paths, myComposeBankFiles(pool));
+    return myWriteBankFiles(folder, name, myComposeBankFiles(pool));
 }
 
 bool myImportQuestionBank(const std::filesystem::path& path, const std::filesystem::path& folder, const std::string& name,

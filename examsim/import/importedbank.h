@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bankpair.h"
 #include "isedfile.h"
 
 // Positions of the four answers: entry k is the answer shown at position
@@ -32,12 +33,12 @@ enum class BankOnDisk { Missing, Same, Different };
 std::array<BankOnDisk, 2> compareWithDisk(const std::array<std::filesystem::path, 2>& paths,
                                           const std::array<std::string, 2>& files);
 
-// Writes the files into the folder (created when missing), replacing earlier
-// ones; a file already holding its bytes is not touched. Each is written
-// whole under a temporary name first, so a failure leaves no half-written
-// bank behind. Reports and returns false on failure.
-bool myWriteBankFiles(const std::filesystem::path& folder, const std::array<std::filesystem::path, 2>& paths,
-                      const std::array<std::string, 2>& files);
+// Writes the files as the banks of name into the folder (created when
+// missing), both or neither, replacing earlier ones (bankpair.h); a bank
+// already holding its bytes is not touched. Reports and returns false on
+// failure. hook: the test seam that hears each step.
+bool myWriteBankFiles(const std::filesystem::path& folder, const std::string& name,
+                      const std::array<std::string, 2>& files, const PairStepHook& hook = {});
 
 // The same from a pool; paths receives the two files.
 bool myWriteImportedBanks(const ImportedPool& pool, const std::filesystem::path& folder, const std::string& name,

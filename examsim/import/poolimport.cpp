@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "bankpair.h"
 #include "importedbank.h"
 #include "isedfile.h"
 #include "masks.h"
@@ -40,6 +41,9 @@ ImportOutcome myImportOfficialBank(const std::filesystem::path& source, const st
     const std::string bankName = name.empty() ? defaultBankName(pool.Qualification) : name;
     outcome.Paths = importedBankPaths(folder, bankName);
 
+    // What an import killed here before left is repaired first, so that the
+    // comparison below sees a whole pair.
+    myRecoverInterruptedImports(folder);
     const std::array<std::string, 2> files = myComposeBankFiles(pool);
     const std::array<BankOnDisk, 2> found = compareWithDisk(outcome.Paths, files);
     if (found[0] == BankOnDisk::Same && found[1] == BankOnDisk::Same) {
@@ -51,7 +55,7 @@ ImportOutcome myImportOfficialBank(const std::filesystem::path& source, const st
         outcome.Result = ImportResult::Declined;
         return outcome;
     }
-    outcome.Result = myWriteBankFiles(folder, outcome.Paths, files) ? ImportResult::Written : ImportResult::Failed;
+    outcome.Result = myWriteBankFiles(folder, bankName, files, ports.reachedStep) ? ImportResult::Written : ImportResult::Failed;
     return outcome;
 }
 

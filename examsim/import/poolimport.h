@@ -10,10 +10,15 @@
 #include <functional>
 #include <string>
 
+#include "bankpair.h"
+
 struct ImportPorts {
     // Yes/no before other content is replaced; unset: replace (the command,
     // whose user named the folder and the name outright).
     std::function<bool(const std::string& title, const std::string& text)> askReplace;
+    // Hears each step of the banks' replacement (bankpair.h): the seam where
+    // tests stop an import as a crash would. Unset in the programs.
+    PairStepHook reachedStep;
 };
 
 enum class ImportResult {

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "bankdiscovery.h"
+#include "bankpair.h"
 #include "errorbox.h"
 #include "filedialogs.h"
 #include "mainwindow.h"
@@ -52,6 +53,9 @@ void myApplyDefaultFont(const CommandLine& switches) {
 bool myFindBanksAndHistory(ProgramState& p) {
     p.Bank = BankModel();
     p.Shelf = BankShelf();
+    // An import killed between its renames is finished or undone before the
+    // banks are listed, so the list shows a whole pair.
+    myRecoverInterruptedImports(p.ProgramFolder);
     if (!myDiscoverBanks(p.Shelf, p.ProgramFolder)) {
         myErrorBox(messageIn(MsgNoBank, 1));
         return false;

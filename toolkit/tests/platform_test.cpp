@@ -114,6 +114,32 @@ TEST(WholeFileWrite, ReplacesALinkInsteadOfWritingThroughItAndLeavesNoFreshName)
     EXPECT_EQ(names, 4);  // victim, Temp, report, free: no fresh name left
 }
 
+// The fresh names a crash may leave are told from everything else, a
+// classmate's look-alike included, so that a later start removes only them.
+TEST(FreshNameBeside, IsNewEachTimeAndRecognisedByItsFormOnly) {
+    TempFolder dir;
+    const fs::path target = dir.file("Questions_B_EN.txt");
+    fs::create_symlink(dir.write("victim.txt", "mine"), target);
+    fs::path first, second;
+    int error = 0;
+    ASSERT_EQ(writeFreshFileBeside(target, "one", first, error), FileOutcome::Done);
+    ASSERT_EQ(writeFreshFileBeside(target, "two", second, error), FileOutcome::Done);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(contents(first), "one");
+    EXPECT_EQ(contents(dir.file("victim.txt")), "mine");
+    for (const fs::path& fresh : {first, second}) {
+        EXPECT_EQ(fresh.parent_path(), target.parent_path());
+        EXPECT_TRUE(isFreshNameFor(fresh.filename(), "Questions_B_EN.txt")) << fresh;
+        EXPECT_FALSE(isFreshNameFor(fresh.filename(), "Questions_B_FR.txt")) << fresh;
+        EXPECT_FALSE(isFreshNameFor(fresh.filename(), "Questions_B_EN.tx")) << fresh;
+    }
+    for (const char* other : {".Questions_B_EN.txt.new", ".Questions_B_EN.txt.1-2.new", ".Questions_B_EN.txt.1-2-3-4.new",
+                              ".Questions_B_EN.txt.1-x-3.new", ".Questions_B_EN.txt.1--3.new",
+                              ".Questions_B_EN.txt.x_EN.txt.1-2-3.new", "Questions_B_EN.txt.1-2-3.new"})
+        EXPECT_FALSE(isFreshNameFor(other, "Questions_B_EN.txt")) << other;
+    EXPECT_TRUE(isFreshNameFor(".Questions_B_EN.txt.12-0-99.new", "Questions_B_EN.txt"));
+}
+
 TEST(WholeFileWrite, AFailedWriteLeavesTheTargetAsItWas) {
     TempFolder dir;
     const std::string target = dir.write("Temp.txt", "earlier");

@@ -4,11 +4,15 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QMenu>
+#include <algorithm>
 #include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "msgbox.h"
+#include "poolimport.h"
 #include "progresswindow.h"
 #include "startedwindow.h"
 #include "uitexts.h"
@@ -264,6 +268,39 @@ TEST(ImportCommand, MenuItemInBothLanguagesAndGreyedWhileAnExamIsUnderWay) {
     s.program.Session.Exam.ExamStage = StageOver;
     emit s.window->menu(0)->aboutToShow();
     EXPECT_TRUE(item->isEnabled());
+}
+
+// An import killed between its two renames (the English bank new, the
+// French one still under its fresh name) is finished by the window's next
+// start: both banks are listed and nothing else stays in the folder.
+TEST(ImportCommand, AnImportCutShortIsFinishedAtTheNextStart) {
+    TempFolder crashed;
+    const std::string pool = crashed.write("amat_basic_quest_delim2025.txt", smallPool());
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ImportPorts ports;
+        ports.reachedStep = [](PairStep step, int) {
+            if (step == PairStep::NewIn) ::_exit(42);
+        };
+        myImportOfficialBank(pool, crashed.file("program"), "", ports);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 42);
+    FolderSetup setup;
+    for (const auto& entry : fs::directory_iterator(crashed.file("program")))
+        setup.files.emplace_back(entry.path().filename().native(), fileBytes(entry.path()));
+    ASSERT_EQ(setup.files.size(), 5u);  // two banks, one still fresh, the journal, the lock
+
+    Started s(setup);
+    ASSERT_TRUE(s.started) << (s.errors().empty() ? "" : s.errors()[0].text);
+    EXPECT_TRUE(s.errors().empty());
+    EXPECT_EQ(s.banks()->count(), 3);  // both banks and the prompt
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(s.folder().path())) left.push_back(entry.path().filename().native());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"Questions_Basic_EN.txt", "Questions_Basic_FR.txt"}));
 }
 
 }  // namespace
