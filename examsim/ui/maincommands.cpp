@@ -19,6 +19,7 @@
 #include "mainwindowparts.h"
 #include "progresswindow.h"
 #include "qtext.h"
+#include "qttranslations.h"
 #include "secondarywindows.h"
 #include "selection.h"
 #include "sessiontexts.h"
@@ -205,6 +206,7 @@ void MainWindow::toggleLanguage() {
     uiContext().InterfaceLanguage = 1 - uiContext().InterfaceLanguage;
     // The menu item has toggled its own mark already, the button has not.
     actions_[CmdFrench]->setChecked(uiContext().InterfaceLanguage == 1);
+    followInterfaceLanguageInQt(uiContext().InterfaceLanguage);
     applyLanguage();
     setCaptionField(2015, uiContext().InterfaceLanguage + 1);
     // Every name changed under the listener: the switch is said, in the

@@ -17,6 +17,7 @@
 
 #include "announcer.h"
 #include "bankports.h"
+#include "colour.h"
 #include "errorbox.h"
 #include "controls.h"
 #include "controlwidgets.h"
@@ -27,6 +28,7 @@
 #include "modalgate.h"
 #include "msgbox.h"
 #include "qtext.h"
+#include "qttranslations.h"
 #include "secondarywindows.h"
 #include "sessiontexts.h"
 #include "text.h"
@@ -51,9 +53,13 @@ const QColor AcknowledgeColour(255, 0, 0);
 const QColor HintColour(255, 255, 0);
 
 
+// A box of a colour of the window's own: its text takes the colour that reads
+// on it (a dark desktop scheme would leave white text on lime).
 void setBackground(QWidget* widget, const QColor& colour) {
     QPalette p = widget->palette();
     p.setColor(QPalette::Window, colour);
+    const Rgb text = readableTextOn({colour.red(), colour.green(), colour.blue()});
+    p.setColor(QPalette::WindowText, QColor(text.Red, text.Green, text.Blue));
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
 }
@@ -94,6 +100,7 @@ std::string placeholderCaption(int id) {
 MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
     : program_(program), simplified_(program.Switches.SimplifiedLayout) {
     initExamResources();
+    followInterfaceLanguageInQt(uiContext().InterfaceLanguage);
     setWindowTitle(QStringLiteral("Ulvorane"));
     setWindowIcon(QIcon(QStringLiteral(":/ProgIcon")));
     setAttribute(Qt::WA_DeleteOnClose, false);

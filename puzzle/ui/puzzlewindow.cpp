@@ -22,6 +22,7 @@
 #include "masks.h"
 #include "menukey.h"
 #include "qtext.h"
+#include "qttranslations.h"
 #include "text.h"
 #include "tilecontrol.h"
 #include "uicontext.h"
@@ -413,6 +414,7 @@ void PuzzleWindow::toggleLanguage() {
 }
 
 void PuzzleWindow::switchLanguage() {
+    followInterfaceLanguageInQt(uiContext().InterfaceLanguage);
     for (int m = 0; m < 3; ++m) {
         menus_[m]->setTitle(toQString(menuText(m, 0)));
         for (int i = 1; i <= 4; ++i) {

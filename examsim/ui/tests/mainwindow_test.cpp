@@ -11,6 +11,7 @@
 
 #include "startedwindow.h"
 #include "boxanswers.h"
+#include "colour.h"
 #include "controls.h"
 #include "metrics.h"
 #include "errorrecorder.h"
@@ -98,8 +99,11 @@ TEST(LanguageSwitch, RecaptionsAnswersWhenNoQuestionIsShown) {
     EXPECT_EQ(s.text(2039).left(20), q("Cette zone de texte "));
     EXPECT_EQ(s.window->menu(1)->title(), q("Ou&tils"));
     EXPECT_EQ(static_cast<QComboBox*>(s.window->control(2003))->itemText(1), q("À la fin"));
+    // Qt's own texts (the file dialog's) as well.
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), q("Voir dans :"));
     s.window->command(CmdFrench);
     EXPECT_EQ(uiContext().InterfaceLanguage, 0);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), q("Look in:"));
     EXPECT_EQ(s.text(2022), q("Answer 1."));
     EXPECT_EQ(s.text(2015), q("français"));
 }
@@ -232,3 +236,43 @@ TEST(SimplifiedAnswers, ABoxShowsOnlyWhatTheExamHolds) {
 }
 
 }  // namespace
+
+// Under a dark desktop scheme (light text on dark faces, as qt6ct's "darker"
+// gives), every box the window colours itself keeps text that reads on it:
+// the three status headings, the status strip, with a hint on it and without.
+TEST(MainWindowColours, TextOnEveryColouredBoxReadsUnderADarkScheme) {
+    const QPalette saved = QApplication::palette();
+    QPalette dark;
+    for (auto [role, value] : {std::pair{QPalette::Window, 53}, {QPalette::Base, 42}, {QPalette::Button, 53}})
+        dark.setColor(role, QColor(value, value, value));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    QApplication::setPalette(dark);
+    {
+        Started s(FolderSetup{{English}});
+        ASSERT_TRUE(s.started);
+        const auto rgb = [](const QColor& c) { return Rgb{c.red(), c.green(), c.blue()}; };
+        const auto checkAll = [&](const char* when) {
+            int boxes = 0;
+            for (QWidget* box : s.window->findChildren<QWidget*>()) {
+                if (!box->autoFillBackground()) continue;
+                ++boxes;
+                const QColor face = box->palette().color(QPalette::Window);
+                // The box's own text and that of whatever it holds.
+                QList<QWidget*> inside = box->findChildren<QWidget*>();
+                inside.prepend(box);
+                for (QWidget* w : inside) {
+                    const QColor ink = w->palette().color(w->foregroundRole());
+                    EXPECT_GE(contrastRatio(rgb(ink), rgb(face)), ReadableContrast)
+                        << when << ": control " << controlId(box) << " " << fromQString(box->objectName())
+                        << " ink " << fromQString(ink.name()) << " on " << fromQString(face.name());
+                }
+            }
+            return boxes;
+        };
+        EXPECT_GE(checkAll("at start"), 4);  // the three headings and the strip
+        statusSink()("A hint on the strip");
+        checkAll("with a hint");
+    }
+    QApplication::setPalette(saved);
+}

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QHeaderView>
 #include <QTest>
 #include <QTreeView>
 
 #include "boxanswers.h"
 #include "filedialogs.h"
+#include "qttranslations.h"
 #include "tempfolder.h"
 #include "casenames.h"
 
@@ -131,4 +135,43 @@ TEST(FileDialogs, OpenDialogMultipleSelectionKeepsNulSeparators) {
     name = "kept.txt";
     EXPECT_EQ(myOpenFileDialog(nullptr, "Open", name, dir.file(""), TextFilter, "", flags), 0);
     EXPECT_EQ(name.native(), "kept.txt");
+}
+
+// Qt's own texts of the dialog (its labels and buttons) follow the interface
+// language, and go back to English with it.
+TEST(FileDialogs, QtsOwnTextsFollowTheInterfaceLanguage) {
+    TempFolder dir;
+    struct Seen {
+        int language;
+        QString lookIn, fileName, open;
+    };
+    std::vector<Seen> seen;
+    for (int language : {1, 0, 1}) {
+        ASSERT_TRUE(followInterfaceLanguageInQt(language)) << "no French translation of Qt installed";
+        BoxAnswers answers;
+        answers.answerWith([&](const ModalRequest& r) -> std::optional<int> {
+            auto* dialog = qobject_cast<QFileDialog*>(r.Dialog);
+            auto* lookIn = dialog->findChild<QLabel*>(QStringLiteral("lookInLabel"));
+            auto* fileName = dialog->findChild<QLabel*>(QStringLiteral("fileNameLabel"));
+            auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+            EXPECT_TRUE(lookIn && fileName && buttons);
+            if (lookIn && fileName && buttons)
+                seen.push_back({language, lookIn->text(), fileName->text(),
+                                buttons->button(QDialogButtonBox::Open)->text()});
+            return QDialog::Rejected;
+        });
+        std::filesystem::path name;
+        unsigned flags = OfnFileMustExist;
+        myOpenFileDialog(nullptr, "Open", name, dir.file(""), "Pools|*.zip", "zip", flags);
+    }
+    followInterfaceLanguageInQt(0);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[1].lookIn, QStringLiteral("Look in:"));
+    EXPECT_EQ(seen[1].fileName, QStringLiteral("File &name:"));
+    EXPECT_EQ(seen[1].open, QStringLiteral("&Open"));
+    for (const Seen& french : {seen[0], seen[2]}) {
+        EXPECT_EQ(french.lookIn, QStringLiteral("Voir dans :")) << french.lookIn.toStdString();
+        EXPECT_NE(french.fileName, seen[1].fileName);
+        EXPECT_NE(french.open, seen[1].open);
+    }
 }
