@@ -135,6 +135,9 @@ void PuzzleWindow::tileFocusChanged(int piece, QEvent* event) {
     QWidget* tile = pieces_[static_cast<size_t>(piece)];
     if (event->type() == QEvent::FocusIn) {
         tile->setAccessibleDescription(toQString(tileDescription(board_, files_, piece)));
+        // The description area follows the keyboard as it follows the mouse:
+        // whichever moved last names the tile described.
+        describeTile(piece);
         return;
     }
     // Leaving the held tile (Tab, a click elsewhere) puts it back; the window

@@ -202,7 +202,33 @@ double placementFraction(const std::string& code) {
     return n == 0 ? 0.0 : std::atof(code.substr(0, n).c_str());
 }
 
-void drawLabel(QImage& image, const std::string& label, const TileColours& colours,
+// Room kept free on each side of a label.
+constexpr int LabelMargin = 2;
+
+// The tile font, or a smaller one where a line of the label would run over
+// the tile (the size is fitted to the widest line of the file, which another
+// language's labels, longer words, may pass).
+QFont fittedToWidth(const QFont& font, const std::vector<std::string>& lines, int room, const QImage& image) {
+    const auto widest = [&](const QFont& f) {
+        const QFontMetrics fm(f, &image);
+        int width = 0;
+        for (const std::string& line : lines) width = std::max(width, fm.horizontalAdvance(toQString(line)));
+        return width;
+    };
+    const int width = widest(font);
+    if (width <= room || width == 0) return font;
+    QFont smaller = font;
+    double points = font.pointSizeF() * room / width;
+    constexpr double Smallest = 4.0;
+    for (; points > Smallest; points -= 0.5) {
+        smaller.setPointSizeF(points);
+        if (widest(smaller) <= room) return smaller;
+    }
+    smaller.setPointSizeF(Smallest);
+    return smaller;
+}
+
+void drawLabel(QImage& image, const std::string& label, const std::string& kind, const TileColours& colours,
                const TileFonts& fonts) {
     const LabelParts parts = splitLabel(label);
     const int W = image.width(), H = image.height();
@@ -217,10 +243,15 @@ void drawLabel(QImage& image, const std::string& label, const TileColours& colou
         p.drawText(QPoint(0, QFontMetrics(fonts.Slanted, &image).ascent()), toQString(parts.Text));
         return;
     }
-    p.setFont(fonts.Tile);
-    const QFontMetrics fm(fonts.Tile, &image);
+    const std::vector<std::string> lines =
+        parts.Code == "C" ? splitFields(parts.Text, '\\') : std::vector<std::string>{parts.Text};
+    // A centred label of a box stays inside the box's outline, others inside the tile.
+    const bool boxed = parts.Code == "C" && (kind == "BOX" || kind == "DBOX");
+    const int room = boxed ? rnd(0.8 * W) - 2 * LabelMargin - 2 : W - 2 * LabelMargin;
+    const QFont font = fittedToWidth(fonts.Tile, lines, room, image);
+    p.setFont(font);
+    const QFontMetrics fm(font, &image);
     if (parts.Code == "C") {
-        const std::vector<std::string> lines = splitFields(parts.Text, '\\');
         const int n = static_cast<int>(lines.size());
         const int lineHeight = fm.height();  // the height of "XYZ": the font's whole height
         int top = rnd((H - (n * lineHeight + 2 * (n - 1))) / 2.0);
@@ -234,8 +265,8 @@ void drawLabel(QImage& image, const std::string& label, const TileColours& colou
     const QString text = toQString(parts.Text);
     const int width = fm.horizontalAdvance(text);
     const int top = rnd(placementFraction(parts.Code) * H);
-    int left = 2;
-    if (!parts.Code.empty() && parts.Code.back() == 'R') left = W - width - 4;
+    int left = LabelMargin;
+    if (!parts.Code.empty() && parts.Code.back() == 'R') left = std::max(LabelMargin, W - width - 4);
     else if (!parts.Code.empty() && parts.Code.back() == 'C') left = rnd((W - width) / 2.0);
     p.drawText(QPoint(left, top + fm.ascent()), text);
 }
@@ -316,7 +347,7 @@ QImage drawTile(const Tile& tile, QSize size, const TileColours& colours, const 
         if (stubs) stubs->push_back(path);
     }
     if (kind == "DBOX") cutDashes(image, colours.Background);
-    if (!trimSpaces(tile.Label).empty()) drawLabel(image, tile.Label, colours, fonts);
+    if (!trimSpaces(tile.Label).empty()) drawLabel(image, tile.Label, kind, colours, fonts);
     return image;
 }
 

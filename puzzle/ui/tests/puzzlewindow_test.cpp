@@ -227,6 +227,8 @@ TEST_F(PuzzleWindowTest, LanguageSwitchRecaptionsThePromptInPlace) {
     EXPECT_EQ(controlOf<QPushButton>(*window, LanguageId)->text(), "English");
     EXPECT_TRUE(window->menuAction(FrenchMenuId)->isChecked());
     EXPECT_EQ(fromQString(window->menuAction(LeftHandedMenuId)->text()), "Utilisateur &gaucher");
+    // Qt's own texts (the file dialog's) as well.
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
     // Once a diagram is chosen the names stay as the file has them.
     chooseEntry(*window, DiagramListId, 2);
     window->menuAction(FrenchMenuId)->trigger();
@@ -234,6 +236,7 @@ TEST_F(PuzzleWindowTest, LanguageSwitchRecaptionsThePromptInPlace) {
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->currentText(), "Transmitter");
     EXPECT_EQ(controlOf<QPushButton>(*window, LanguageId)->text(), QString::fromLatin1(latin1("français").c_str()));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
 }
 
 TEST_F(PuzzleWindowTest, HoveringATileShowsItsDescriptionUntilTurnedOff) {
@@ -249,6 +252,24 @@ TEST_F(PuzzleWindowTest, HoveringATileShowsItsDescriptionUntilTurnedOff) {
     EXPECT_EQ(area->text(), "Picks up signals.");
     controlOf<QCheckBox>(*window, DescribeBoxId)->click();
     sendMouse(window->pieceOfTile(2), QEvent::MouseMove, QPoint(3, 3), Qt::NoButton);
+    EXPECT_EQ(area->text(), "Picks up signals.");
+}
+
+// The keyboard moves the description as the mouse does: the tile that gets
+// the focus is described, until the mouse goes over another.
+TEST_F(PuzzleWindowTest, TheTileWithTheKeyboardIsDescribed) {
+    auto window = openWith(ThreeDiagrams);
+    chooseEntry(*window, DiagramListId, 0);
+    QLabel* area = controlOf<QLabel>(*window, DescriptionId);
+    const auto focusOn = [](QWidget* tile) {
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(tile, &in);
+    };
+    sendMouse(window->pieceOfTile(1), QEvent::MouseMove, QPoint(3, 3), Qt::NoButton);
+    EXPECT_EQ(area->text(), "Picks up signals.");
+    focusOn(window->pieceOfTile(4));
+    EXPECT_EQ(area->text(), "Makes sound.");
+    sendMouse(window->pieceOfTile(1), QEvent::MouseMove, QPoint(3, 3), Qt::NoButton);
     EXPECT_EQ(area->text(), "Picks up signals.");
 }
 

@@ -243,3 +243,30 @@ TEST(CellFrames, BlueOutlineOnWhite) {
     EXPECT_EQ(frame.pixelColor(49, 39), QColor(0, 0, 255));
     EXPECT_EQ(frame.pixelColor(25, 20), QColor(Qt::white));
 }
+
+// A label longer than the tile at its font's size (a French word where the
+// size was fitted to English ones) is written smaller, whole inside the tile,
+// wherever its code places it.
+TEST(TileLabels, ALineLongerThanTheTileIsWrittenSmallerInside) {
+    const TileFonts large = tileFonts(TestFace, 20);
+    for (const char* label : {"C|Redresseur", "0.1|R\xE9gulateur", "0.6R|R\xE9gulateur", "0.1C|R\xE9gulateur",
+                              "C|Oscillateur\\local"}) {
+        const QImage image = drawTile(makeTile("NONE", "", label), Size, Colours, large);
+        const QRect text = textBounds(image);
+        ASSERT_TRUE(text.isValid()) << label;
+        EXPECT_GE(text.left(), 1) << label;
+        EXPECT_LE(text.right(), Size.width() - 2) << label;
+        EXPECT_GT(text.width(), Size.width() / 2) << label;  // smaller, not gone
+    }
+    // In a box, inside the box's outline (from a tenth of the tile to nine tenths).
+    for (const char* label : {"C|Redresseur", "C|R\xE9gulateur"}) {
+        const QImage image = drawTile(makeTile("BOX", "", label), Size, Colours, large);
+        const QRect text = textBounds(image);
+        ASSERT_TRUE(text.isValid()) << label;
+        EXPECT_GT(text.left(), Size.width() / 10) << label;
+        EXPECT_LT(text.right(), Size.width() * 9 / 10) << label;
+    }
+    // What fits keeps the tile font: the same pixels as before.
+    const QImage fits = drawTile(makeTile("NONE", "", "C|RF"), Size, Colours, large);
+    EXPECT_GT(textBounds(fits).height(), textBounds(render(makeTile("NONE", "", "C|RF"))).height());
+}
