@@ -377,9 +377,9 @@ void ProgressWindow::fillChart() {
     if (!partialDescribed.isEmpty())
         description += filled(ProgressText::ChartPartial,
                               {static_cast<int>(partialDescribed.size()), lastTen(partialDescribed)});
-    // The chances too: a listener hears what the picture is there to answer.
-    for (const std::string& line : myChanceLines(figures_, uiContext().InterfaceLanguage))
-        description += QLatin1Char(' ') + toQString(line) + QLatin1Char('.');
+    // Not the chances: a screen reader reads the window's own chance lines
+    // as the window opens, and the chart's text alternative with them; the
+    // chances said here as well were said twice.
     chartView_->setAccessibleDescription(description);
 }
 
