@@ -39,7 +39,3 @@ bool followInterfaceLanguageInQt(int language) {
     delete translator;
     return false;
 }
-
-QString qtTranslationFile() {
-    return installed() ? installed()->filePath() : QString();
-}

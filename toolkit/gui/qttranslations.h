@@ -3,14 +3,9 @@
 // text field) follows the programs' language, at start and at each switch.
 #pragma once
 
-#include <QString>
-
 // Installs Qt's translations for language (1: French) in the application,
 // or takes them away for English. Looked for in Qt's own translations folder
 // (Debian: qt6-translations-l10n), then in translations/ beside the program
 // (a copy carried with it). Returns false when French was asked for and no
 // translation was found: Qt's texts then stay English.
 bool followInterfaceLanguageInQt(int language);
-
-// Where Qt's French translation was found, or nothing.
-QString qtTranslationFile();

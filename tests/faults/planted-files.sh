@@ -6,7 +6,7 @@
 # must end with their refusal, naming the file, and the programs must reach
 # their window (waiting in the event loop, not in an open or a read) and
 # stay up, with the rest of the folder.
-# Usage: special-files.sh SAMPLES ULVORANE-BANK OSTRILON-DIAGRAMS [ULVORANE OSTRILON]
+# Usage: planted-files.sh SAMPLES ULVORANE-BANK OSTRILON-DIAGRAMS [ULVORANE OSTRILON]
 set -uo pipefail
 samples=$1 bank=$2 diagrams=$3 ulvorane=${4:-} ostrilon=${5:-}
 . "$(dirname "$0")/../scripts/expect.sh"
