@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev
     # Qt's own texts (the file dialog, its buttons) in French
     qt6-translations-l10n
     libarchive-dev

@@ -10,14 +10,10 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QtCharts/QChart>
-#include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QScatterSeries>
-#include <QtCharts/QValueAxis>
-#include <cmath>
+#include <algorithm>
 
 #include "masks.h"
+#include "progresschartwidget.h"
 #include "progressreport.h"
 #include "progresstexts.h"
 #include "qtext.h"
@@ -205,11 +201,7 @@ void ProgressWindow::fitScreen() {
 }
 
 void ProgressWindow::buildChart() {
-    chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    chartView_ = new QChartView(chart_, this);
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setFocusPolicy(Qt::StrongFocus);
+    chartView_ = new ProgressChartWidget(this);
     chartView_->setMinimumHeight(fontMetrics().height() * 12);
 }
 
@@ -304,66 +296,18 @@ void ProgressWindow::fillTable(QStandardItemModel* model, const std::vector<Grou
 }
 
 void ProgressWindow::fillChart() {
-    chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
-    }
-    chart_->setTitle(text(ProgressText::ChartTitle));
-    const int sessions = static_cast<int>(figures_.Sessions.size());
     // Only full exams make the line; drills and smaller exams are squares
-    // apart, at their place in time, so that the line shows the whole exam.
-    auto* marks = new QLineSeries;
-    marks->setName(text(ProgressText::MarksSeries));
-    marks->setPointsVisible(true);
-    auto* partial = new QScatterSeries;
-    partial->setName(text(ProgressText::PartialSeries));
-    partial->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-    partial->setMarkerSize(fontMetrics().height() * 0.6);
-    partial->setColor(QColor(230, 140, 0));
+    // apart, and the text alternative names them apart too.
+    ProgressChartData chart = myProgressChart(figures_);
     QStringList described, partialDescribed;
-    for (int s = 0; s < sessions; ++s) {
-        const SessionFigure& session = figures_.Sessions[static_cast<size_t>(s)];
+    for (const SessionFigure& session : figures_.Sessions) {
         if (session.Mark < 0) continue;
-        (session.Full ? static_cast<QXYSeries*>(marks) : partial)->append(s + 1, session.Mark);
         (session.Full ? described : partialDescribed) << toQString(session.MarkText);
     }
-    // A session off both axes: one session alone is not drawn on the
-    // vertical axis, nor the last on the right edge.
-    const int last = sessions + 1;
-    auto* pass = new QLineSeries;
-    pass->setName(filled(ProgressText::PassLine, {figures_.PassMarkPercent}));
-    pass->append(0, figures_.PassMarkPercent);
-    pass->append(last, figures_.PassMarkPercent);
-    QPen passPen(Qt::darkRed);
-    passPen.setStyle(Qt::DashLine);
-    passPen.setWidth(2);
-    pass->setPen(passPen);
-    chart_->addSeries(pass);
-    chart_->addSeries(marks);
-    chart_->addSeries(partial);
-
-    auto* x = new QValueAxis;
-    x->setRange(0, last);
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setTickType(QValueAxis::TicksDynamic);
-    x->setTickAnchor(0);
-    x->setTickInterval(std::max(1.0, std::ceil(last / 10.0)));
-    x->setTitleText(text(ProgressText::AxisSessions));
-    auto* y = new QValueAxis;
-    // A little room beyond 0 and 100 so that a mark there shows whole.
-    y->setRange(-4, 104);
-    y->setTickType(QValueAxis::TicksDynamic);
-    y->setTickAnchor(0);
-    y->setTickInterval(20);
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(text(ProgressText::AxisMarks));
-    chart_->addAxis(x, Qt::AlignBottom);
-    chart_->addAxis(y, Qt::AlignLeft);
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{pass, marks, partial}) {
-        series->attachAxis(x);
-        series->attachAxis(y);
-    }
+    chartView_->setChart(std::move(chart),
+                         {text(ProgressText::ChartTitle), text(ProgressText::MarksSeries),
+                          text(ProgressText::PartialSeries), filled(ProgressText::PassLine, {figures_.PassMarkPercent}),
+                          text(ProgressText::AxisSessions), text(ProgressText::AxisMarks)});
 
     chartView_->setAccessibleName(text(ProgressText::ChartTitle));
     auto lastTen = [](const QStringList& marks) {

@@ -14,8 +14,7 @@
 #include "bankmodel.h"
 #include "progressfigures.h"
 
-class QChart;
-class QChartView;
+class ProgressChartWidget;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -42,7 +41,7 @@ public:
     QString tablesText() const;
 
     const ProgressFigures& figures() const { return figures_; }
-    QChartView* chartView() const { return chartView_; }
+    ProgressChartWidget* chartView() const { return chartView_; }
     QTableView* lessonTable() const { return lessonTable_; }
     QTableView* topicTable() const { return topicTable_; }
     QLabel* passChanceLabel() const { return passChance_; }
@@ -78,8 +77,7 @@ private:
     QLabel* passChance_ = nullptr;
     QLabel* honoursChance_ = nullptr;
     QLabel* chancesHow_ = nullptr;
-    QChart* chart_ = nullptr;
-    QChartView* chartView_ = nullptr;
+    ProgressChartWidget* chartView_ = nullptr;
     QLabel* lessonCaption_ = nullptr;
     QLabel* topicCaption_ = nullptr;
     QTableView* lessonTable_ = nullptr;

@@ -10,14 +10,12 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
-#include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QValueAxis>
 #include <QScreen>
 
 #include "bankreader.h"
 #include "errorrecorder.h"
 #include "improvinglog.h"
+#include "progresschartwidget.h"
 #include "progressreport.h"
 #include "progresstexts.h"
 #include "qtext.h"
@@ -63,15 +61,14 @@ TEST_F(Progress, ChartsEveryMarkWithThePassMarkAndDescribesTheLastTen) {
     auto w = open(30);
     const ProgressFigures& f = w->figures();
     ASSERT_EQ(f.Sessions.size(), 30u);
-    const QList<QAbstractSeries*> series = w->chartView()->chart()->series();
-    ASSERT_EQ(series.size(), 3);  // the pass mark, full exams, partial ones
-    auto* pass = static_cast<QLineSeries*>(series[0]);
-    auto* marks = static_cast<QLineSeries*>(series[1]);
-    ASSERT_EQ(marks->count(), 30);
-    for (int s = 0; s < 30; ++s) EXPECT_DOUBLE_EQ(marks->at(s).y(), f.Sessions[static_cast<size_t>(s)].Mark);
-    EXPECT_GT(marks->at(29).y(), marks->at(0).y());  // the log improves
-    EXPECT_EQ(pass->at(0).y(), 70);
-    EXPECT_EQ(pass->name(), q("Pass mark 70%"));
+    const ProgressChartData& chart = w->chartView()->chart();
+    const std::vector<ChartPoint>& marks = chart.Full;
+    ASSERT_EQ(marks.size(), 30u);
+    EXPECT_TRUE(chart.Partial.empty());
+    for (size_t s = 0; s < 30; ++s) EXPECT_DOUBLE_EQ(marks[s].Y, f.Sessions[s].Mark);
+    EXPECT_GT(marks[29].Y, marks[0].Y);  // the log improves
+    EXPECT_EQ(chart.PassMark, 70);
+    EXPECT_EQ(w->chartView()->texts().Pass, q("Pass mark 70%"));
     QString lastTen;
     for (size_t s = 20; s < 30; ++s) lastTen += (s > 20 ? ", " : "") + toQString(f.Sessions[s].MarkText);
     // The chances are the window's own lines, not the chart's: a screen
@@ -128,7 +125,7 @@ TEST_F(Progress, FollowsTheLanguageSwitch) {
     EXPECT_EQ(w->passChanceLabel()->text(), toQString(myChanceLines(w->figures(), 1)[0]));
     EXPECT_TRUE(w->passChanceLabel()->text().startsWith(q("Chance de réussir maintenant : ")));
     EXPECT_EQ(w->lessonTable()->model()->headerData(2, Qt::Horizontal).toString(), q("Vues"));
-    EXPECT_EQ(w->chartView()->chart()->title(), q("Notes de chaque séance"));
+    EXPECT_EQ(w->chartView()->title(), q("Notes de chaque séance"));
     EXPECT_TRUE(w->chartView()->accessibleDescription().startsWith(q("Notes des 10 derniers examens complets")));
     EXPECT_EQ(w->copyButton()->text(), q("&Copier les tableaux"));
 }
@@ -152,7 +149,7 @@ TEST_F(Progress, ReadAgainWhenASessionIsAdded) {
     EXPECT_EQ(w->figures().Sessions.size(), 3u);
     EXPECT_FALSE(w->emptyStateLabel()->isVisible());
     EXPECT_TRUE(w->chartView()->isVisible());
-    EXPECT_EQ(static_cast<QLineSeries*>(w->chartView()->chart()->series()[1])->count(), 3);
+    EXPECT_EQ(w->chartView()->chart().Full.size(), 3u);
 }
 
 // Under /S the reading begins with the chances, then the weakest lessons.
@@ -181,23 +178,16 @@ TEST_F(Progress, OnlyFullExamsMakeTheLineAndPartialOnesAreShownApart) {
     for (int sessions : {30, 1}) {
         auto w = open(sessions, false, 4);
         const std::vector<SessionFigure>& all = w->figures().Sessions;
-        QChart* chart = w->chartView()->chart();
-        const QList<QAbstractSeries*> series = chart->series();
-        ASSERT_EQ(series.size(), 3);
-        auto* line = static_cast<QXYSeries*>(series[1]);
-        auto* apart = static_cast<QXYSeries*>(series[2]);
-        EXPECT_EQ(series[1]->type(), QAbstractSeries::SeriesTypeLine);
-        EXPECT_EQ(series[2]->type(), QAbstractSeries::SeriesTypeScatter);
+        const ProgressChartData& chart = w->chartView()->chart();
         QStringList full, partial;
         for (size_t s = 0; s < all.size(); ++s)
             ((all[s].Questions == bank.TopicCount) ? full : partial) << toQString(all[s].MarkText);
-        EXPECT_EQ(line->count(), full.size()) << sessions;
-        EXPECT_EQ(apart->count(), partial.size()) << sessions;
-        auto* x = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal)[0]);
-        for (QXYSeries* marks : {line, apart})
-            for (const QPointF& point : marks->points()) {
-                EXPECT_GT(point.x(), x->min()) << sessions;  // never on the vertical axis
-                EXPECT_LT(point.x(), x->max()) << sessions;
+        EXPECT_EQ(chart.Full.size(), static_cast<size_t>(full.size())) << sessions;
+        EXPECT_EQ(chart.Partial.size(), static_cast<size_t>(partial.size())) << sessions;
+        for (const auto* marks : {&chart.Full, &chart.Partial})
+            for (const ChartPoint& point : *marks) {
+                EXPECT_GT(point.X, chart.XMin) << sessions;  // never on the vertical axis
+                EXPECT_LT(point.X, chart.XMax) << sessions;
             }
         QString expected = "Marks of the last " + QString::number(std::min<qsizetype>(full.size(), 10)) +
                            " full exams, oldest first: " + full.mid(std::max<qsizetype>(0, full.size() - 10)).join(", ") + ".";
@@ -256,6 +246,71 @@ TEST_F(Progress, LessonTitlesWholeAndTheWindowWithinTheScreen) {
         // A 1366 x 768 screen, less a panel and the title bar.
         EXPECT_LE(w->minimumSizeHint().height(), 768 - 60) << simplified << language;
         EXPECT_LE(w->minimumSizeHint().width(), 1024) << simplified << language;
+    }
+}
+
+// The chart as painted, light and dark: its page in the palette's Base,
+// the pass line dashed at the pass mark's height, each full exam a dot of
+// the line's colour, each partial one a square of its own, at its place.
+TEST_F(Progress, ChartPaintedFromThePaletteWithItsLinesWhereTheMarksAre) {
+    auto w = open(30, false, 4);
+    ProgressChartWidget* chartWidget = w->chartView();
+    const ProgressChartData& chart = chartWidget->chart();
+    ASSERT_FALSE(chart.Full.empty());
+    ASSERT_FALSE(chart.Partial.empty());
+    QPalette dark = chartWidget->palette();
+    dark.setColor(QPalette::Base, QColor(35, 38, 41));
+    dark.setColor(QPalette::Text, QColor(238, 238, 238));
+    for (const QPalette& palette : {chartWidget->palette(), dark}) {
+        chartWidget->setPalette(palette);
+        const QImage image = chartWidget->grab().toImage();
+        const QColor base = palette.color(QPalette::Base);
+        SCOPED_TRACE(base.name().toStdString());
+        const QRectF plot = chartWidget->plotArea();
+        const ChartArea area{plot.left(), plot.top(), plot.width(), plot.height()};
+        auto near = [&](QPoint at, const QColor& colour) {
+            const QColor c = image.pixelColor(at);
+            return std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                       std::abs(c.blue() - colour.blue()) < 60;
+        };
+        auto pixel = [&](double x, double y) {
+            const ChartPoint p = myChartToPixels(chart, area, x, y);
+            return QPoint(static_cast<int>(p.X), static_cast<int>(p.Y));
+        };
+        EXPECT_TRUE(near(QPoint(2, image.height() / 2), base));
+        EXPECT_TRUE(near(pixel(0.5, 90), base));
+        auto colourOf = [&](ChartLine line) {
+            const Rgb c = myChartLineColour(line, {base.red(), base.green(), base.blue()});
+            return QColor(c.Red, c.Green, c.Blue);
+        };
+        // Columns of the plot where the pass colour is within a pixel of a mark's height.
+        auto passColumns = [&](double mark) {
+            const int y = pixel(0, mark).y();
+            int found = 0;
+            for (int x = static_cast<int>(plot.left()) + 1; x < static_cast<int>(plot.right()); ++x)
+                for (int dy = -1; dy <= 1; ++dy)
+                    if (near(QPoint(x, y + dy), colourOf(ChartLine::Pass))) {
+                        ++found;
+                        break;
+                    }
+            return found / plot.width();
+        };
+        EXPECT_GT(passColumns(70), 0.35);
+        for (double elsewhere : {30.0, 60.0, 80.0, 95.0}) EXPECT_LT(passColumns(elsewhere), 0.05) << elsewhere;
+        // The row the dashes fill most: 70 on an axis from YMin at the
+        // plot's bottom to YMax at its top.
+        int passRow = -1, most = 0;
+        for (int y = static_cast<int>(plot.top()); y < static_cast<int>(plot.bottom()); ++y) {
+            int found = 0;
+            for (int x = static_cast<int>(plot.left()) + 1; x < static_cast<int>(plot.right()); ++x)
+                found += near(QPoint(x, y), colourOf(ChartLine::Pass));
+            if (found > most) most = found, passRow = y;
+        }
+        EXPECT_NEAR(passRow, plot.bottom() - plot.height() * (70 - chart.YMin) / (chart.YMax - chart.YMin), 2.0);
+        for (const ChartPoint& p : chart.Full)
+            EXPECT_TRUE(near(pixel(p.X, p.Y), colourOf(ChartLine::Marks))) << p.X << " " << p.Y;
+        for (const ChartPoint& p : chart.Partial)
+            EXPECT_TRUE(near(pixel(p.X, p.Y), colourOf(ChartLine::Partial))) << p.X << " " << p.Y;
     }
 }
 

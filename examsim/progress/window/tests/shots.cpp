@@ -1,10 +1,13 @@
 // Renders the progress window to PNG for looking at: a log of 30 sessions
 // with improving marks, a lesson drill every fourth, a single full exam at
 // 81 %, and a bank without a session, both layouts, both languages.
+// --dark paints them with a dark palette, as a dark desktop scheme gives.
 //
-//   examsim_progress_shots <output folder> [bank]
+//   examsim_progress_shots [--dark] <output folder> [bank]
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTest>
 #include <filesystem>
 
@@ -17,6 +20,24 @@ int main(int argc, char** argv) {
     // Offscreen unless told otherwise: the shots need no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const bool dark = argc > 1 && QByteArray(argv[1]) == "--dark";
+    if (dark) {
+        --argc;
+        ++argv;
+        // What a dark scheme with Fusion gives: light text on dark pages.
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QPalette palette;
+        palette.setColor(QPalette::Window, QColor(53, 53, 53));
+        palette.setColor(QPalette::WindowText, QColor(238, 238, 238));
+        palette.setColor(QPalette::Base, QColor(35, 38, 41));
+        palette.setColor(QPalette::AlternateBase, QColor(48, 48, 48));
+        palette.setColor(QPalette::Text, QColor(238, 238, 238));
+        palette.setColor(QPalette::Button, QColor(53, 53, 53));
+        palette.setColor(QPalette::ButtonText, QColor(238, 238, 238));
+        palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        palette.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+        QApplication::setPalette(palette);
+    }
     if (argc < 2) return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
