@@ -141,15 +141,23 @@ void ProgressChartWidget::paintEvent(QPaintEvent*) {
     p.drawText(lay.Title, Qt::AlignHCenter | Qt::AlignVCenter, texts_.Title);
     p.setFont(font());
 
-    // The grid and the ticks' labels.
-    for (const ChartTick& t : chart_.YTicks) {
+    // The grid and the ticks' labels; on a low chart every other mark's
+    // label, so that they never touch.
+    const double tickSpacing =
+        chart_.YTicks.size() > 1 ? plot.height() * (chart_.YTicks[1].Value - chart_.YTicks[0].Value) /
+                                       (chart_.YMax - chart_.YMin)
+                                 : line * 2;
+    const size_t labelEvery = tickSpacing < line * 1.2 ? 2 : 1;
+    for (size_t i = 0; i < chart_.YTicks.size(); ++i) {
+        const ChartTick& t = chart_.YTicks[i];
         const double y = toPixels(chart_, plot, chart_.XMin, t.Value).y();
         p.setPen(QPen(grid, 1));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.setPen(QPen(ink, 1));
         p.drawLine(QPointF(plot.left() - tick, y), QPointF(plot.left(), y));
-        p.drawText(QRectF(plot.left() - tick * 2 - line * 4, y - line / 2, line * 4, line),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(t.Label));
+        if (i % labelEvery == 0)
+            p.drawText(QRectF(plot.left() - tick * 2 - line * 4, y - line / 2, line * 4, line),
+                       Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(t.Label));
     }
     for (const ChartTick& t : chart_.XTicks) {
         const double x = toPixels(chart_, plot, t.Value, chart_.YMin).x();
