@@ -80,6 +80,7 @@ void clearBankModel(BankModel& model) {
     model.LessonChoice.assign(LessonChoiceWidth, '\0');
     model.LessonChoiceInForce.assign(LessonChoiceWidth, '\0');
     model.LessonMenuChecked = false;
+    model.DrillSize = 0;
 }
 
 BankShelf::BankShelf() : BankList(MaxBanks + 1), BankTitles(MaxBanks + 1, std::string(BankTitleWidth, ' ')) {}

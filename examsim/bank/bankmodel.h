@@ -99,6 +99,9 @@ struct BankModel {
     std::string LessonChoice = std::string(LessonChoiceWidth, '\0');
     std::string LessonChoiceInForce = std::string(LessonChoiceWidth, '\0');
     bool LessonMenuChecked = false;  // check mark of "Selection, &Lessons..."
+    // A practice drill of at most this many questions of the lessons in
+    // force ("Practise these lessons"); 0 for the dialog's own restriction.
+    int32_t DrillSize = 0;
 };
 
 // Topic index and slot number of a question, from its QuestionRef.

@@ -107,6 +107,11 @@ LessonOutcome myUseLessonSelection(BankModel& model, const std::vector<std::stri
     }
     model.QuestionsPerTopic = static_cast<int32_t>(perTopic);
     setMenuCheck(model, true);
+    // The dialog's choice is the candidate's own exam, never a drill.
+    if (model.DrillSize > 0) {
+        model.DrillSize = 0;
+        outcome.postReset = true;
+    }
     if (model.LessonChoice != model.LessonChoiceInForce) {
         model.LessonChoiceInForce = model.LessonChoice;
         outcome.postReset = true;
@@ -119,6 +124,7 @@ LessonOutcome myCancelLessonSelection(BankModel& model) {
     LessonOutcome outcome;
     outcome.postReset = model.QuestionsPerTopic > 0;
     model.QuestionsPerTopic = 0;
+    model.DrillSize = 0;
     for (int l = 1; l <= MaxLessons; ++l) model.Lessons[l].LessonSelected = 0;
     model.LessonChoice.assign(LessonChoiceWidth, '\0');
     model.LessonChoiceInForce.assign(LessonChoiceWidth, '\0');
@@ -140,3 +146,13 @@ bool myRestrictToLessons(BankModel& model, const std::vector<int>& lessons, Less
     outcome = myUseLessonSelection(model, items, items.empty() ? std::string() : items.back());
     return outcome.closeDialog;
 }
+
+bool myStartDrill(BankModel& model, const std::vector<int>& lessons, LessonOutcome& outcome) {
+    // As the dialog's choice (which ends any drill in force, an exam drawn
+    // for it with it), then a drill of that choice.
+    if (!myRestrictToLessons(model, lessons, outcome)) return false;
+    model.DrillSize = DrillQuestions;
+    return true;
+}
+
+LessonOutcome myBackToFullExam(BankModel& model) { return myCancelLessonSelection(model); }

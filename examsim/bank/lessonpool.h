@@ -9,6 +9,8 @@
 
 inline constexpr int LessonExamMaximum = 125;
 inline constexpr int MessageResetExam = 2025;
+// A practice drill: what a candidate finishes in one sitting.
+inline constexpr int DrillQuestions = 25;
 
 struct PoolFigures {
     int LessonsSelected = 0;
@@ -46,3 +48,8 @@ LessonOutcome myCancelLessonSelection(BankModel& model);
 // the bank, 1..LessonCount) in the dialog and confirming the size it
 // offers: false, with nothing changed, when none of them is a lesson.
 bool myRestrictToLessons(BankModel& model, const std::vector<int>& lessons, LessonOutcome& outcome);
+// The same restriction made a practice drill of DrillQuestions questions at
+// most, the lessons' never-met and missed questions first.
+bool myStartDrill(BankModel& model, const std::vector<int>& lessons, LessonOutcome& outcome);
+// "Full exam": every topic again, as "Cancel" in the lesson dialog leaves it.
+LessonOutcome myBackToFullExam(BankModel& model);

@@ -71,6 +71,7 @@ const TextPair<ProgressText> kTexts[] = {
      "Prochaine étape : cette banque n'a pas de leçons ; passez des examens complets et étudiez "
      "d'abord les sujets les plus faibles."},
     {ProgressText::PractiseButton, "Practise these lessons", "Réviser ces leçons"},
+    {ProgressText::FullExamButton, "Full exam", "Examen complet"},
     {ProgressText::ChanceRange, "&, likely between &% and &%", "&, probablement entre & % et & %"},
     {ProgressText::TooFewAnswers, "&, too few answers yet to be sure (fewer than &)",
      "&, trop peu de réponses encore pour en être sûr (moins de &)"},

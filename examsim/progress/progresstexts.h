@@ -41,6 +41,7 @@ enum class ProgressText {
     NextStepNone,
     NextStepNoLessons,
     PractiseButton,
+    FullExamButton,
     ChanceRange,
     TooFewAnswers,
 };

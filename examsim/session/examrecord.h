@@ -60,6 +60,7 @@ struct ExamRecord {
     bool AdvancePending = false;           // the program is about to click NEXT
     std::array<bool, 5> AnswerChecked{};  // check boxes of the simplified layout as shown
     bool LessonMenuWasEnabled = true;      // restored at the end of the exam
+    bool Drill = false;                    // drawn as a practice drill, not an exam
     FigureValues Figures;
 
     char given(int position) const { return GivenAnswers[position - 1]; }

@@ -428,7 +428,9 @@ int myStartLogging(ExamSession& s, BankModel& bank) {
 
     std::string title = uiContext().ProgramName + sessionText(SessionText::InfoTitleSuffix);
     // Under the mark, whether it passes: the figure alone leaves that to the candidate.
-    const std::string passLine = myPassMarkLine(exam, bank.PassMarkPercent);
+    // A drill's, its lessons' scores: it is practice, not an exam to pass.
+    const std::string passLine =
+        exam.Drill ? myDrillScoreLine(bank) : myPassMarkLine(exam, bank.PassMarkPercent);
     call(s.View.inform, title,
          fillMask(sessionText(SessionText::MarkMessage),
                   {exam.MarkText + (passLine.empty() ? "" : CRLF + passLine), CRLF, CRLF, CRLF,

@@ -147,3 +147,16 @@ std::string myPassMarkLine(const ExamRecord& exam, int passMarkPercent) {
     }
     return fillMask(sessionText(line), {passMarkPercent});
 }
+
+std::string myDrillScoreLine(const BankModel& bank) {
+    std::string scores;
+    for (int i = 1; i <= bank.LessonCount && i <= MaxLessons; ++i) {
+        const LessonRecord& lesson = bank.Lessons[bank.LessonIndex[i]];
+        const int right = lesson.LessonTally[1], total = lesson.LessonTally[0] + lesson.LessonTally[1];
+        if (total <= 0) continue;
+        if (!scores.empty()) scores += sessionText(SessionText::DrillScoreSeparator);
+        scores += fillMask(sessionText(SessionText::DrillLessonScore),
+                           {trimSpaces(lesson.LessonId), right, total, (right * 200 + total) / (2 * total)});
+    }
+    return scores.empty() ? std::string() : fillMask(sessionText(SessionText::DrillScore), {scores});
+}

@@ -23,6 +23,11 @@ std::string myMarkFromValue(int16_t value);
 // with Honours where the pass mark is below it; empty when nothing counts.
 std::string myPassMarkLine(const ExamRecord& exam, int passMarkPercent);
 
+// A practice drill's end: the score of each lesson of the exam (the
+// tallies in the bank), no pass mark;
+// empty when nothing counts.
+std::string myDrillScoreLine(const BankModel& bank);
+
 // Counts of the current exam into ProgressCounts, MarkText and the kept
 // unanswered count (the mark value is kept when it is shown).
 void myRecomputeFigures(ExamRecord& exam);

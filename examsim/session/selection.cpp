@@ -72,14 +72,76 @@ int myPickFromTopic(ExamRecord& exam, BankModel& bank, ExamRandom& random, const
     return drawn;
 }
 
+bool drillInForce(const BankModel& bank) { return bank.DrillSize > 0 && bank.QuestionsPerTopic > 0; }
+
+namespace {
+
+bool eligible(const BankModel& bank, const QuestionSlot& slot) {
+    if (slot.QuestionIndex == 0) return false;
+    return bank.QuestionsPerTopic <= 0 ||
+           (slot.LessonNo <= MaxLessons && bank.Lessons[slot.LessonNo].LessonSelected != 0);
+}
+
+// Rank of a question in a drill, best first: missed, never met, then
+// known; each before itself drawn already in this run.
+int drillRank(const QuestionSlot& slot, int32_t passMarkPercent) {
+    static constexpr std::array<int, 7> Rank = {0, 2, 4, 1, 3, 5, 6};
+    return Rank[static_cast<size_t>(questionClass(slot, passMarkPercent))];
+}
+
+// Round after round, a question of the best rank left from a topic that
+// has given the fewest so far; in the exam, topic by topic.
+void selectDrill(ExamRecord& exam, BankModel& bank, ExamRandom& random, int maximum) {
+    struct Candidate {
+        int Place;  // the topic's place in TopicOrder
+        int Slot;
+        int Rank;
+    };
+    std::vector<Candidate> left;
+    for (int i = 1; i <= bank.TopicCount; ++i)
+        for (int n = 1; n <= MaxPerTopic; ++n) {
+            const QuestionSlot& slot = bank.Topics[bank.TopicOrder[i]].Question[n];
+            if (eligible(bank, slot)) left.push_back({i, n, drillRank(slot, bank.PassMarkPercent)});
+        }
+    std::vector<int> given(static_cast<size_t>(bank.TopicCount) + 1, 0);
+    std::vector<Candidate> chosen;
+    while (static_cast<int>(chosen.size()) < maximum && !left.empty()) {
+        auto better = [&](const Candidate& a, const Candidate& b) {
+            return a.Rank != b.Rank ? a.Rank < b.Rank : given[a.Place] < given[b.Place];
+        };
+        const Candidate best = *std::min_element(left.begin(), left.end(), better);
+        std::vector<size_t> ties;
+        for (size_t k = 0; k < left.size(); ++k)
+            if (!better(best, left[k])) ties.push_back(k);
+        const size_t at = ties[static_cast<size_t>(random.position(static_cast<int>(ties.size())) - 1)];
+        chosen.push_back(left[at]);
+        ++given[left[at].Place];
+        left.erase(left.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    std::stable_sort(chosen.begin(), chosen.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.Place < b.Place; });
+    for (const Candidate& c : chosen) {
+        QuestionSlot& slot = bank.Topics[bank.TopicOrder[c.Place]].Question[c.Slot];
+        exam.ExamSize += 1;
+        exam.ExamOrder[exam.ExamSize] = slot.QuestionIndex;
+        slot.Picked.assign(1, 'Y');
+    }
+}
+
+}  // namespace
+
 int mySelectQuestions(ExamRecord& exam, BankModel& bank, ExamRandom& random, int maximum) {
     maximum = std::clamp(maximum, 0, MaxExamSize);
     exam.ExamSize = 0;
     exam.ExamOrder.fill(0);
+    exam.Drill = drillInForce(bank);
     ClassGroups groups = classGroupsOf(exam.SelectionCriterion);
     int perTopic = bank.QuestionsPerTopic > 0 ? bank.QuestionsPerTopic : 1;
-    for (int i = 1; i <= bank.TopicCount && exam.ExamSize < maximum; ++i)
-        myPickFromTopic(exam, bank, random, groups, bank.TopicOrder[i], perTopic, maximum);
+    if (exam.Drill)
+        selectDrill(exam, bank, random, maximum);
+    else
+        for (int i = 1; i <= bank.TopicCount && exam.ExamSize < maximum; ++i)
+            myPickFromTopic(exam, bank, random, groups, bank.TopicOrder[i], perTopic, maximum);
     exam.MarkResults.assign(MaxExamSize, ' ');
     std::fill_n(exam.MarkResults.begin(), exam.ExamSize, '0');
     exam.GivenAnswers = exam.MarkResults;
@@ -101,6 +163,7 @@ void mySortList(std::vector<int32_t>& list, int count, char kind, const BankMode
 }
 
 int myExamLength(const BankModel& bank) {
+    if (drillInForce(bank)) return std::min(bank.DrillSize, MaxExamSize);
     return bank.QuestionsPerTopic > 0 ? MaxExamSize : bank.QuestionsExpected;
 }
 
@@ -108,16 +171,11 @@ int myExamSizeAtMost(const BankModel& bank) {
     const int perTopic = bank.QuestionsPerTopic > 0 ? bank.QuestionsPerTopic : 1;
     int size = 0;
     for (int t = 1; t <= bank.TopicCount; ++t) {
-        int eligible = 0;
-        for (int n = 1; n <= MaxPerTopic; ++n) {
-            const QuestionSlot& slot = bank.Topics[t].Question[n];
-            if (slot.QuestionIndex == 0) continue;
-            if (bank.QuestionsPerTopic > 0 &&
-                (slot.LessonNo > MaxLessons || bank.Lessons[slot.LessonNo].LessonSelected == 0))
-                continue;
-            ++eligible;
-        }
-        size += std::min(eligible, perTopic);
+        int count = 0;
+        for (int n = 1; n <= MaxPerTopic; ++n)
+            if (eligible(bank, bank.Topics[t].Question[n])) ++count;
+        // A drill may take every question of a topic.
+        size += drillInForce(bank) ? count : std::min(count, perTopic);
     }
     return std::min(size, std::clamp(myExamLength(bank), 0, MaxExamSize));
 }
@@ -132,5 +190,6 @@ std::string myNextExamText(const BankModel& bank) {
         if (lesson.LessonSelected == 0) continue;
         lessons += (lessons.empty() ? "" : ", ") + trimSpaces(lesson.LessonId);
     }
-    return fillMask(sessionText(SessionText::NextExamLessons), {lessons, myExamSizeAtMost(bank)});
+    return fillMask(sessionText(drillInForce(bank) ? SessionText::NextExamDrill : SessionText::NextExamLessons),
+                    {lessons, myExamSizeAtMost(bank)});
 }

@@ -33,7 +33,12 @@ ClassGroups classGroupsOf(int criterion);
 // Class 1..6 of a question slot: new, missed or known, plus one once drawn.
 int questionClass(const QuestionSlot& slot, int32_t passMarkPercent);
 
-// Builds the exam of at most `maximum` questions; returns -1.
+// Whether the next exam drawn is a practice drill of the lessons in force.
+bool drillInForce(const BankModel& bank);
+
+// Builds the exam of at most `maximum` questions; returns -1. A practice
+// drill takes its questions from every topic of its lessons in turn, the
+// questions missed and never met first.
 int mySelectQuestions(ExamRecord& exam, BankModel& bank, ExamRandom& random, int maximum);
 // Draws up to perTopic questions from one topic; returns how many.
 int myPickFromTopic(ExamRecord& exam, BankModel& bank, ExamRandom& random, const ClassGroups& groups,

@@ -73,6 +73,12 @@ const TextPair<SessionText> kTexts[] = {
      "Prochain examen : tous les sujets de la banque, jusqu'à & questions."},
     {SessionText::NextExamLessons, "Next exam: limited to lessons &, up to & questions.",
      "Prochain examen : limité aux leçons &, jusqu'à & questions."},
+    {SessionText::NextExamDrill, "Next exam: limited to a practice drill of lessons &, & questions.",
+     "Prochain examen : limité à un exercice sur les leçons &, & questions."},
+    {SessionText::DrillScore, "A practice drill, not an exam. Lesson scores: &.",
+     "Un exercice, pas un examen. Résultats par leçon : &."},
+    {SessionText::DrillLessonScore, "& & of & right (&%)", "& & sur & (& %)"},
+    {SessionText::DrillScoreSeparator, "; ", " ; "},
 };
 
 }  // namespace

@@ -31,6 +31,10 @@ enum class SessionText {
     PassReachedNotHonours,
     NextExamWhole,
     NextExamLessons,
+    NextExamDrill,
+    DrillScore,        // the drill's lessons, each a DrillLessonScore
+    DrillLessonScore,
+    DrillScoreSeparator,
 };
 
 // Text in the given language (0 English, 1 French).

@@ -135,6 +135,8 @@ void MainWindow::command(int id) {
             openProgressWindow(progress_, p.Bank, p.Session.LogFilePath, simplified_, this);
             connect(progress_, &ProgressWindow::practiseRequested, this, &MainWindow::practiseLessons,
                     Qt::UniqueConnection);
+            connect(progress_, &ProgressWindow::fullExamRequested, this, &MainWindow::launchFullExam,
+                    Qt::UniqueConnection);
         }
         return;
     case CmdOpenFile: showOpenFileDialog(); return;

@@ -41,7 +41,8 @@ std::vector<ControlPlace> myMainLayout(const LayoutInput& in) {
     if (n) add(2007, K::PushButton, X(66), Y(44), X(40), X(14), Align::Centre);
     else add(2007, K::PushButton, X(460), Y(6), X(40), X(14), Align::Centre);
     if (n) add(2015, K::PushButton, X(114), Y(44), X(40), Y(14), Align::Centre);
-    if (!n) add(2037, K::ExplanationArea, 2, Y(28), X(508), Y(60));
+    // Under /S, "Full exam" (while the next exam is limited) is to its right.
+    if (!n) add(2037, K::ExplanationArea, 2, Y(28), X(446), Y(60));
     if (!n) add(2038, K::TextBox, 2, Y(90), X(508), Y(12));
     if (n) add(2039, K::TextBox, 2, Y(72), X(508), Y(36));
     else add(2039, K::TextBox, 2, Y(104), X(508), Y(28));

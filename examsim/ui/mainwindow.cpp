@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextDocument>
 #include <QSoundEffect>
 #include <QUrl>
@@ -428,6 +429,7 @@ void MainWindow::installView() {
     view.setExamChoicesEnabled = [this](bool enabled) {
         for (int id : {2006, 2000, 2001, 2003})
             if (QWidget* w = control(id)) w->setEnabled(enabled);
+        if (fullExam_) fullExam_->setEnabled(enabled);
         syncImportItem();
     };
     view.lessonMenuEnabled = [this] { return actions_[CmdLessons]->isEnabled(); };

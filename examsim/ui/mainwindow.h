@@ -22,6 +22,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QSoundEffect;
 class ExplanationWindow;
 class InfoBox;
@@ -120,6 +121,7 @@ private:
     void installStudyLoop();
     void showNextExam();
     void practiseLessons(const std::vector<int>& lessons);
+    void launchFullExam();
     void refreshProgress();
     void registerResizing();
     bool answerBoxEvent(QWidget* box, QEvent* event);
@@ -140,6 +142,7 @@ private:
     std::array<QPointer<InfoBox>, 3> infoBoxes_;  // entries 1 help, 2 about
     QPointer<ProgressWindow> progress_;
     QLabel* nextExam_ = nullptr;
+    QPushButton* fullExam_ = nullptr;  // beside the line while the next exam is limited
     ResizeState resize_;
     bool showingAnswerState_ = false;  // the window itself sets an answer box
 };

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 
 #include "announcer.h"
 #include "answerkeys.h"
@@ -46,8 +47,17 @@ void MainWindow::installStudyLoop() {
     const DialogUnits dlu = dialogUnits(this);
     const auto x = [this](int v) { return scaled(v, shrink_.fx()); };
     const auto y = [this](int v) { return scaled(v, shrink_.fy()); };
-    nextExam_->setGeometry(dlu.toPixels(QRect(x(158), y(30), x(118), y(30))));
+    nextExam_->setGeometry(dlu.toPixels(QRect(x(158), y(28), x(118), y(30))));
     nextExam_->setVisible(!simplified_);
+    // Under the line, or under /S where the explanation area leaves room
+    // to the right of it; shown while the next exam is limited.
+    fullExam_ = new QPushButton(centralWidget());
+    fullExam_->setObjectName(QStringLiteral("fullExam"));
+    fullExam_->setAutoDefault(false);
+    fullExam_->setGeometry(dlu.toPixels(simplified_ ? QRect(x(450), y(28), x(60), x(14))
+                                                    : QRect(x(158), y(59), x(60), y(12))));
+    connect(fullExam_, &QPushButton::clicked, this, &MainWindow::launchFullExam);
+    if (QWidget* launchButton = control(2006)) QWidget::setTabOrder(launchButton, fullExam_);
     showNextExam();
 }
 
@@ -55,6 +65,10 @@ void MainWindow::showNextExam() {
     if (!nextExam_) return;
     const QString text = toQString(myNextExamText(program_.Bank));
     nextExam_->setText(text);
+    fullExam_->setText(toQString(otherText(OtherFullExam)));
+    fullExam_->setAccessibleDescription(text);
+    fullExam_->setVisible(program_.Bank.QuestionsPerTopic > 0);
+    fullExam_->setEnabled(actions_[CmdLessons]->isEnabled());
     if (QWidget* launchButton = control(2006)) {
         const QString tip = toQLines(examToolTips().tip(2006, uiContext().InterfaceLanguage));
         launchButton->setAccessibleDescription(text.isEmpty() ? tip : tip + QLatin1Char(' ') + text);
@@ -66,7 +80,17 @@ void MainWindow::practiseLessons(const std::vector<int>& lessons) {
     // As the lesson menu: no restriction changes under an exam under way.
     if (!actions_[CmdLessons]->isEnabled()) return;
     LessonOutcome outcome;
-    if (!myRestrictToLessons(p.Bank, lessons, outcome)) return;
+    if (!myStartDrill(p.Bank, lessons, outcome)) return;
+    actions_[CmdLessons]->setChecked(p.Bank.LessonMenuChecked);
+    if (outcome.postReset) myDiscardDrawnExam(p.Session, p.Bank);
+    showNextExam();
+    launch();
+}
+
+void MainWindow::launchFullExam() {
+    ProgramState& p = program_;
+    if (!actions_[CmdLessons]->isEnabled()) return;
+    const LessonOutcome outcome = myBackToFullExam(p.Bank);
     actions_[CmdLessons]->setChecked(p.Bank.LessonMenuChecked);
     if (outcome.postReset) myDiscardDrawnExam(p.Session, p.Bank);
     showNextExam();

@@ -164,6 +164,7 @@ const IdEntry kOthers[] = {
     {20, "This question bank gives no explanation for this question.",
      "Cette banque de questions ne donne aucune explication pour cette question."},
     {21, "Interface in English", "Interface en français"},
+    {22, "Full exam", "Examen complet"},
 };
 
 struct SessionEntry {
@@ -234,6 +235,11 @@ const char* const kHelpEnglish[] = {
     "review.",
     "When the question bank associates its questions with lessons, choosing lessons (Tools menu) "
     "before launching limits the exam to the Topics of those lessons.",
+    "Tools > Progress suggests the lessons whose study would raise your chance of passing most; "
+    "\"Practise these lessons\" launches a practice drill of at most 25 of their questions, the "
+    "missed and never-met ones first. Its end gives each lesson's score, not a pass or a fail. The "
+    "next exam stays limited to those lessons until \"Full exam\", beside Launch and in the "
+    "progress window, launches an exam of the whole bank again.",
     "The official question banks: the department (Innovation, Science and Economic Development "
     "Canada) publishes the Basic and the Advanced question pools on its amateur-radio certificate "
     "services download page, as the files amat_basic_quest.zip and amat_adv_quest.zip. Download one, "
@@ -300,6 +306,12 @@ const char* const kHelpFrench[] = {
     "erronées.",
     "Quand la banque de questions associe ses questions à des leçons, choisir des leçons (menu "
     "Outils) avant de lancer l'examen le limite aux Sujets de ces leçons.",
+    "Outils > Progrès propose les leçons dont l'étude ferait le plus monter votre chance de "
+    "réussir; « Réviser ces leçons » lance un exercice d'au plus 25 de leurs questions, les "
+    "questions manquées et jamais vues d'abord. Sa fin donne le résultat de chaque leçon, sans "
+    "réussite ni échec. Le prochain examen reste limité à ces leçons jusqu'à ce que « Examen "
+    "complet », près de « Lancer » et dans la fenêtre de progrès, relance un examen de toute la "
+    "banque.",
     "Les banques officielles : le Ministère (Innovation, Sciences et Développement économique "
     "Canada) publie les banques de questions de base et supérieure sur sa page de téléchargement des "
     "services de certification de radioamateur, sous les noms amat_basic_quest.zip et "

@@ -15,7 +15,7 @@ inline constexpr int LastCaptionId = 2044;
 inline constexpr int FirstTipId = 2000;
 inline constexpr int LastTipId = 2017;
 inline constexpr int MessageCount = 29;
-inline constexpr int OtherTextCount = 21;
+inline constexpr int OtherTextCount = 22;
 inline constexpr int MenuCount = 3;      // File, Tools, Help
 inline constexpr int MenuItemCount = 8;  // item 0 is the menu's title
 
@@ -38,6 +38,8 @@ enum UiOtherText : int {
     OtherNoExplanation = 20,
     // Said once the interface has switched, in the language switched to.
     OtherLanguageSwitched = 21,
+    // Beside Launch while the next exam is limited: back to the whole bank.
+    OtherFullExam = 22,
 };
 
 struct UiTexts {

@@ -112,9 +112,22 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
     practise_ = new QPushButton(chances_);
     practise_->setAutoDefault(false);
     connect(practise_, &QPushButton::clicked, this, [this] { practise(); });
+    // While the next exam is limited (a drill of these lessons, say): the
+    // whole bank again, in one step.
+    fullExam_ = new QPushButton(chances_);
+    fullExam_->setObjectName(QStringLiteral("fullExam"));
+    fullExam_->setAutoDefault(false);
+    connect(fullExam_, &QPushButton::clicked, this, [this] {
+        close();
+        emit fullExamRequested();
+    });
+    auto* nextButtons = new QVBoxLayout;
+    nextButtons->addWidget(practise_);
+    nextButtons->addWidget(fullExam_);
+    nextButtons->addStretch(1);
     auto* nextRow = new QHBoxLayout;
     nextRow->addWidget(nextStep_, 1);
-    nextRow->addWidget(practise_, 0, Qt::AlignTop);
+    nextRow->addLayout(nextButtons);
     chancesLayout->addLayout(nextRow);
 
     buildChart();
@@ -167,7 +180,7 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
         layout->addLayout(lessonsBox, 2);
         layout->addLayout(topicsBox, 2);
         layout->addWidget(chartView_, 3);
-        chainTabOrder({passChance_, honoursChance_, nextStep_, practise_, lessonTable_, topicTable_, chartView_,
+        chainTabOrder({passChance_, honoursChance_, nextStep_, practise_, fullExam_, lessonTable_, topicTable_, chartView_,
                        copy_, close_});
     } else {
         layout->addWidget(chartView_, 3);
@@ -177,7 +190,7 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
         tables->addLayout(lessonsBox, 3);
         tables->addLayout(topicsBox, 2);
         layout->addLayout(tables, 2);
-        chainTabOrder({chartView_, passChance_, honoursChance_, nextStep_, practise_, lessonTable_, topicTable_,
+        chainTabOrder({chartView_, passChance_, honoursChance_, nextStep_, practise_, fullExam_, lessonTable_, topicTable_,
                        copy_, close_});
     }
     layout->addLayout(buttons);
@@ -252,6 +265,8 @@ void ProgressWindow::applyLanguage() {
     nextStep_->setText(nextStep.join(QLatin1Char('\n')));
     practise_->setText(text(ProgressText::PractiseButton));
     practise_->setVisible(!figures_.NextLessons.empty());
+    fullExam_->setText(text(ProgressText::FullExamButton));
+    fullExam_->setVisible(bank_.QuestionsPerTopic > 0);
     notice_->clear();
     showState();
 }

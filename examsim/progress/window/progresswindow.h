@@ -56,6 +56,9 @@ signals:
     // the selection to these lessons (their places in the bank) and
     // launches an exam.
     void practiseRequested(const std::vector<int>& lessons);
+    // "Full exam": the window has closed; the owner lifts the lesson
+    // restriction and launches an exam of the whole bank.
+    void fullExamRequested();
 
 private:
     void buildChart();
@@ -88,6 +91,7 @@ private:
     QSortFilterProxyModel* topicSort_ = nullptr;
     QLabel* nextStep_ = nullptr;
     QPushButton* practise_ = nullptr;
+    QPushButton* fullExam_ = nullptr;
     QLabel* notice_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* close_ = nullptr;

@@ -11,6 +11,7 @@
 
 #include "examtest.h"
 #include "figures.h"
+#include "lessonpool.h"
 #include "sessiontestkit.h"
 #include "sessiontexts.h"
 
@@ -42,6 +43,29 @@ TEST_F(ExamTest, AClickDuringTheWaitToAdvanceIsRefusedAndTheNextQuestionTakesIts
     click(3, 0);
     EXPECT_EQ(exam().GivenAnswers.substr(0, 3), "230");
     EXPECT_FALSE(view.saw("sound SoundUncheck"));
+}
+
+// A practice drill's end gives each lesson's score, and no pass mark.
+TEST_F(ExamTest, ADrillEndsWithEachLessonsScore) {
+    bank.Lessons[1].LessonQuestionCount = 1;  // L02
+    bank.Lessons[2].LessonQuestionCount = 2;  // L01
+    LessonOutcome outcome;
+    ASSERT_TRUE(myStartDrill(bank, {1, 2}, outcome));
+    ASSERT_TRUE(myLaunchExam(session, bank));
+    ASSERT_EQ(exam().ExamSize, 3);
+    EXPECT_TRUE(exam().Drill);
+    click(2);  // right: the program goes on by itself
+    go(Navigation::Next);
+    click(1);  // missed (3 expected)
+    go(Navigation::Next);
+    click(1);  // right, and the last
+    myWaitForLogging(session, bank);
+    ASSERT_EQ(view.informed.size(), 1u);
+    const std::string& end = view.informed[0].second;
+    EXPECT_EQ(end.find("pass mark"), std::string::npos) << end;
+    EXPECT_EQ(end.substr(0, end.find("\r\n\r\n")),
+              "Your mark is 66.7%\r\nA practice drill, not an exam. Lesson scores: L01 2 of 2 right (100%); "
+              "L02 0 of 1 right (0%).");
 }
 
 TEST_F(ExamTest, AsYouGoExamWritesExactLogAndReport) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lessonpool.h"
 #include "sessiontestkit.h"
 #include "casenames.h"
 
@@ -186,6 +187,107 @@ INSTANTIATE_TEST_SUITE_P(
         for (int l : c.lessons) name += " " + std::to_string(l);
         return name + " of " + std::to_string(c.expected);
     }));
+
+// A practice drill of two lessons (eight topics of five questions, a third
+// lesson left out): at most DrillQuestions, the missed questions first,
+// then those never met, the known ones last, spread over the topics and
+// asked topic by topic.
+struct DrillCase {
+    const char* name;
+    int missed, known;  // the first questions of the lessons so marked, the rest never met
+    int topics;         // topics of the two lessons
+};
+class Drill : public ::testing::TestWithParam<DrillCase> {};
+
+TEST_P(Drill, FavoursMissedThenNeverMetAndSpreadsOverTopics) {
+    const DrillCase& c = GetParam();
+    std::vector<TestQuestion> qs;
+    for (int t = 1; t <= c.topics + 2; ++t)
+        for (int n = 1; n <= 5; ++n)
+            qs.push_back({"B-" + formatNumber(t, "000") + "-001-" + formatNumber(n, "000"), '1',
+                          t > c.topics ? 3 : 1 + t % 2});
+    BankModel bank;
+    fillBank(bank, qs, {{"L1", "One"}, {"L2", "Two"}, {"L3", "Three"}});
+    for (const TestQuestion& q : qs) ++bank.Lessons[q.lesson].LessonQuestionCount;
+    const int eligible = c.topics * 5;
+    // Marked round the topics, so that each kind is spread over them.
+    std::vector<QuestionSlot*> slots;
+    for (int n = 1; n <= 5; ++n)
+        for (int t = 1; t <= c.topics; ++t) slots.push_back(&bank.Topics[t].Question[n]);
+    for (int k = 0; k < c.missed + c.known; ++k)
+        slots[static_cast<size_t>(k)]->Stats = k < c.missed ? std::array<int16_t, 2>{2, 1} : std::array<int16_t, 2>{0, 3};
+    LessonOutcome outcome;
+    ASSERT_TRUE(myStartDrill(bank, {1, 2}, outcome));
+    const int size = std::min(eligible, DrillQuestions);
+    EXPECT_EQ(myExamSizeAtMost(bank), size);
+    EXPECT_EQ(myNextExamText(bank), "Next exam: limited to a practice drill of lessons L1, L2, " +
+                                        std::to_string(size) + " questions.");
+    for (uint32_t seed : {1u, 77u, 4242u}) {
+        for (auto& topic : bank.Topics)
+            for (auto& slot : topic.Question) slot.Picked = " ";
+        ExamRecord exam;
+        ExamRandom random;
+        random.State = seed;
+        mySelectQuestions(exam, bank, random, myExamLength(bank));
+        ASSERT_EQ(exam.ExamSize, size) << seed;
+        EXPECT_TRUE(exam.Drill);
+        std::array<int, 3> drawn{};  // missed, never met, known
+        std::vector<int> perTopic(static_cast<size_t>(c.topics) + 1, 0);
+        int lastTopic = 0;
+        for (int p = 1; p <= exam.ExamSize; ++p) {
+            const int q = exam.ExamOrder[p];
+            const QuestionSlot& slot = slotOf(bank, q);
+            const int topic = refTopic(bank.QuestionRef[q]);
+            ASSERT_LE(topic, c.topics) << "lesson 3 drawn at " << p;
+            EXPECT_GE(topic, lastTopic) << "topic by topic";
+            lastTopic = topic;
+            ++perTopic[static_cast<size_t>(topic)];
+            ++drawn[slot.Stats[0] > 0 ? 0 : slot.Stats[1] > 0 ? 2 : 1];
+        }
+        const int never = eligible - c.missed - c.known;
+        EXPECT_EQ(drawn[0], std::min(c.missed, size)) << seed;
+        EXPECT_EQ(drawn[1], std::min(never, size - drawn[0])) << seed;
+        EXPECT_EQ(drawn[2], size - drawn[0] - drawn[1]) << seed;
+        if (c.missed == 0 && c.known == 0) {
+            // All alike: the topics give as evenly as they can.
+            const auto [fewest, most] = std::minmax_element(perTopic.begin() + 1, perTopic.end());
+            EXPECT_LE(*most - *fewest, 1) << seed;
+        }
+    }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Drill,
+    ::testing::Values(DrillCase{"AllNeverMet", 0, 0, 8}, DrillCase{"SomeMissedSomeKnown", 6, 10, 8},
+                      DrillCase{"MostlyKnown", 6, 30, 8}, DrillCase{"MoreMissedThanADrill", 30, 2, 8},
+                      DrillCase{"FewerThanADrill", 3, 5, 3}),
+    namedBy([](const DrillCase& c) { return std::string(c.name); }));
+
+// The lesson dialog's own choice and "Full exam" end the drill.
+TEST(Drill, EndsWithTheDialogsChoiceOrAFullExam) {
+    BankModel bank;
+    fillFlatBank(bank, 3, 2);
+    bank.LessonCount = 1;
+    bank.Lessons[1].LessonId = fixedWidth("L1", LessonIdWidth);
+    bank.LessonIndex[1] = 1;
+    bank.Lessons[1].LessonQuestionCount = 6;
+    for (auto& topic : bank.Topics)
+        for (auto& slot : topic.Question) slot.LessonNo = 1;
+    LessonOutcome outcome;
+    ASSERT_TRUE(myStartDrill(bank, {1}, outcome));
+    EXPECT_TRUE(drillInForce(bank));
+    const std::vector<std::string> items = sizeListTexts(myPoolFigures(bank));
+    ASSERT_FALSE(items.empty());
+    outcome = myUseLessonSelection(bank, items, items.back());
+    EXPECT_TRUE(outcome.postReset);
+    EXPECT_FALSE(drillInForce(bank));
+    EXPECT_GT(bank.QuestionsPerTopic, 0);
+    ASSERT_TRUE(myStartDrill(bank, {1}, outcome));
+    outcome = myBackToFullExam(bank);
+    EXPECT_TRUE(outcome.postReset);
+    EXPECT_FALSE(drillInForce(bank));
+    EXPECT_EQ(bank.QuestionsPerTopic, 0);
+    EXPECT_EQ(myExamLength(bank), bank.QuestionsExpected);
+}
 
 TEST(Selection, SortOrdersTopicsAndLessonsByKey) {
     BankModel bank;

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QPushButton>
 
 #include "bankreader.h"
@@ -138,8 +140,108 @@ TEST(Practise, TheseLessonsRestrictTheSelectionAndLaunchAnExam) {
         const QuestionSlot& slot = b.Topics[b.QuestionRef[q] / 16].Question[b.QuestionRef[q] % 16];
         EXPECT_NE(std::find(lessons.begin(), lessons.end(), slot.LessonNo), lessons.end()) << p;
     }
-    EXPECT_TRUE(nextExamLine(s)->text().startsWith(q("Next exam: limited to lessons ")));
+    EXPECT_TRUE(nextExamLine(s)->text().startsWith(q("Next exam: limited to a practice drill of lessons ")));
     EXPECT_EQ(nextExamLine(s)->text(), toQString(myNextExamText(b)));
 }
+
+QPushButton* fullExamButton(QWidget* window) { return window->findChild<QPushButton*>(QStringLiteral("fullExam")); }
+QPushButton* fullExamButton(Started& s) {
+    return s.window->centralWidget()->findChild<QPushButton*>(QStringLiteral("fullExam"), Qt::FindDirectChildrenOnly);
+}
+
+// "Practise these lessons" is a drill a candidate finishes in one sitting,
+// its end the lessons' scores and no pass or fail; the line near Launch
+// then offers the whole bank again in one step, and so does the progress
+// window. In both layouts and both languages.
+struct DrillCase {
+    bool simplified;
+    bool french;
+};
+class PractiseDrill : public ::testing::TestWithParam<DrillCase> {};
+
+TEST_P(PractiseDrill, OfOneSittingWithLessonScoresThenAFullExamInOneStep) {
+    const DrillCase& c = GetParam();
+    BankModel bank;
+    std::string unused;
+    ASSERT_TRUE(myReadQuestionBank(bank, std::string(SAMPLES_DIR) + "/" + English, FullRead, unused));
+    Started s(FolderSetup{{English}, improvingLog(bank, 30, 4), "en_CA", c.simplified ? "/S" : ""});
+    ASSERT_TRUE(s.started);
+    steadyClock(s.program);
+    s.window->show();
+    if (c.french) s.window->command(2015);
+    s.window->command(CmdProgress);
+    ProgressWindow* progress = s.window->progressWindow();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_FALSE(fullExamButton(progress) && fullExamButton(progress)->isVisibleTo(progress));
+    QTest::mouseClick(progress->practiseButton(), Qt::LeftButton);
+    settle();
+
+    ExamRecord& exam = s.program.Session.Exam;
+    EXPECT_GE(exam.ExamSize, 20);
+    EXPECT_LE(exam.ExamSize, 30);
+    QPushButton* full = fullExamButton(s);
+    ASSERT_NE(full, nullptr);
+    EXPECT_TRUE(full->isVisibleTo(s.window.get()));
+    EXPECT_EQ(full->text(), c.french ? q("Examen complet") : q("Full exam"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(full)->text(QAccessible::Name), full->text());
+    EXPECT_TRUE(s.window->control(2006)->accessibleDescription().contains(
+        c.french ? q("limité à un exercice") : q("limited to a practice drill")));
+
+    // Answered to the end, a question right and the others "Don't know".
+    exam.ManualAdvance = true;
+    const size_t boxesBefore = s.boxes.boxes.size();
+    const int size = exam.ExamSize;
+    for (int p = 1; p <= size; ++p) {
+        const int right = s.program.Bank.ExpectedAnswer[exam.ExamOrder[p]][0] - '0';
+        QTest::keyClick(s.window->control(2039), p == 1 ? static_cast<Qt::Key>(Qt::Key_0 + right) : Qt::Key_5);
+        if (p < size) s.window->command(2010);
+    }
+    settle();
+    EXPECT_EQ(exam.ExamStage, StageOver);
+    ASSERT_EQ(s.boxes.boxes.size(), boxesBefore + 1);
+    const QString end = QString::fromLatin1(s.boxes.boxes.back().text);
+    EXPECT_FALSE(end.contains(c.french ? q("note de passage") : q("pass mark"))) << end.toUtf8().toStdString();
+    EXPECT_TRUE(end.contains(c.french ? q("Un exercice, pas un examen") : q("A practice drill, not an exam")))
+        << end.toUtf8().toStdString();
+    EXPECT_TRUE(end.contains(c.french ? q("Résultats par leçon") : q("Lesson scores"))) << end.toUtf8().toStdString();
+    EXPECT_TRUE(end.contains(c.french ? q(" 1 sur ") : q(" 1 of "))) << end.toUtf8().toStdString();
+
+    // Still limited; the progress window offers both, and its "Full exam"
+    // is the whole bank drawn at once.
+    EXPECT_TRUE(full->isVisibleTo(s.window.get()));
+    EXPECT_TRUE(full->isEnabled());
+    s.window->command(CmdProgress);
+    progress = s.window->progressWindow();
+    ASSERT_NE(progress, nullptr);
+    ASSERT_NE(fullExamButton(progress), nullptr);
+    EXPECT_TRUE(fullExamButton(progress)->isVisibleTo(progress));
+    EXPECT_TRUE(progress->practiseButton()->isVisibleTo(progress));
+    EXPECT_EQ(fullExamButton(progress)->text(), full->text());
+    QTest::mouseClick(fullExamButton(progress), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(s.window->progressWindow(), nullptr);
+    EXPECT_EQ(s.program.Bank.QuestionsPerTopic, 0);
+    EXPECT_FALSE(s.window->menuAction(CmdLessons)->isChecked());
+    EXPECT_EQ(exam.ExamStage, StageDrawn);
+    EXPECT_EQ(exam.ExamSize, myExamSizeAtMost(s.program.Bank));
+    EXPECT_GT(exam.ExamSize, 30);
+    EXPECT_FALSE(full->isVisibleTo(s.window.get()));
+
+    // The line's own button does the same from a drill in force.
+    s.window->command(CmdProgress);
+    QTest::mouseClick(s.window->progressWindow()->practiseButton(), Qt::LeftButton);
+    settle();
+    ASSERT_TRUE(full->isVisibleTo(s.window.get()));
+    QTest::mouseClick(full, Qt::LeftButton);
+    EXPECT_EQ(s.program.Bank.QuestionsPerTopic, 0);
+    EXPECT_EQ(exam.ExamStage, StageDrawn);
+    EXPECT_GT(exam.ExamSize, 30);
+}
+INSTANTIATE_TEST_SUITE_P(Layouts, PractiseDrill,
+                         ::testing::Values(DrillCase{false, false}, DrillCase{false, true}, DrillCase{true, false},
+                                           DrillCase{true, true}),
+                         namedBy([](const DrillCase& c) {
+                             return std::string(c.simplified ? "Simplified" : "Normal") + (c.french ? " fr" : " en");
+                         }));
 
 }  // namespace
