@@ -81,11 +81,16 @@ LessonDialog::LessonDialog(QWidget* owner, BankModel& model, bool simplified, in
     const int chosen = static_cast<unsigned char>(model.LessonChoice[0]);
     if (chosen >= 1 && chosen <= sizes_->count()) sizes_->setCurrentIndex(chosen - 1);
 
-    // Centred over the main window, level with its top.
+    // Centred over the main window, level with its top; on a screen too
+    // small for the rows (large fonts) they scroll inside the work area.
+    QRect area;
+    const bool haveArea = myGetWorkArea(myMonitorFromWindow(owner, MonitorDefaultToNearest), area) != 0;
+    if (haveArea) myScrollIntoWorkArea(this, area);
     if (owner) {
         const QRect o = owner->frameGeometry();
         move(o.x() + (o.width() - this->width()) / 2, o.y());
     }
+    if (haveArea) myKeepInsideWorkArea(this, area);
     for (QWidget* w : findChildren<QWidget*>()) {
         const std::string tip = examToolTips().tip(controlId(w), uiContext().InterfaceLanguage);
         if (!tip.empty()) w->setAccessibleDescription(toQLines(tip));

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 
 #include "controls.h"
 #include "errorbox.h"
@@ -38,6 +40,17 @@ int roundUpPast(int value, int multiple) { return (value / multiple + 1) * multi
 // doings: over them the pointer is over the window itself (the tile
 // description clears, the status-line hint goes blank).
 void passPointerThrough(QWidget* widget) { widget->setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+// As large as the client it holds (the toolkit's own hint stops at a few
+// dozen lines of text).
+class ClientScroller : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int f = 2 * frameWidth();
+        return widget() ? widget()->size() + QSize(f, f) : QScrollArea::sizeHint();
+    }
+};
 }  // namespace
 
 PuzzleWindow::PuzzleWindow(const PuzzleFiles& files, const QFont& dialogFont, QScreen* monitor)
@@ -54,9 +67,25 @@ PuzzleWindow::PuzzleWindow(const PuzzleFiles& files, const QFont& dialogFont, QS
     hands_[0] = QCursor(QPixmap(QStringLiteral(":/puzzle/HandR.png")), 6, 8);
     hands_[1] = QCursor(QPixmap(QStringLiteral(":/puzzle/HandL.png")), 25, 8);
 
-    adjustSize();
+    // The whole client when the work area has room for it; else the window
+    // fills the work area and the client scrolls. Never larger than the
+    // client: a maximized window stays at that size.
+    QSize whole = sizeHint();
     QRect area;
-    if (myGetWorkArea(monitor, area)) myPlaceWindow(this, area, 30);
+    if (myGetWorkArea(monitor, area)) {
+        // A scroll bar one way takes room the other way.
+        const QSize room = myRoomInWorkArea(this, area);
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
+        const QSize client = whole;
+        if (client.height() > room.height()) whole.rwidth() += bar;
+        if (client.width() > room.width()) whole.rheight() += bar;
+        setMaximumSize(whole);
+        myFitWindowSize(this, whole, area);
+        myPlaceWindow(this, area, 30);
+    } else {
+        setMaximumSize(whole);
+        resize(whole);
+    }
 
     installWindowErrorBox(this, [] { return otherText(4); });
     statusSink() = [this](const std::string& text) { setStatus(text); };
@@ -124,7 +153,15 @@ void PuzzleWindow::buildControls() {
     client_->setFixedSize(units_.toPixelsX(ClientWidth), units_.toPixelsY(ClientHeight));
     client_->setMouseTracking(true);
     client_->installEventFilter(this);
-    setCentralWidget(client_);
+    scroller_ = new ClientScroller(this);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setWidget(client_);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    setCentralWidget(scroller_);
+    // The control the keyboard reaches is brought into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && client_->isAncestorOf(now)) scroller_->ensureWidgetVisible(now);
+    });
 
     const QPixmap check(QStringLiteral(":/puzzle/ChkMrk.bmp"));
     for (int c = 1; c <= CellCount; ++c) {

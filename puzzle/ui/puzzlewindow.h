@@ -25,6 +25,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class InfoWindow;
 class TargetFrame;
 
@@ -56,6 +57,9 @@ public:
     const Board& board() const { return board_; }
     const DialogUnits& units() const { return units_; }
     QWidget* client() const { return client_; }
+    // Holds the client: it scrolls when the work area is smaller than the
+    // client (large fonts on a small screen).
+    QScrollArea* scroller() const { return scroller_; }
     PictureControl* piece(int p) const { return pieces_.at(static_cast<size_t>(p)); }
     QWidget* checkMark(int cell) const;
     PictureControl* cellFrame(int cell) const { return cells_.at(static_cast<size_t>(cell)); }
@@ -132,6 +136,7 @@ private:
     QCursor hands_[2];
 
     QWidget* client_ = nullptr;
+    QScrollArea* scroller_ = nullptr;
     QComboBox* fileList_ = nullptr;
     QComboBox* diagramList_ = nullptr;
     QCheckBox* describeBox_ = nullptr;

@@ -4,7 +4,10 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLibraryInfo>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QSysInfo>
@@ -187,6 +190,89 @@ int myGetWorkArea(QScreen* monitor, QRect& area) {
     MonitorInfo info;
     if (!myGetMonitorInfo(monitor, info)) return 0;
     area = info.WorkArea;
+    return 1;
+}
+
+QSize myRoomInWorkArea(const QWidget* window, const QRect& area) {
+    QSize frame;
+    if (window && window->frameGeometry().size() != window->size()) {
+        frame = window->frameGeometry().size() - window->size();
+    } else {
+        const WindowMetrics m = systemWindowMetrics();
+        frame = QSize(2 * m.DialogFrame, m.CaptionHeight + 2 * m.DialogFrame);
+    }
+    return (area.size() - frame).expandedTo(QSize(0, 0));
+}
+
+int myFitWindowSize(QWidget* window, const QSize& wanted, const QRect& area) {
+    if (!window) return 0;
+    const QSize room = myRoomInWorkArea(window, area);
+    if (!area.isValid()) {
+        window->resize(wanted);
+        return 1;
+    }
+    const QSize minimum = window->minimumSize();
+    if (minimum.width() > room.width() || minimum.height() > room.height())
+        window->setMinimumSize(minimum.boundedTo(room));
+    window->resize(wanted.boundedTo(room));
+    return 1;
+}
+
+int myScrollIntoWorkArea(QWidget* window, const QRect& area, QLayoutItem* below) {
+    if (!window || !area.isValid()) return 0;
+    const QSize room = myRoomInWorkArea(window, area);
+    QSize content = window->size();
+    if (QLayout* layout = window->layout()) {
+        content = content.expandedTo(layout->totalMinimumSize());
+        if (layout->hasHeightForWidth())
+            content.setHeight(std::max(content.height(),
+                                       layout->totalMinimumHeightForWidth(std::min(content.width(), room.width()))));
+    }
+    if (content.width() <= room.width() && content.height() <= room.height()) return 0;
+
+    auto* inner = new QWidget;
+    const bool laidOut = window->layout() != nullptr;
+    if (laidOut) {
+        if (below) window->layout()->removeItem(below);
+        // The layout and the controls it holds go over to the inner widget
+        // (the toolkit keeps them shown or hidden as they were).
+        inner->setLayout(window->layout());
+    } else {
+        for (QObject* child : window->children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (!control || control->isWindow()) continue;
+            const bool shown = !control->isHidden() || !control->testAttribute(Qt::WA_WState_ExplicitShowHide);
+            control->setParent(inner);
+            if (shown && window->isVisible()) control->show();
+        }
+        inner->setFixedSize(content);
+    }
+    auto* scroller = new QScrollArea(window);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(laidOut);
+    scroller->setWidget(inner);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    auto* frame = new QVBoxLayout(window);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroller, 1);
+    if (laidOut && below) {
+        frame->addItem(below);
+        // The kept row has the margins the window's layout gave it.
+        const QMargins m = inner->layout()->contentsMargins();
+        frame->setContentsMargins(m.left(), 0, m.right(), m.bottom());
+    }
+    if (window->isVisible()) scroller->show();
+    window->setMinimumSize(QSize(0, 0));
+    window->resize(content.boundedTo(room));
+    return 1;
+}
+
+int myKeepInsideWorkArea(QWidget* window, const QRect& area) {
+    if (!window || !area.isValid()) return 0;
+    const QRect frame = window->frameGeometry();
+    const int x = std::max(area.left(), std::min(frame.left(), area.left() + area.width() - frame.width()));
+    const int y = std::max(area.top(), std::min(frame.top(), area.top() + area.height() - frame.height()));
+    if (x != frame.left() || y != frame.top()) window->move(x, y);
     return 1;
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+class QLayoutItem;
 class QScreen;
 class QWidget;
 
@@ -95,6 +96,27 @@ int myGetMonitorInfo(QScreen* monitor, MonitorInfo& info);
 // Work area of the monitor, or of the primary monitor when monitor is null.
 // Nonzero on success; 0 when there is no screen at all.
 int myGetWorkArea(QScreen* monitor, QRect& area);
+
+// The largest size a top-level window may take in area: the area less the
+// window manager's frame (the window's own once it has one, else the
+// desktop's caption and borders).
+QSize myRoomInWorkArea(const QWidget* window, const QRect& area);
+
+// Sizes the window as wanted but never beyond myRoomInWorkArea; the
+// window's minimum size gives way too, so that a maximized window fits.
+int myFitWindowSize(QWidget* window, const QSize& wanted, const QRect& area);
+
+// For a window whose content is larger than myRoomInWorkArea: the content
+// (the window's layout, or its controls placed by hand) moves into a scroll
+// area that fills the window, and the window takes the room it has. A
+// window that fits is left as it is. below, an item of the window's layout
+// (a row of buttons), stays out of the scroll area, under it, always in
+// view. 1 when the content now scrolls.
+int myScrollIntoWorkArea(QWidget* window, const QRect& area, QLayoutItem* below = nullptr);
+
+// Moves the window (outer frame, size kept) the least that puts it inside
+// area, its top left corner first.
+int myKeepInsideWorkArea(QWidget* window, const QRect& area);
 
 // Moves the window (outer frame, size kept, not activated) into area: centred
 // without a percentage, else that share of the free width and height lies to

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "masks.h"
+#include "metrics.h"
 #include "progresschartwidget.h"
 #include "progressreport.h"
 #include "progresstexts.h"
@@ -200,17 +201,33 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
 }
 
 // As large as the figures want, but never beyond the screen's work area:
-// a 768-pixel screen shows the whole window with its buttons.
+// a 768-pixel screen shows the whole window with its buttons. When even
+// the window's smallest layout is larger (large fonts), it scrolls.
 void ProgressWindow::fitScreen() {
     const QFontMetrics metrics(font());
-    QSize size(metrics.averageCharWidth() * 150, metrics.height() * (simplified_ ? 62 : 56));
-    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen()) {
-        const QSize room = screen->availableGeometry().size();
-        // Room for the frame and title bar the window manager adds, and a panel.
-        const QSize frame(16, metrics.height() * 5);
-        size = size.boundedTo(room - frame).expandedTo(minimumSizeHint());
+    const QSize wanted(metrics.averageCharWidth() * 150, metrics.height() * (simplified_ ? 62 : 56));
+    QRect area;
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(wanted.expandedTo(minimumSizeHint()));
+        return;
     }
-    resize(size);
+    area = screen->availableGeometry();
+    // Room for the frame and title bar the window manager adds, and a panel.
+    const QSize room = myRoomInWorkArea(this, area).boundedTo(area.size() - QSize(16, metrics.height() * 5));
+    QSize smallest = minimumSizeHint();
+    // The wrapped lines take more height at the width the window gets.
+    const int width = std::max(std::min(wanted.width(), room.width()), smallest.width());
+    if (layout()->hasHeightForWidth())
+        smallest.setHeight(std::max(smallest.height(), layout()->totalMinimumHeightForWidth(width)));
+    resize(wanted.boundedTo(room).expandedTo(smallest));
+    if (smallest.width() > room.width() || smallest.height() > room.height()) {
+        // The buttons stay in view under the part that scrolls.
+        QLayoutItem* buttons = nullptr;
+        for (int i = 0; i < layout()->count(); ++i)
+            if (QLayout* row = layout()->itemAt(i)->layout(); row && row->indexOf(close_) >= 0) buttons = row;
+        myScrollIntoWorkArea(this, area, buttons);
+    }
 }
 
 void ProgressWindow::buildChart() {
