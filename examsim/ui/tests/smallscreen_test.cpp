@@ -147,6 +147,10 @@ TEST_P(SmallScreen, EveryWindowFitsTheWorkAreaAtFourPointsMore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguagesBothLayouts, SmallScreen,
-                         ::testing::Values(Case{0, false}, Case{1, false}, Case{0, true}, Case{1, true}));
+                         ::testing::Values(Case{0, false}, Case{1, false}, Case{0, true}, Case{1, true}),
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.language ? "French" : "English") +
+                                    (info.param.simplified ? "Simplified" : "Normal");
+                         });
 
 }  // namespace

@@ -128,6 +128,9 @@ TEST_P(SmallScreen, EveryWindowFitsTheWorkAreaAtFourPointsMore) {
     EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLanguages, SmallScreen, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(BothLanguages, SmallScreen, ::testing::Values(0, 1),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(info.param ? "French" : "English");
+                         });
 
 }  // namespace
