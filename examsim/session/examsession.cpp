@@ -251,6 +251,13 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
     return 1;
 }
 
+bool myAwaitsNext(const ExamRecord& exam) {
+    if (exam.ExamStage != StageAnswering && exam.ExamStage != StageAllAnswered) return false;
+    const int p = exam.CurrentQuestion;
+    if (p < 1 || p >= exam.ExamSize || exam.AdvancePending) return false;
+    return exam.given(p) != '0';
+}
+
 void myNavigate(ExamSession& s, const BankModel& bank, Navigation where) {
     ExamRecord& exam = s.Exam;
     exam.AdvancePending = false;
@@ -355,11 +362,14 @@ bool myLaunchExam(ExamSession& s, BankModel& bank) {
     exam.ProgressCounts[0] = exam.ExamSize;
     exam.CurrentQuestion = 1;
     exam.ExamStage = StageDrawn;
-    // The keyboard goes to the question box before its text changes: a
-    // screen reader then reads the box it arrives at, new text and all. A
-    // box whose text changes first is taken (Orca) for the focus already,
-    // and its focus then goes unsaid.
-    if (s.View.SimplifiedLayout) call(s.View.moveFocus, FocusTarget::QuestionBox);
+    // The keyboard goes to the question box, in both layouts and however
+    // Launch was pressed (its accessible action leaves the keyboard where it
+    // was, on a list that would take the keys 1 to 4): the keys answer the
+    // exam. It goes there before the box's text changes: a screen reader
+    // then reads the box it arrives at, new text and all. A box whose text
+    // changes first is taken (Orca) for the focus already, and its focus
+    // then goes unsaid.
+    call(s.View.moveFocus, FocusTarget::QuestionBox);
     myShowQuestion(s, bank, 2);
     call(s.View.setSeekCaption, 2);
     return true;

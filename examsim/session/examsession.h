@@ -39,6 +39,11 @@ int mySeek(const ExamRecord& exam, int direction);
 // 3 after navigation, -1 no exam. Returns -1.
 int myShowQuestion(ExamSession& session, const BankModel& bank, int mode);
 
+// An exam under way stays on an answered question until NEXT (manual
+// advance, or a missed answer with manual advance after it), and there is a
+// next question: the keys that go on (Enter, Space) may be NEXT.
+bool myAwaitsNext(const ExamRecord& exam);
+
 enum class Navigation { Next, Previous, First, Last };
 void myNavigate(ExamSession& session, const BankModel& bank, Navigation where);
 

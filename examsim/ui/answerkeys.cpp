@@ -1,5 +1,6 @@
 #include "answerkeys.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -33,9 +34,9 @@ bool keyboardTypesDigits(const QWidget* focus) {
 }
 
 AnswerKeys::AnswerKeys(QWidget* window, std::function<bool()> answerMayBeGiven, std::function<void(int)> click,
-                       std::function<bool()> explain)
+                       std::function<bool()> explain, std::function<bool()> next)
     : QObject(window), window_(window), answerMayBeGiven_(std::move(answerMayBeGiven)), click_(std::move(click)),
-      explain_(std::move(explain)) {
+      explain_(std::move(explain)), next_(std::move(next)) {
     qApp->installEventFilter(this);
 }
 
@@ -53,6 +54,10 @@ bool AnswerKeys::eventFilter(QObject* watched, QEvent* event) {
     if (key->key() == Qt::Key_E && key->modifiers() == Qt::NoModifier && explain_ &&
         !keyboardTypesDigits(target))
         return key->isAutoRepeat() || explain_();
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if ((enter || key->key() == Qt::Key_Space) && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        next_ && !keyboardTypesDigits(target) && (enter || !qobject_cast<QAbstractButton*>(target)))
+        return key->isAutoRepeat() ? false : next_();
     const int answer = answerOfKey(*key);
     // The key goes to the control with the keyboard: a list types it itself.
     if (answer == 0 || keyboardTypesDigits(target) || !answerMayBeGiven_()) return false;

@@ -21,13 +21,16 @@ bool keyboardTypesDigits(const QWidget* focus);
 // Watches the keys of one window (installed on the application, so that it
 // sees them before the focused control): while an answer may be given and
 // no dialog, menu or list has the keyboard, a key of an answer is that
-// answer's click.
+// answer's click. After a verdict that waits for NEXT, Enter is NEXT, and
+// so is Space where no button or box has the keyboard (Space is theirs).
 class AnswerKeys : public QObject {
 public:
     // explain, when given, is the key E: it says the explanation on show
-    // again and tells whether there was one (else the key goes on).
+    // again and tells whether there was one (else the key goes on). next,
+    // when given, goes to the next question if a verdict waits for it and
+    // tells whether it did.
     AnswerKeys(QWidget* window, std::function<bool()> answerMayBeGiven, std::function<void(int)> click,
-               std::function<bool()> explain = {});
+               std::function<bool()> explain = {}, std::function<bool()> next = {});
     ~AnswerKeys() override;
 
 protected:
@@ -38,4 +41,5 @@ private:
     std::function<bool()> answerMayBeGiven_;
     std::function<void(int)> click_;
     std::function<bool()> explain_;
+    std::function<bool()> next_;
 };

@@ -416,14 +416,19 @@ void MainWindow::installView() {
         if (!w) return;
         // A box that has the keyboard already is not read again when only
         // its text changes (the next question after a key 1 to 5): its new
-        // text, set once this returns, is said instead.
+        // text, set once this returns, is said instead - under /S; the
+        // normal layout says every question it shows anyway.
         if (target == FocusTarget::QuestionBox && w->hasFocus()) {
+            if (!simplified_) return;
             QPointer<QPlainTextEdit> box = static_cast<QPlainTextEdit*>(w);
             QTimer::singleShot(0, this, [this, box] {
                 if (box) announce(this, box->toPlainText(), true);
             });
         } else {
             w->setFocus();
+            // The screen reader reads the question box it arrives at: the
+            // question shown next is not said a second time.
+            questionSaidByFocus_ = target == FocusTarget::QuestionBox && w->hasFocus();
         }
     };
     view.setExamChoicesEnabled = [this](bool enabled) {
@@ -535,15 +540,18 @@ void MainWindow::setQuestionTexts(const std::string& designation, const std::str
         if (auto* answer = qobject_cast<QAbstractButton*>(control(first + i)))
             answer->setText(literalAmpersands(toQLines(answers[static_cast<size_t>(i)])));
     syncExplanationButton();
-    // Nothing takes the keyboard to the question in this layout: the
+    // Only Launch takes the keyboard to the question in this layout: the
     // question and its answers are said, so that the keys 1 to 5 can
-    // answer it unseen.
+    // answer it unseen - the answers alone when the screen reader has just
+    // read the question box the keyboard arrived at.
     if (!simplified_) {
-        QString words = toQLines(question);
+        QString words = questionSaidByFocus_ ? QString() : toQLines(question);
         for (const std::string& answer : answers)
-            if (!trimSpaces(answer).empty()) words += QLatin1Char('\n') + toQLines(answer);
+            if (!trimSpaces(answer).empty())
+                words += (words.isEmpty() ? QString() : QStringLiteral("\n")) + toQLines(answer);
         announce(this, words);
     }
+    questionSaidByFocus_ = false;
 }
 
 void MainWindow::showDefaultQuestionTexts() {

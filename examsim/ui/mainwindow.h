@@ -145,4 +145,5 @@ private:
     QPushButton* fullExam_ = nullptr;  // beside the line while the next exam is limited
     ResizeState resize_;
     bool showingAnswerState_ = false;  // the window itself sets an answer box
+    bool questionSaidByFocus_ = false;  // the keyboard has just moved to the question box
 };

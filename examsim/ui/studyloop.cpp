@@ -34,6 +34,12 @@ void MainWindow::installStudyLoop() {
             announce(this, static_cast<QAbstractButton*>(area)->text().replace(QLatin1String("&&"),
                                                                              QLatin1String("&")));
             return true;
+        },
+        // Enter (Space) after a verdict that waits: NEXT, as its button.
+        [this, &exam] {
+            if (!myAwaitsNext(exam)) return false;
+            if (auto* next = qobject_cast<QAbstractButton*>(control(2010))) next->click();
+            return true;
         });
 
     // Beside Launch in the normal layout. The simplified layout has no room

@@ -211,7 +211,10 @@ const char* const kHelpEnglish[] = {
     "Keys 1 to 4 choose the answers and 5 (or 0) \"I don't know\", exactly as a click on that "
     "answer would, in both layouts; they do nothing while a list, a dialog or a text field has the "
     "keyboard. A click or a key while the program is about to show the next question is refused "
-    "with a short sound; once the next question shows, it takes the very next one.",
+    "with a short sound; once the next question shows, it takes the very next one. After a verdict "
+    "that waits for NEXT (a missed answer, or every answer with manual advance), Enter goes to the "
+    "next question, and so does Space where no button or box has the keyboard. Launch gives the "
+    "keyboard to the exam however it is pressed.",
     "A history of up to 100 exam sessions per qualification influences the choice of questions "
     "within each Topic: depending on the criterion chosen, questions never seen come first, then "
     "missed ones, then known ones. Other criteria offer, for instance, missed questions only.",
@@ -279,7 +282,10 @@ const char* const kHelpFrench[] = {
     "clic sur cette réponse, dans les deux présentations; elles n'agissent pas quand une liste, une "
     "boîte de dialogue ou un champ de texte a le clavier. Un clic ou une touche pendant que le "
     "programme s'apprête à montrer la question suivante est refusé par un bref son; une fois la "
-    "question suivante affichée, elle prend le tout prochain.",
+    "question suivante affichée, elle prend le tout prochain. Après un verdict qui attend "
+    "« Suivante » (une réponse manquée, ou chaque réponse en avance manuelle), Entrée passe à la "
+    "question suivante, et la barre d'espace aussi quand aucun bouton ni aucune case n'a le "
+    "clavier. « Lancer » donne le clavier à l'examen de quelque façon qu'on l'actionne.",
     "Un historique d'au plus 100 séances d'examen par qualification influence le choix des "
     "questions dans chaque Sujet : selon le critère choisi, les questions jamais vues viennent "
     "d'abord, puis les questions manquées, puis les questions connues. D'autres critères offrent, "

@@ -45,8 +45,9 @@ TEST_F(ExamTest, AClickDuringTheWaitToAdvanceIsRefusedAndTheNextQuestionTakesIts
     EXPECT_FALSE(view.saw("sound SoundUncheck"));
 }
 
-// A practice drill's end gives each lesson's score, and no pass mark.
-TEST_F(ExamTest, ADrillEndsWithEachLessonsScore) {
+// A practice drill's end gives each lesson's score, and no pass mark; a
+// missed answer before the last question waits for NEXT, a right one goes on.
+TEST_F(ExamTest, ADrillEndsWithEachLessonsScoreAndAMissWaitsForNext) {
     bank.Lessons[1].LessonQuestionCount = 1;  // L02
     bank.Lessons[2].LessonQuestionCount = 2;  // L01
     LessonOutcome outcome;
@@ -54,11 +55,15 @@ TEST_F(ExamTest, ADrillEndsWithEachLessonsScore) {
     ASSERT_TRUE(myLaunchExam(session, bank));
     ASSERT_EQ(exam().ExamSize, 3);
     EXPECT_TRUE(exam().Drill);
+    EXPECT_FALSE(myAwaitsNext(exam()));
     click(2);  // right: the program goes on by itself
+    EXPECT_FALSE(myAwaitsNext(exam()));
     go(Navigation::Next);
     click(1);  // missed (3 expected)
+    EXPECT_TRUE(myAwaitsNext(exam()));
     go(Navigation::Next);
     click(1);  // right, and the last
+    EXPECT_FALSE(myAwaitsNext(exam()));
     myWaitForLogging(session, bank);
     ASSERT_EQ(view.informed.size(), 1u);
     const std::string& end = view.informed[0].second;

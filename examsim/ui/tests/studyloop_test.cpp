@@ -244,4 +244,75 @@ INSTANTIATE_TEST_SUITE_P(Layouts, PractiseDrill,
                              return std::string(c.simplified ? "Simplified" : "Normal") + (c.french ? " fr" : " en");
                          }));
 
+// However Launch is pressed - here by its accessible action, as a screen
+// reader or a switch device does, the bank list keeping the keyboard - the
+// keyboard goes to the exam: the key 2 answers.
+class LaunchKeyboard : public ::testing::TestWithParam<bool> {};
+
+TEST_P(LaunchKeyboard, GoesToTheExamWhenLaunchIsPressedByItsAction) {
+    Started s(FolderSetup{{English}, "", "en_CA", GetParam() ? "/S" : ""});
+    ASSERT_TRUE(s.started);
+    steadyClock(s.program);
+    s.program.Session.Exam.ManualAdvance = true;
+    s.window->show();
+    s.window->activateWindow();
+    QWidget* list = s.window->control(2000);
+    list->setFocus();
+    settle();
+    QAccessibleInterface* launch = QAccessible::queryAccessibleInterface(s.window->control(2006));
+    ASSERT_NE(launch, nullptr);
+    ASSERT_NE(launch->actionInterface(), nullptr);
+    launch->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    settle(300);
+    ASSERT_GT(s.program.Session.Exam.ExamSize, 0);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_NE(focus, list);
+    QTest::keyClick(focus, Qt::Key_2);
+    EXPECT_EQ(s.program.Session.Exam.given(1), '2');
+}
+INSTANTIATE_TEST_SUITE_P(Layouts, LaunchKeyboard, ::testing::Bool(),
+                         namedBy([](bool simplified) { return std::string(simplified ? "Simplified" : "Normal"); }));
+
+// After a verdict that waits for NEXT, Enter is NEXT, and Space where no
+// button or box has the keyboard; before the verdict, on a button, and on
+// a box of the simplified layout, Space is not.
+struct NextKeyCase {
+    bool simplified;
+    int key;
+    int focus;       // control id with the keyboard
+    bool answered;   // a missed answer waits for NEXT
+    int position;    // where the exam is after the key
+};
+class NextKey : public ::testing::TestWithParam<NextKeyCase> {};
+
+TEST_P(NextKey, GoesToTheNextQuestionAfterAVerdictThatWaits) {
+    const NextKeyCase& c = GetParam();
+    Started s(FolderSetup{{English}, "", "en_CA", c.simplified ? "/S" : ""});
+    ASSERT_TRUE(s.started);
+    launchManually(s);
+    ExamRecord& exam = s.program.Session.Exam;
+    if (c.answered) {
+        const char right = s.program.Bank.ExpectedAnswer[exam.ExamOrder[1]][0];
+        QTest::keyClick(s.window->control(2039), static_cast<Qt::Key>(Qt::Key_0 + (right == '1' ? 2 : 1)));
+        ASSERT_EQ(exam.result(1), '2');
+    }
+    QWidget* focus = s.window->control(c.focus);
+    focus->setFocus();
+    QTest::keyClick(focus, static_cast<Qt::Key>(c.key));
+    EXPECT_EQ(exam.CurrentQuestion, c.position);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Keys, NextKey,
+    ::testing::Values(NextKeyCase{false, Qt::Key_Return, 2039, true, 2}, NextKeyCase{false, Qt::Key_Enter, 2022, true, 2},
+                      NextKeyCase{false, Qt::Key_Space, 2039, true, 2}, NextKeyCase{false, Qt::Key_Return, 2039, false, 1},
+                      NextKeyCase{false, Qt::Key_Space, 2009, true, 1}, NextKeyCase{true, Qt::Key_Return, 2038, true, 2},
+                      NextKeyCase{true, Qt::Key_Space, 2038, true, 2}, NextKeyCase{true, Qt::Key_Space, 2041, true, 1},
+                      NextKeyCase{true, Qt::Key_Enter, 2041, true, 2}, NextKeyCase{true, Qt::Key_Space, 2039, false, 1}),
+    namedBy([](const NextKeyCase& c) {
+        return std::string(c.simplified ? "Simplified" : "Normal") + " " +
+               QKeySequence(c.key).toString().toStdString() + " on " + std::to_string(c.focus) +
+               (c.answered ? " after a miss" : " before an answer");
+    }));
+
 }  // namespace
