@@ -46,6 +46,9 @@ struct ExamRecord {
     bool SeekEnabled = false;
     bool ManualAdvanceAfterIncorrect = true;
     bool ManualAdvance = false;
+    // A language switch loads the bank of the same questions in that
+    // language without asking (the candidate said so once).
+    bool BankFollowsLanguage = false;
     bool AudibleClues = false;
     // 0 unanswered, 1 correct, 2 incorrect, 3 "Don't know" given.
     std::array<int32_t, 4> ProgressCounts{};

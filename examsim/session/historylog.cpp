@@ -79,6 +79,7 @@ int myReadHistoryFile(const std::filesystem::path& path, int pass, long long sta
                 settings.InterfaceLanguage = field.find('F') != std::string_view::npos ? 1 : 0;
                 settings.AudibleClues = field.find('A') != std::string_view::npos;
                 settings.ManualAdvance = field.find('M') != std::string_view::npos;
+                settings.BankFollowsLanguage = field.find('B') != std::string_view::npos;
             }
             return false;
         },
@@ -141,6 +142,7 @@ std::string mySettingsField(int language, const ExamRecord& exam) {
     field += std::to_string(exam.SelectionCriterion);
     if (exam.AudibleClues) field += 'A';
     if (exam.ManualAdvance) field += 'M';
+    if (exam.BankFollowsLanguage) field += 'B';
     return field;
 }
 

@@ -36,6 +36,7 @@ struct HistorySettings {
     int InterfaceLanguage = 0;
     bool AudibleClues = false;
     bool ManualAdvance = false;
+    bool BankFollowsLanguage = false;
 };
 
 // True when a qualification read from the log names the given stored title:

@@ -12,17 +12,20 @@
 
 #include "announcer.h"
 #include "bankdiscovery.h"
+#include "banktwin.h"
 #include "controls.h"
 #include "controlwidgets.h"
 #include "errorbox.h"
 #include "lessondialog.h"
 #include "mainwindowparts.h"
+#include "msgbox.h"
 #include "progresswindow.h"
 #include "qtext.h"
 #include "qttranslations.h"
 #include "secondarywindows.h"
 #include "selection.h"
 #include "sessiontexts.h"
+#include "text.h"
 #include "uicontext.h"
 
 void MainWindow::buildMenus() {
@@ -214,6 +217,29 @@ void MainWindow::toggleLanguage() {
     // Every name changed under the listener: the switch is said, in the
     // language switched to, once the screen reader is through the renames.
     announceAfter(this, toQString(otherText(OtherLanguageSwitched)), LanguageSaidAfterMs);
+    followLanguageWithBank();
+}
+
+// The bank of the same questions in the language switched to, when the
+// folder has one: offered (load it now, always, or not now), or loaded at
+// once after "always". Not while an exam has answers to lose.
+void MainWindow::followLanguageWithBank() {
+    ProgramState& p = program_;
+    if (p.Shelf.LoadedBank == 0 || p.Session.Exam.ExamStage >= StageAnswering) return;
+    const int twin = myLanguageTwin(p.Shelf, p.Shelf.LoadedBank, uiContext().InterfaceLanguage);
+    if (twin == 0) return;
+    if (!p.Session.Exam.BankFollowsLanguage) {
+        const std::string title = trimSpaces(p.Shelf.BankTitles[static_cast<size_t>(twin)]);
+        const int answer =
+            myMsgBox(this, replaceAll(otherText(OtherTwinBankOffer), "&", title),
+                     uiContext().ProgramName + otherText(OtherTwinBankTitle), MbYesNoCancel | MbIconQuestion, 0,
+                     otherText(OtherTwinBankButtons));
+        // The box's second button is "always".
+        if (answer == IdNo) p.Session.Exam.BankFollowsLanguage = true;
+        else if (answer != IdYes) return;
+    }
+    static_cast<QComboBox*>(control(2000))->setCurrentIndex(twin - 1);
+    command(2000);
 }
 
 void MainWindow::setSeek(bool enabled) {

@@ -96,6 +96,7 @@ private:
     void chooseBank();
     void launch();
     void toggleLanguage();
+    void followLanguageWithBank();
     void setSeek(bool enabled);
     void syncAnswerBoxes();
     void setIndicator(int indicator, int state);

@@ -74,6 +74,7 @@ bool myFindBanksAndHistory(ProgramState& p) {
         uiContext().InterfaceLanguage = settings.InterfaceLanguage;
         s.Exam.AudibleClues = settings.AudibleClues;
         s.Exam.ManualAdvance = settings.ManualAdvance;
+        s.Exam.BankFollowsLanguage = settings.BankFollowsLanguage;
     }
     myChooseBankShownFirst(p.Shelf, lastTitle);
     return true;

@@ -165,6 +165,12 @@ const IdEntry kOthers[] = {
      "Cette banque de questions ne donne aucune explication pour cette question."},
     {21, "Interface in English", "Interface en français"},
     {22, "Full exam", "Examen complet"},
+    {23, "The questions are still in French." NL "Load the same questions in English, from the bank \"&\"?",
+     "Les questions sont toujours en anglais." NL
+     "Charger les mêmes questions en français, de la banque « & » ?"},
+    {24, " - Language", " - Langue"},
+    {25, "OK,&Load them,&Always load them,&Abort,&Retry,&Ignore,&Not now,&Try Again,&Continue,Help",
+     "OK,&Charger,Charger &toujours,&Abandonner,&Recommencer,&Ignorer,&Pas maintenant,&Recommencer,&Continuer,Aide"},
 };
 
 struct SessionEntry {

@@ -15,7 +15,7 @@ inline constexpr int LastCaptionId = 2044;
 inline constexpr int FirstTipId = 2000;
 inline constexpr int LastTipId = 2017;
 inline constexpr int MessageCount = 29;
-inline constexpr int OtherTextCount = 22;
+inline constexpr int OtherTextCount = 25;
 inline constexpr int MenuCount = 3;      // File, Tools, Help
 inline constexpr int MenuItemCount = 8;  // item 0 is the menu's title
 
@@ -40,6 +40,11 @@ enum UiOtherText : int {
     OtherLanguageSwitched = 21,
     // Beside Launch while the next exam is limited: back to the whole bank.
     OtherFullExam = 22,
+    // After a switch, when the loaded bank has a twin in the language
+    // switched to: the offer to load it, its title and its buttons.
+    OtherTwinBankOffer = 23,
+    OtherTwinBankTitle = 24,
+    OtherTwinBankButtons = 25,
 };
 
 struct UiTexts {
