@@ -68,7 +68,7 @@ std::vector<FoundFile> myFindFiles(const fs::path& folder, const std::string& pa
          it.increment(ec)) {
         std::error_code typeError;
         if (it->is_directory(typeError)) continue;
-        std::string name = latin1(it->path().filename().native());
+        std::string name = latin1(pathBytes(it->path().filename()));
         if (!matchesIgnoringCase(name, prefix, suffix)) continue;
         // Only regular files are read (a link to one is fine): a FIFO would
         // block its reader, a device would never end.

@@ -1,12 +1,15 @@
 // POSIX side of the files module (Linux, and any POSIX system).
 #include "platform.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -428,4 +431,44 @@ void FileLock::release() {
     ::close(static_cast<int>(handle_));
     handle_ = -1;
     path_.clear();
+}
+
+std::string pathBytes(const fs::path& path) { return path.native(); }
+
+fs::path pathFromBytes(std::string_view bytes) { return fs::path(std::string(bytes)); }
+
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
+}
+
+bool localTime(std::time_t when, std::tm& local) { return ::localtime_r(&when, &local) != nullptr; }
+
+UserDataPlace userDataPlace() {
+    UserDataPlace place;
+    if (const char* value = std::getenv("XDG_DATA_HOME")) place.DataHome = value;
+    // $HOME when it names a folder; unset, empty or relative (which would
+    // put the data folder under wherever the program was started), the home
+    // folder of the user's password entry.
+    const char* home = std::getenv("HOME");
+    if (home && fs::path(home).is_absolute()) {
+        place.Home = home;
+        return place;
+    }
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir && fs::path(found->pw_dir).is_absolute())
+        place.Home = found->pw_dir;
+    return place;
+}
+
+std::string dataFolderNameFor(std::string_view name) { return std::string(name); }
+
+int folderReadError(const fs::path& folder) {
+    errno = 0;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return errno ? errno : ENOENT;
+    ::closedir(dir);
+    return 0;
 }

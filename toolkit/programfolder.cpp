@@ -1,9 +1,5 @@
 #include "programfolder.h"
 
-#include <dirent.h>
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -12,6 +8,7 @@
 #include "filefinder.h"
 #include "masks.h"
 #include "paths.h"
+#include "platform.h"
 #include "text.h"
 
 namespace fs = std::filesystem;
@@ -23,15 +20,6 @@ bool holdsProgramFiles(const fs::path& folder, const ProgramFolderInput& in) {
     if (!myFindFiles(folder, in.FilePattern, limit, false).empty()) return true;
     std::error_code ec;
     return !in.LogName.empty() && fs::exists(folder / in.LogName, ec);
-}
-
-// 0 when the folder can be listed, else errno's value.
-int folderReadError(const fs::path& folder) {
-    errno = 0;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return errno ? errno : ENOENT;
-    ::closedir(dir);
-    return 0;
 }
 
 // Writes the copy under a name the finder does not list, then links it to its
@@ -67,21 +55,6 @@ std::vector<fs::path> copySamples(const fs::path& samples, const fs::path& folde
     return copied;
 }
 
-// $HOME when it names a folder; unset, empty or relative (which would put the
-// data folder under wherever the program was started), the home folder of
-// the user's password entry.
-fs::path homeFolder() {
-    const char* value = std::getenv("HOME");
-    if (value && fs::path(value).is_absolute()) return value;
-    struct passwd entry {};
-    struct passwd* found = nullptr;
-    std::vector<char> buffer(16384);
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
-        found->pw_dir && fs::path(found->pw_dir).is_absolute())
-        return found->pw_dir;
-    return fs::path();
-}
-
 }  // namespace
 
 fs::path userDataFolder(const fs::path& dataHome, const fs::path& home, const std::string& name) {
@@ -102,9 +75,10 @@ ProgramFolderInput programFolderInput(const fs::path& executableFolder,
     in.ExecutableFolder = withoutTrailingSeparator(executableFolder);
     in.NamedFolder = namedFolder;
     in.InstalledSamples = installedSamplesFolder(in.ExecutableFolder);
-    if (const char* value = std::getenv("XDG_DATA_HOME")) in.DataHome = value;
-    in.Home = homeFolder();
-    in.DataFolderName = dataFolderName;
+    const UserDataPlace place = userDataPlace();
+    in.DataHome = place.DataHome;
+    in.Home = place.Home;
+    in.DataFolderName = dataFolderNameFor(dataFolderName);
     in.FilePattern = filePattern;
     in.LogName = logName;
     return in;
@@ -180,7 +154,7 @@ ProgramArguments takeProgramFolderSwitch(const std::vector<std::string>& argumen
             result.Others.push_back(argument);
             continue;
         }
-        result.NamedFolder = fs::path(argument.substr(3));
+        result.NamedFolder = pathFromBytes(std::string_view(argument).substr(3));
     }
     return result;
 }

@@ -28,8 +28,8 @@ struct PairNames {
 PairNames pairNames(const fs::path& folder, const std::string& name) {
     PairNames n;
     n.banks = importedBankPaths(folder, name);
-    for (int k = 0; k < 2; ++k) n.earlier[k] = folder / ("." + n.banks[k].filename().native() + ".earlier");
-    n.journal = folder / (".Questions_" + name + ".import");
+    for (int k = 0; k < 2; ++k) n.earlier[k] = folder / pathFromBytes("." + pathBytes(n.banks[k].filename()) + ".earlier");
+    n.journal = folder / pathFromBytes(".Questions_" + name + ".import");
     n.lock = bankPairLockPath(folder, name);
     return n;
 }
@@ -61,7 +61,7 @@ bool parseJournal(const std::string& bytes, const PairNames& n, Journal& j) {
         j.fresh[k] = lines[1 + 2 * k];
         const std::string& had = lines[2 + 2 * k];
         if ((had != "0" && had != "1") ||
-            (!j.fresh[k].empty() && !isFreshNameFor(j.fresh[k], n.banks[k].filename())))
+            (!j.fresh[k].empty() && !isFreshNameFor(pathFromBytes(j.fresh[k]), n.banks[k].filename())))
             return false;
         j.hadEarlier[k] = had == "1";
     }
@@ -118,7 +118,7 @@ bool turnBack(const PairNames& n, const Journal& j, const PairStepHook& hook, in
     // A fresh file gone was renamed in: its bank gets the earlier one back
     // (or goes, when there was none).
     for (int k = 0; k < 2; ++k) {
-        if (j.fresh[k].empty() || present(n.earlier[k].parent_path() / j.fresh[k])) continue;
+        if (j.fresh[k].empty() || present(n.earlier[k].parent_path() / pathFromBytes(j.fresh[k]))) continue;
         const FileOutcome done = j.hadEarlier[k] ? (present(n.earlier[k]) ? renameDurably(n.earlier[k], n.banks[k], error)
                                                                           : FileOutcome::Done)
                                                  : removeDurably(n.banks[k], error);
@@ -137,7 +137,7 @@ Finish finishJournal(const PairNames& n, const Journal& j, const PairStepHook& h
     bool forward = j.forward;
     for (int k = 0; forward && k < 2; ++k) {
         if (j.fresh[k].empty()) continue;
-        const fs::path fresh = n.banks[k].parent_path() / j.fresh[k];
+        const fs::path fresh = n.banks[k].parent_path() / pathFromBytes(j.fresh[k]);
         if (!present(fresh)) continue;
         if (renameDurably(fresh, n.banks[k], error) != FileOutcome::Done) {
             failedBank = k;
@@ -188,7 +188,7 @@ bool keepEarlier(const PairNames& n, int k, int& error) {
 bool giveUp(const PairNames& n, const Journal& j, const fs::path& failed, int error) {
     int ignored = 0;
     for (int k = 0; k < 2; ++k) {
-        if (!j.fresh[k].empty()) removeDurably(n.banks[k].parent_path() / j.fresh[k], ignored);
+        if (!j.fresh[k].empty()) removeDurably(n.banks[k].parent_path() / pathFromBytes(j.fresh[k]), ignored);
         removeDurably(n.earlier[k], ignored);
     }
     return reportWrite(failed, error);
@@ -197,7 +197,7 @@ bool giveUp(const PairNames& n, const Journal& j, const fs::path& failed, int er
 }  // namespace
 
 fs::path bankPairLockPath(const fs::path& folder, const std::string& name) {
-    return folder / (".Questions_" + name + ".lock");
+    return folder / pathFromBytes(".Questions_" + name + ".lock");
 }
 
 bool myReplaceBankPair(const fs::path& folder, const std::string& name, const std::array<std::string, 2>& files,
@@ -225,7 +225,7 @@ bool myReplaceBankPair(const fs::path& folder, const std::string& name, const st
         fs::path fresh;
         if (writeFreshFileBeside(n.banks[k], files[k], fresh, error) != FileOutcome::Done)
             return giveUp(n, j, n.banks[k], error);
-        j.fresh[k] = fresh.filename().native();
+        j.fresh[k] = pathBytes(fresh.filename());
         step(hook, PairStep::NewWritten, k);
     }
     for (int k = 0; k < 2; ++k) {
@@ -255,7 +255,7 @@ bool myRecoverInterruptedImports(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string file = it->path().filename().native();
+        const std::string file = pathBytes(it->path().filename());
         if (file.size() > head.size() + tail.size() && file.rfind(head, 0) == 0 &&
             file.compare(file.size() - tail.size(), tail.size(), tail) == 0)
             names.push_back(file.substr(head.size(), file.size() - head.size() - tail.size()));

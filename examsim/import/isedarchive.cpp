@@ -10,6 +10,7 @@
 
 #include "errorbox.h"
 #include "masks.h"
+#include "platform.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -90,7 +91,7 @@ bool usable(int result) { return result == ARCHIVE_OK || result == ARCHIVE_WARN;
 // writers put when they know no date.
 bool zipsNoDate(std::time_t when) {
     std::tm local{};
-    localtime_r(&when, &local);
+    if (!localTime(when, local)) return false;
     return local.tm_year == 80 && local.tm_mon == 0 && local.tm_mday == 1 && local.tm_hour == 0 &&
            local.tm_min == 0;
 }

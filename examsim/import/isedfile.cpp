@@ -1,12 +1,9 @@
 #include "isedfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <ctime>
 #include <filesystem>
@@ -19,6 +16,7 @@
 #include "isedarchive.h"
 #include "masks.h"
 #include "paths.h"
+#include "platform.h"
 #include "syllabus.h"
 #include "text.h"
 #include "uicontext.h"
@@ -166,44 +164,12 @@ enum class SourceRead { Read, Failed, NotAFile, TooLarge };
 // byte is read; read to its end within the limit, which a file growing
 // meanwhile still meets.
 SourceRead readSource(const std::filesystem::path& path, std::string& bytes, int& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
-        error = errno;
-        return SourceRead::Failed;
+    switch (readRegularFile(path, MaxSourceBytes, bytes, error)) {
+        case FileOutcome::Done: return SourceRead::Read;
+        case FileOutcome::NotRegular: return SourceRead::NotAFile;
+        case FileOutcome::TooLarge: return SourceRead::TooLarge;
+        default: return SourceRead::Failed;
     }
-    struct stat info {};
-    SourceRead result = SourceRead::Read;
-    if (::fstat(fd, &info) != 0) {
-        error = errno;
-        result = SourceRead::Failed;
-    } else if (!S_ISREG(info.st_mode)) {
-        result = SourceRead::NotAFile;
-    } else if (static_cast<std::uintmax_t>(info.st_size) > MaxSourceBytes) {
-        result = SourceRead::TooLarge;
-    } else {
-        bytes.resize(static_cast<size_t>(info.st_size) + 1);
-        size_t got = 0;
-        for (;;) {
-            if (got == bytes.size())
-                bytes.resize(std::min<size_t>(bytes.size() * 2, MaxSourceBytes + 1));
-            if (got > MaxSourceBytes) {
-                result = SourceRead::TooLarge;
-                break;
-            }
-            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                error = errno;
-                result = SourceRead::Failed;
-                break;
-            }
-            if (n == 0) break;
-            got += static_cast<size_t>(n);
-        }
-        bytes.resize(got);
-    }
-    ::close(fd);
-    return result;
 }
 
 }  // namespace
@@ -304,7 +270,7 @@ bool myReadIsedFile(const std::filesystem::path& path, ImportedPool& pool) {
         case SourceRead::Read:
             break;
     }
-    const std::string fileName = path.filename().native();
+    const std::string fileName = pathBytes(path.filename());
     const std::string name = displayPath(path.filename());
     if (isZipArchive(fileName, bytes)) {
         IsedMember member;
@@ -340,14 +306,16 @@ std::string yearInName(const std::string& name) {
 
 std::string yearOf(std::time_t when) {
     std::tm local{};
-    localtime_r(&when, &local);
+    if (!localTime(when, local)) return "";
     return std::to_string(local.tm_year + 1900);
 }
 
 std::string importEdition(const std::filesystem::path& path) {
-    const std::string year = yearInName(path.filename().native());
+    const std::string year = yearInName(pathBytes(path.filename()));
     if (!year.empty()) return year;
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0) return "";
-    return yearOf(info.st_mtime);
+    std::error_code ec;
+    const auto modified = std::filesystem::last_write_time(path, ec);
+    if (ec) return "";
+    const auto since = std::chrono::file_clock::to_sys(modified);
+    return yearOf(std::chrono::system_clock::to_time_t(since));
 }

@@ -2,6 +2,7 @@
 #include <ctime>
 
 #include "examview.h"
+#include "platform.h"
 #include "text.h"
 
 SessionClock systemClock() {
@@ -14,7 +15,7 @@ SessionClock systemClock() {
         auto now = std::chrono::system_clock::now();
         std::time_t seconds = std::chrono::system_clock::to_time_t(now);
         std::tm local{};
-        localtime_r(&seconds, &local);
+        localTime(seconds, local);
         auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
         return LocalMoment{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                            local.tm_hour,        local.tm_min,     local.tm_sec, static_cast<int>(ms)};

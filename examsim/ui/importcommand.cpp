@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "bankdiscovery.h"
+#include "platform.h"
 #include "filedialogs.h"
 #include "historylog.h"
 #include "mainwindow.h"
@@ -25,7 +26,7 @@ namespace {
 // the bank list does from the first answer.
 bool examUnderWay(int stage) { return stage >= StageDrawn && stage <= StageAllAnswered; }
 
-std::string fileNameOf(const std::filesystem::path& path) { return path.filename().native(); }
+std::string fileNameOf(const std::filesystem::path& path) { return pathBytes(path.filename()); }
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "historylog.h"
 #include "mainwindow.h"
 #include "msgbox.h"
+#include "platform.h"
 #include "projectversion.h"
 #include "programstart.h"
 #include "qtext.h"
@@ -24,9 +25,10 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(EXAM_APP_ID));
     installSystemErrorBox();
 
-    // argv as Qt left it (its own switches taken out), in the system's bytes.
+    // argv as Qt left it (its own switches taken out), in the bytes of the
+    // programs' names (from the wide command line on Windows).
     const ProgramStart start = myStartInProgramFolder(
-        std::vector<std::string>(argv + 1, argv + argc), "ulvorane", BankFilePattern, LogFileName);
+        programArguments(argc, argv), "ulvorane", BankFilePattern, LogFileName);
     if (!start.Started) return 1;
     StartupInput input;
     input.Arguments = start.Arguments;

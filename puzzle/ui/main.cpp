@@ -7,6 +7,7 @@
 #include "projectversion.h"
 #include "diagramfile.h"
 #include "msgbox.h"
+#include "platform.h"
 #include "programstart.h"
 #include "puzzlewindow.h"
 #include "startup.h"
@@ -23,9 +24,10 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(PUZZLE_APP_ID));
     uiContext().ProgramName = "Ostrilon";
     installSystemErrorBox();
-    // argv as Qt left it (its own switches taken out), in the system's bytes.
+    // argv as Qt left it (its own switches taken out), in the bytes of the
+    // programs' names (from the wide command line on Windows).
     const ProgramStart start = myStartInProgramFolder(
-        std::vector<std::string>(argv + 1, argv + argc), "ostrilon", DiagramFilePattern, "");
+        programArguments(argc, argv), "ostrilon", DiagramFilePattern, "");
     if (!start.Started) return 1;
     auto window = startPuzzle(start.Arguments, start.Folder, keyboardLanguage());
     if (!window) return 1;

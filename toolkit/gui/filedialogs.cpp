@@ -190,12 +190,12 @@ int myOpenFileDialog(QWidget* owner, const std::string& title, std::filesystem::
         fileName = fromQPath(QDir::toNativeSeparators(chosen.front()));
     } else {
         // The desktop's multiple selection: the folder, then each name.
-        std::string names = fromQPath(QDir::toNativeSeparators(QFileInfo(chosen.front()).absolutePath())).native();
+        std::string names = pathBytes(fromQPath(QDir::toNativeSeparators(QFileInfo(chosen.front()).absolutePath())));
         for (const QString& file : chosen) {
             names += '\0';
-            names += fromQPath(QFileInfo(file).fileName()).native();
+            names += pathBytes(fromQPath(QFileInfo(file).fileName()));
         }
-        fileName = std::filesystem::path(std::move(names));
+        fileName = pathFromBytes(names);
     }
     flags = flagsOut(flags, chosen.front(), defaultExtension);
     return 1;

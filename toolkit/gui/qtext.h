@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform.h"
+
 inline QString toQString(std::string_view latin1Text) {
     return QString::fromLatin1(latin1Text.data(), qsizetype(latin1Text.size()));
 }
@@ -27,9 +29,10 @@ inline QString toQLines(std::string_view latin1Text) {
 
 // File and folder names cross in the file system's own form, never through
 // Latin-1, so that any name the system can hold survives the crossing.
+// (QFile's names are UTF-8 on Windows, as pathBytes gives them there.)
 inline QString toQPath(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+    return QFile::decodeName(QByteArray::fromStdString(pathBytes(path)));
 }
 inline std::filesystem::path fromQPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return pathFromBytes(QFile::encodeName(path).toStdString());
 }
