@@ -1,4 +1,5 @@
 #include "filefinder.h"
+#include "platformnames.h"
 
 #include <algorithm>
 #include <filesystem>

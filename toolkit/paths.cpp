@@ -1,6 +1,7 @@
 #include "paths.h"
 
 #include "platform.h"
+#include "platformnames.h"
 #include "text.h"
 
 // The file system names files in UTF-8 (Windows' wide names come as UTF-8

@@ -1,5 +1,6 @@
 // POSIX side of the files module (Linux, and any POSIX system).
 #include "platform.h"
+#include "platformnames.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -17,6 +17,7 @@
 #include <shlobj.h>
 
 #include "platform.h"
+#include "platformnames.h"
 
 #include <algorithm>
 #include <atomic>

@@ -9,6 +9,7 @@
 #include "masks.h"
 #include "paths.h"
 #include "platform.h"
+#include "platformnames.h"
 #include "text.h"
 
 namespace fs = std::filesystem;

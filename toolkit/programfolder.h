@@ -18,7 +18,7 @@ struct ProgramFolderInput {
     std::filesystem::path ExecutableFolder;
     std::optional<std::filesystem::path> NamedFolder;  // "/P=": the folder as typed
     std::filesystem::path InstalledSamples;            // where the package put the samples
-    std::filesystem::path DataHome;  // $XDG_DATA_HOME (%APPDATA% on Windows); empty or relative: not set
+    std::filesystem::path DataHome;  // $XDG_DATA_HOME; empty or relative: not set
     std::filesystem::path Home;      // $HOME, else the password entry's home folder
     std::string DataFolderName;      // "ulvorane", "ostrilon"
     std::string FilePattern;         // the finder's pattern: "\Questions_*.txt"

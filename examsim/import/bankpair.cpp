@@ -10,6 +10,7 @@
 #include "masks.h"
 #include "paths.h"
 #include "platform.h"
+#include "platformnames.h"
 #include "text.h"
 #include "uicontext.h"
 

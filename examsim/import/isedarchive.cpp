@@ -11,6 +11,7 @@
 #include "errorbox.h"
 #include "masks.h"
 #include "platform.h"
+#include "platformnames.h"
 #include "text.h"
 #include "uicontext.h"
 

@@ -17,6 +17,7 @@
 #include "masks.h"
 #include "paths.h"
 #include "platform.h"
+#include "platformnames.h"
 #include "syllabus.h"
 #include "text.h"
 #include "uicontext.h"

@@ -3,6 +3,7 @@
 
 #include "examview.h"
 #include "platform.h"
+#include "platformnames.h"
 #include "text.h"
 
 SessionClock systemClock() {

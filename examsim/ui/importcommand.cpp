@@ -10,6 +10,7 @@
 
 #include "bankdiscovery.h"
 #include "platform.h"
+#include "platformnames.h"
 #include "filedialogs.h"
 #include "historylog.h"
 #include "mainwindow.h"

@@ -9,6 +9,7 @@
 #include "mainwindow.h"
 #include "msgbox.h"
 #include "platform.h"
+#include "platformnames.h"
 #include "projectversion.h"
 #include "programstart.h"
 #include "qtext.h"

@@ -8,6 +8,7 @@
 #include "diagramfile.h"
 #include "msgbox.h"
 #include "platform.h"
+#include "platformnames.h"
 #include "programstart.h"
 #include "puzzlewindow.h"
 #include "startup.h"

@@ -11,6 +11,8 @@
 #include <filesystem>
 
 #include "errorrecorder.h"
+#include "platform.h"
+#include "platformnames.h"
 #include "examsession.h"
 #include "filefinder.h"
 #include "sessiontestkit.h"
@@ -148,7 +150,7 @@ TEST_P(LogFaults, FullDiskIsReportedAndTheHistoryInMemoryStaysAsItWas) {
     std::signal(SIGXFSZ, previousHandler);
 
     ASSERT_EQ(errors.boxes.size(), 1u);
-    EXPECT_EQ(errors.boxes[0].text, "myLogSession, " + session.LogFilePath.native() + "\r\n err=" +
+    EXPECT_EQ(errors.boxes[0].text, "myLogSession, " + pathBytes(session.LogFilePath) + "\r\n err=" +
                                         std::to_string(EFBIG) + " " + errorText(EFBIG));
     EXPECT_EQ(stats(), before);  // a session that was not written does not count
     EXPECT_EQ(session.Catalogue.Columns[1].Count, catalogued.Count);
@@ -214,7 +216,7 @@ TEST_P(LogFaults, LogThatStopsGrowingMidRecordKeepsItsHistoryAndNoTornRecord) {
     std::signal(SIGXFSZ, previousHandler);
 
     ASSERT_EQ(errors.boxes.size(), 1u);
-    EXPECT_EQ(errors.boxes[0].text, "myLogSession, " + session.LogFilePath.native() + "\r\n err=" +
+    EXPECT_EQ(errors.boxes[0].text, "myLogSession, " + pathBytes(session.LogFilePath) + "\r\n err=" +
                                         std::to_string(EFBIG) + " " + errorText(EFBIG));
     EXPECT_EQ(stats(), before);
     EXPECT_EQ(fileBytes(session.LogFilePath), earlier);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "bankdiscovery.h"
+#include "platformnames.h"
 #include "bankdump.h"
 #include "bankreader.h"
 #include "diagramfile.h"
@@ -71,10 +72,10 @@ TEST_P(FolderNames, ShownWithAQuestionMarkForEachCharacterLatin1CannotHold) {
 }
 
 TEST_P(FolderNames, BanksAreFoundAndRead) {
-    TempFolder::writeFile(folder / "Questions_Basic-English.txt", copyOfSample("Questions_Basic-English.txt"));
+    TempFolder::writeFile(pathBytes(folder / "Questions_Basic-English.txt"), copyOfSample("Questions_Basic-English.txt"));
     // A bank named in the folder's script as well: listed under a "?" label, still read.
     const fs::path ownName = folder / (std::string("Questions_") + GetParam().name + ".txt");
-    TempFolder::writeFile(ownName, copyOfSample("Questions_Q-Signals-ABCD.txt"));
+    TempFolder::writeFile(pathBytes(ownName), copyOfSample("Questions_Q-Signals-ABCD.txt"));
 
     BankShelf shelf;
     ASSERT_TRUE(myDiscoverBanks(shelf, folder)) << errors.lastText();
@@ -94,7 +95,7 @@ TEST_P(FolderNames, BanksAreFoundAndRead) {
 
 TEST_P(FolderNames, TheDumpWritesTempTxtThere) {
     const fs::path bank = folder / "Questions_Basic-English.txt";
-    TempFolder::writeFile(bank, copyOfSample("Questions_Basic-English.txt"));
+    TempFolder::writeFile(pathBytes(bank), copyOfSample("Questions_Basic-English.txt"));
     BankModel model;
     std::string unused;
     ASSERT_EQ(myReadQuestionBank(model, bank, FullRead, unused), 1) << errors.lastText();
@@ -144,14 +145,14 @@ TEST_P(FolderNames, AFailureNamesTheFolderWithQuestionMarks) {
     HistoryCatalogue catalogue;
     HistorySettings settings;
     std::string last;
-    TempFolder::writeFile(folder / "gone", "a file where a folder should be");
+    TempFolder::writeFile(pathBytes(folder / "gone"), "a file where a folder should be");
     EXPECT_EQ(myReadHistoryFile(missing, 0, 0, "", last, catalogue, settings, nullptr), 0);
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_NE(errors.boxes[0].text.find(displayPath(missing)), std::string::npos) << errors.lastText();
 }
 
 TEST_P(FolderNames, DiagramFilesAreFoundAndRead) {
-    TempFolder::writeFile(folder / "Diagrams_Basic-English.txt", copyOfSample("Diagrams_Basic-English.txt"));
+    TempFolder::writeFile(pathBytes(folder / "Diagrams_Basic-English.txt"), copyOfSample("Diagrams_Basic-English.txt"));
     PuzzleFiles files;
     files.ProgramFolder = folder;
     ASSERT_TRUE(findDiagramFiles(files));

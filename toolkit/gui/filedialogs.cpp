@@ -1,4 +1,5 @@
 #include "filedialogs.h"
+#include "platformnames.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform.h"
-
 inline QString toQString(std::string_view latin1Text) {
     return QString::fromLatin1(latin1Text.data(), qsizetype(latin1Text.size()));
 }
@@ -29,10 +27,9 @@ inline QString toQLines(std::string_view latin1Text) {
 
 // File and folder names cross in the file system's own form, never through
 // Latin-1, so that any name the system can hold survives the crossing.
-// (QFile's names are UTF-8 on Windows, as pathBytes gives them there.)
 inline QString toQPath(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(pathBytes(path)));
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
 }
 inline std::filesystem::path fromQPath(const QString& path) {
-    return pathFromBytes(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }

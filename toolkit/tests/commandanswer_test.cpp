@@ -43,10 +43,14 @@ struct LocaleCase {
 class LocaleLanguage : public testing::TestWithParam<LocaleCase> {
 protected:
     static void put(const char* name, const char* value) {
+#ifdef _WIN32
+        _putenv_s(name, value ? value : "");  // "" removes it
+#else
         if (value)
             setenv(name, value, 1);
         else
             unsetenv(name);
+#endif
     }
     void TearDown() override {
         for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) put(name, nullptr);

@@ -1,5 +1,8 @@
 #include "paths.h"
 
+#include "platform.h"
+#include "platformnames.h"
+
 #include <gtest/gtest.h>
 
 struct ShownCase {
@@ -28,14 +31,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PathFromLatin1, ANameTheProgramMakesBecomesTheFileSystemsForm) {
-    EXPECT_EQ(pathFromLatin1("Erron\xE9" "es_2014.txt").native(), "Erron\xC3\xA9" "es_2014.txt");
-    EXPECT_EQ(pathFromLatin1("Temp.txt").native(), "Temp.txt");
+    EXPECT_EQ(pathBytes(pathFromLatin1("Erron\xE9" "es_2014.txt")), "Erron\xC3\xA9" "es_2014.txt");
+    EXPECT_EQ(pathBytes(pathFromLatin1("Temp.txt")), "Temp.txt");
 }
 
 TEST(WithoutTrailingSeparator, KeepsOneSeparatorBetweenFolderAndName) {
-    EXPECT_EQ(withoutTrailingSeparator("/a/b/").native(), "/a/b");
-    EXPECT_EQ(withoutTrailingSeparator("/a/b//").native(), "/a/b");
-    EXPECT_EQ(withoutTrailingSeparator("/a/b").native(), "/a/b");
-    EXPECT_EQ(withoutTrailingSeparator("/").native(), "/");
-    EXPECT_EQ(withoutTrailingSeparator("").native(), "");
+    EXPECT_EQ(pathBytes(withoutTrailingSeparator("/a/b/")), "/a/b");
+    EXPECT_EQ(pathBytes(withoutTrailingSeparator("/a/b//")), "/a/b");
+    EXPECT_EQ(pathBytes(withoutTrailingSeparator("/a/b")), "/a/b");
+    EXPECT_EQ(pathBytes(withoutTrailingSeparator("/")), "/");
+    EXPECT_EQ(pathBytes(withoutTrailingSeparator("")), "");
+#ifdef _WIN32
+    // Either separator; a drive's root keeps its own.
+    EXPECT_EQ(pathBytes(withoutTrailingSeparator("C:\\a\\b\\")), "C:\\a\\b");
+    EXPECT_EQ(pathBytes(withoutTrailingSeparator("C:\\")), "C:\\");
+    EXPECT_EQ(pathBytes(withoutTrailingSeparator("\\\\server\\share\\")), "\\\\server\\share");
+#endif
 }

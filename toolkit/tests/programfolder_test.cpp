@@ -1,8 +1,12 @@
 #include "programfolder.h"
+#include "platform.h"
+#include "platformnames.h"
 
+#ifndef _WIN32
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
+#endif
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +32,7 @@ std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        names.push_back(it->path().filename().native());
+        names.push_back(pathBytes(it->path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -42,11 +46,11 @@ public:
         fs::create_directories(samples());
         for (const char* name : {"Questions_Basic-English.txt", "Questions_Base-Francais.txt",
                                  "Diagrams_Basic-English.txt"})
-            TempFolder::writeFile(samples() / name, std::string("sample ") + name);
+            TempFolder::writeFile(pathBytes(samples() / name), std::string("sample ") + name);
         fs::create_directories(home());
-        chmod(bin().c_str(), 0555);
+        chmod(pathBytes(bin()).c_str(), 0555);
     }
-    ~InstalledProgram() { chmod(bin().c_str(), 0755); }
+    ~InstalledProgram() { chmod(pathBytes(bin()).c_str(), 0755); }
 
     fs::path prefix() const { return fs::path(root_.path()) / "usr"; }
     fs::path bin() const { return prefix() / "bin"; }
@@ -104,9 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProgramFolder, AFolderHoldingTheProgramsFilesIsUsedAsItIs) {
     for (const char* own : {"Questions_Mine.txt", "questions_lower.TXT", "Ulvorane_Log.txt"}) {
         InstalledProgram installed;
-        chmod(installed.bin().c_str(), 0755);
-        TempFolder::writeFile(installed.bin() / own, "mine");
-        chmod(installed.bin().c_str(), 0555);
+        chmod(pathBytes(installed.bin()).c_str(), 0755);
+        TempFolder::writeFile(pathBytes(installed.bin() / own), "mine");
+        chmod(pathBytes(installed.bin()).c_str(), 0555);
         const ProgramFolderChoice choice = myDecideProgramFolder(installed.input());
         EXPECT_EQ(choice.Rule, FolderRule::Portable) << own;
         EXPECT_EQ(choice.Problem, FolderProblem::None);
@@ -119,9 +123,9 @@ TEST(ProgramFolder, AFolderHoldingTheProgramsFilesIsUsedAsItIs) {
 
 TEST(ProgramFolder, TheOtherProgramsFilesDoNotMakeAFolderPortable) {
     InstalledProgram installed;
-    chmod(installed.bin().c_str(), 0755);
-    TempFolder::writeFile(installed.bin() / "Questions_Basic.txt", "bank");
-    chmod(installed.bin().c_str(), 0555);
+    chmod(pathBytes(installed.bin()).c_str(), 0755);
+    TempFolder::writeFile(pathBytes(installed.bin() / "Questions_Basic.txt"), "bank");
+    chmod(pathBytes(installed.bin()).c_str(), 0555);
     const ProgramFolderChoice choice = myDecideProgramFolder(installed.input("ostrilon"));
     EXPECT_EQ(choice.Rule, FolderRule::Installed);
     EXPECT_EQ(choice.Folder, installed.dataFolder("ostrilon"));
@@ -154,7 +158,7 @@ TEST(ProgramFolder, SecondStartCopiesNothingAgain) {
     // The user took one sample out and keeps a log: that is their choice.
     const fs::path folder = installed.dataFolder("ulvorane");
     fs::remove(folder / "Questions_Base-Francais.txt");
-    TempFolder::writeFile(folder / "Ulvorane_Log.txt", "history");
+    TempFolder::writeFile(pathBytes(folder / "Ulvorane_Log.txt"), "history");
     const ProgramFolderChoice again = myDecideProgramFolder(installed.input());
     EXPECT_EQ(again.Rule, FolderRule::Installed);
     EXPECT_TRUE(again.Copied.empty());
@@ -165,7 +169,7 @@ TEST(ProgramFolder, AUsersEditedBankIsLeftAlone) {
     InstalledProgram installed;
     const fs::path folder = installed.dataFolder("ulvorane");
     fs::create_directories(folder);
-    TempFolder::writeFile(folder / "Questions_Basic-English.txt", "my own edits");
+    TempFolder::writeFile(pathBytes(folder / "Questions_Basic-English.txt"), "my own edits");
     const ProgramFolderChoice choice = myDecideProgramFolder(installed.input());
     EXPECT_TRUE(choice.Copied.empty());
     EXPECT_EQ(bytesOf(folder / "Questions_Basic-English.txt"), "my own edits");
@@ -197,12 +201,12 @@ TEST(ProgramFolder, DataHomeFromTheEnvironmentWinsOverHome) {
 TEST(ProgramFolder, ADataFolderThatCannotBeMadeStopsTheProgramWithItsReason) {
     InstalledProgram installed;
     ProgramFolderInput in = installed.input();
-    TempFolder::writeFile(installed.home() / "file", "x");
+    TempFolder::writeFile(pathBytes(installed.home() / "file"), "x");
     in.DataHome = installed.home() / "file";  // a file where a folder should go
     const ProgramFolderChoice choice = myDecideProgramFolder(in);
     EXPECT_EQ(choice.Problem, FolderProblem::DataFolderFailed);
     EXPECT_EQ(choice.Error, ENOTDIR);
-    const std::string shown = choice.Folder.native();
+    const std::string shown = pathBytes(choice.Folder);
     EXPECT_EQ(programFolderMessage(choice),
               "Cannot create the folder for your files: " + shown + " err=20 " + errorText(ENOTDIR) + "\r\n" +
                   latin1("Impossible de créer le dossier de vos fichiers: ") + shown + " err=20 " +
@@ -262,23 +266,38 @@ INSTANTIATE_TEST_SUITE_P(
                       NamedCase{"Nothing", "", FolderProblem::NamedEmpty, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+#ifndef _WIN32  // modes and the password entry are POSIX's
 TEST(ProgramFolder, ANamedFolderNobodyMayReadIsRefused) {
     if (geteuid() == 0) GTEST_SKIP() << "root reads every folder";
     TempFolder dir;
     const fs::path locked = fs::path(dir.path()) / "locked";
     fs::create_directory(locked);
-    chmod(locked.c_str(), 0);
+    chmod(pathBytes(locked).c_str(), 0);
     ProgramFolderInput in;
     in.NamedFolder = locked;
     const ProgramFolderChoice choice = myDecideProgramFolder(in);
-    chmod(locked.c_str(), 0755);
+    chmod(pathBytes(locked).c_str(), 0755);
     EXPECT_EQ(choice.Problem, FolderProblem::NamedUnreadable);
     EXPECT_EQ(choice.Error, EACCES);
 }
 
+#endif
+
 TEST(ProgramFolder, NoProblemNoMessage) {
     EXPECT_EQ(programFolderMessage(ProgramFolderChoice{}), "");
 }
+
+#ifdef _WIN32
+// The known folder the system gives, checked against the variable that
+// names it for scripts.
+TEST(ProgramFolder, TheDataFolderIsUlvoraneUnderTheRoamingApplicationData) {
+    const ProgramFolderInput in = programFolderInput("C:\\Program", std::nullopt, "ulvorane", "", "");
+    const char* appData = std::getenv("APPDATA");
+    ASSERT_NE(appData, nullptr);
+    EXPECT_EQ(in.DataFolderName, "Ulvorane");
+    EXPECT_EQ(userDataFolder(in.DataHome, in.Home, in.DataFolderName), fs::path(appData) / "Ulvorane");
+}
+#else
 
 // Without a usable HOME (unset, empty, or relative and so read from
 // wherever the program was started) the home folder comes from the
@@ -309,6 +328,7 @@ std::string homeCaseName(const ::testing::TestParamInfo<const char*>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Environment, HomeFolder, ::testing::Values(nullptr, "", "relative/home"),
                          homeCaseName);
+#endif
 
 struct SwitchCase {
     std::string name;
@@ -324,7 +344,7 @@ TEST_P(ProgramFolderSwitch, IsTakenOutOfTheArgumentsWhole) {
     const ProgramArguments split = takeProgramFolderSwitch(GetParam().arguments);
     ASSERT_EQ(split.NamedFolder.has_value(), GetParam().named);
     if (GetParam().named) {
-        EXPECT_EQ(split.NamedFolder->native(), GetParam().folder);
+        EXPECT_EQ(pathBytes(*split.NamedFolder), GetParam().folder);
     }
     EXPECT_EQ(split.Others, GetParam().others);
 }

@@ -11,6 +11,7 @@
 
 #include "isedkit.h"
 #include "platform.h"
+#include "platformnames.h"
 #include "poolimport.h"
 
 namespace {
@@ -45,7 +46,7 @@ protected:
     }
     std::vector<std::string> names() const {
         std::vector<std::string> left;
-        for (const auto& entry : fs::directory_iterator(program())) left.push_back(entry.path().filename().native());
+        for (const auto& entry : fs::directory_iterator(program())) left.push_back(pathBytes(entry.path().filename()));
         std::sort(left.begin(), left.end());
         return left;
     }

@@ -1,4 +1,6 @@
 #include "poolimport.h"
+#include "platform.h"
+#include "platformnames.h"
 
 #include <gtest/gtest.h>
 
@@ -56,14 +58,14 @@ TEST_F(PoolImport, FirstImportWritesBothBanksAndSaysSo) {
     EXPECT_EQ(outcome.Qualification, 'B');
     EXPECT_EQ(outcome.Edition, "2025");
     EXPECT_EQ(outcome.QuestionCount, 2);
-    EXPECT_EQ(outcome.Paths[0].native(), dir.file("program/Questions_Basic_EN.txt"));
-    EXPECT_EQ(outcome.Paths[1].native(), dir.file("program/Questions_Basic_FR.txt"));
+    EXPECT_EQ(pathBytes(outcome.Paths[0]), dir.file("program/Questions_Basic_EN.txt"));
+    EXPECT_EQ(pathBytes(outcome.Paths[1]), dir.file("program/Questions_Basic_FR.txt"));
     EXPECT_EQ(importSummary(outcome), "Question pool imported: Basic 2025 (2 questions), from amat_basic_quest.zip.\r\n"
-                                      "Banks written:\r\n  " + outcome.Paths[0].native() + "\r\n  " + outcome.Paths[1].native());
+                                      "Banks written:\r\n  " + pathBytes(outcome.Paths[0]) + "\r\n  " + pathBytes(outcome.Paths[1]));
     ErrorRecorder french(1);
     EXPECT_EQ(importSummary(outcome), latin1("Banque importée : Base 2025 (2 questions), de amat_basic_quest.zip.\r\n"
                                              "Banques écrites :\r\n  ") +
-                                          outcome.Paths[0].native() + "\r\n  " + outcome.Paths[1].native());
+                                          pathBytes(outcome.Paths[0]) + "\r\n  " + pathBytes(outcome.Paths[1]));
     EXPECT_EQ(fileBytes(outcome.Paths[0]).rfind("' Basic 2025 English: imported from amat_basic_quest_delim2025.txt\r\n", 0),
               0u);
 }
@@ -84,7 +86,7 @@ TEST_F(PoolImport, TheSamePoolAgainAsksNothingAndRewritesNothing) {
     EXPECT_TRUE(rec.boxes.empty());
     EXPECT_EQ(importSummary(outcome), "Question pool already imported, banks unchanged: Basic 2025 (2 questions).\r\n"
                                       "These banks hold it already; nothing was rewritten:\r\n  " +
-                                          outcome.Paths[0].native() + "\r\n  " + outcome.Paths[1].native());
+                                          pathBytes(outcome.Paths[0]) + "\r\n  " + pathBytes(outcome.Paths[1]));
 }
 
 TEST_F(PoolImport, OtherQuestionsAreReplacedOnlyWhenTheUserSaysYes) {
@@ -147,7 +149,7 @@ TEST_F(PoolImport, BothBanksAreReplacedOrNeither) {
     EXPECT_EQ(fileBytes(dir.file("program/Questions_Basic_EN.txt")), english);
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(dir.file("program")))
-        left.push_back(entry.path().filename().native());
+        left.push_back(pathBytes(entry.path().filename()));
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"Questions_Basic_EN.txt", "Questions_Basic_FR.txt"}));
 }

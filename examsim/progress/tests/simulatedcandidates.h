@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <random>
 #include <string>
@@ -164,10 +165,7 @@ inline SimulationSummary simulateCandidates(const BankModel& bank, int candidate
         for (int q = 1; q <= questions; ++q) truth[static_cast<size_t>(q)] = chanceOf(q);
 
         const std::filesystem::path path = folder / ("candidate_" + std::to_string(c) + "_Log.txt");
-        if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-            std::fwrite(log.data(), 1, log.size(), f);
-            std::fclose(f);
-        }
+        std::ofstream(path, std::ios::binary).write(log.data(), static_cast<std::streamsize>(log.size()));
         ProgressFigures figures;
         myReadProgress(path, bank, figures);
         std::filesystem::remove(path);

@@ -1,6 +1,8 @@
 // Whole exams through the recording view, and the rules of answering,
 // marking, seeking and ending.
 #include "examsession.h"
+#include "platform.h"
+#include "platformnames.h"
 
 #include <gtest/gtest.h>
 
@@ -383,7 +385,7 @@ TEST_F(ExamTest, LogThatCannotBeOpenedIsReportedOnTheWindowThreadAndLosesTheSess
     handed();
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0].text,
-              "myLogSession, " + session.LogFilePath.native() + "\r\n err=" + std::to_string(ENOENT) + " " + errorText(ENOENT));
+              "myLogSession, " + pathBytes(session.LogFilePath) + "\r\n err=" + std::to_string(ENOENT) + " " + errorText(ENOENT));
     EXPECT_EQ(slotOf(bank, 1).Stats[1], 0);
     EXPECT_EQ(session.Catalogue.Columns[1].Count, 0);
 }

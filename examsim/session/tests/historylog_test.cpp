@@ -1,4 +1,6 @@
 #include "historylog.h"
+#include "platform.h"
+#include "platformnames.h"
 
 #include <gtest/gtest.h>
 
@@ -196,19 +198,19 @@ TEST(LogLocation, FallsBackToTheSaveDialog) {
         askedTitle = title;
         askedFilter = filter;
         EXPECT_EQ(name, "Ulvorane_Log.txt");
-        EXPECT_EQ(folder.native(), missing);
+        EXPECT_EQ(pathBytes(folder), missing);
         EXPECT_EQ(ext, "txt");
         chosen = "/elsewhere/log.txt";
         return true;
     };
-    EXPECT_EQ(myObtainLoggingLocation(missing, dialog).native(), "/elsewhere/log.txt");
+    EXPECT_EQ(pathBytes(myObtainLoggingLocation(missing, dialog)), "/elsewhere/log.txt");
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0].text, "myObtainLoggingLocation, err=" + std::to_string(ENOENT) + " " + errorText(ENOENT));
     EXPECT_EQ(askedTitle, "Confirm or change LOG location");
     EXPECT_EQ(askedFilter, "Text Files/Fichiers Texte|*.txt");
     auto cancel = [](const std::string&, const std::string&, const std::filesystem::path&, const std::string&,
                      const std::string&, std::filesystem::path&) { return false; };
-    EXPECT_EQ(myObtainLoggingLocation(missing, cancel).native(), "Ulvorane_Log.txt");
+    EXPECT_EQ(pathBytes(myObtainLoggingLocation(missing, cancel)), "Ulvorane_Log.txt");
 }
 
 }  // namespace

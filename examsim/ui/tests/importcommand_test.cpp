@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "msgbox.h"
+#include "platform.h"
+#include "platformnames.h"
 #include "poolimport.h"
 #include "progresswindow.h"
 #include "startedwindow.h"
@@ -290,7 +292,7 @@ TEST(ImportCommand, AnImportCutShortIsFinishedAtTheNextStart) {
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 42);
     FolderSetup setup;
     for (const auto& entry : fs::directory_iterator(crashed.file("program")))
-        setup.files.emplace_back(entry.path().filename().native(), fileBytes(entry.path()));
+        setup.files.emplace_back(pathBytes(entry.path().filename()), fileBytes(entry.path()));
     ASSERT_EQ(setup.files.size(), 4u);  // the English bank, the French one still fresh, the journal, the lock
 
     Started s(setup);
@@ -298,7 +300,7 @@ TEST(ImportCommand, AnImportCutShortIsFinishedAtTheNextStart) {
     EXPECT_TRUE(s.errors().empty());
     EXPECT_EQ(s.banks()->count(), 3);  // both banks and the prompt
     std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(s.folder().path())) left.push_back(entry.path().filename().native());
+    for (const auto& entry : fs::directory_iterator(s.folder().path())) left.push_back(pathBytes(entry.path().filename()));
     std::sort(left.begin(), left.end());
     // Besides the history log the start makes.
     EXPECT_EQ(left, (std::vector<std::string>{"Questions_Basic_EN.txt", "Questions_Basic_FR.txt", "Ulvorane_Log.txt"}));

@@ -1,4 +1,6 @@
 #include "programstart.h"
+#include "platform.h"
+#include "platformnames.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +22,7 @@ TEST(ProgramStart, AFolderNamedInBytesThatAreNotUtf8IsUsedAsItIs) {
     const ProgramStart start =
         myStartInProgramFolder(arguments, "ulvorane", "\\Questions_*.txt", "Ulvorane_Log.txt");
     EXPECT_TRUE(start.Started) << rec.lastText();
-    EXPECT_EQ(start.Folder.native(), folder);
+    EXPECT_EQ(pathBytes(start.Folder), folder);
     EXPECT_EQ(start.Arguments, "/S");
 }
 
