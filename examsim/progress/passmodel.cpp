@@ -23,10 +23,6 @@ constexpr double GrowthPrior = 0.05, GrowthPriorPrecision = 1 / (0.1 * 0.1);  //
 // apart from the level).
 constexpr double PriorAfterRight = 0.8, PriorAfterMissed = 0.0;
 
-double logit(double p) {
-    p = std::clamp(p, 1e-6, 1 - 1e-6);
-    return std::log(p / (1 - p));
-}
 double logistic(double x) { return 1 / (1 + std::exp(-x)); }
 
 // The standard normal's quantile, by bisection on its distribution function.

@@ -162,8 +162,12 @@ TEST_P(TwoExamsAt81, AHighChanceWithItsRange) {
         EXPECT_LE(low, point);
         EXPECT_LE(point, high);
         EXPECT_GT(high - low, 1.0);  // one exam leaves room for doubt
-        if (pattern == GetParam().pass) EXPECT_GT(point, 80.0) << r.out;
-        if (pattern == GetParam().honours) EXPECT_GT(point, 40.0) << r.out;
+        if (pattern == GetParam().pass) {
+            EXPECT_GT(point, 80.0) << r.out;
+        }
+        if (pattern == GetParam().honours) {
+            EXPECT_GT(point, 40.0) << r.out;
+        }
     }
 }
 INSTANTIATE_TEST_SUITE_P(

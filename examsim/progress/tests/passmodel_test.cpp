@@ -23,7 +23,9 @@ TEST(PassModel, CalibratedAgainstSimulatedCandidates) {
     EXPECT_LE(s.HonoursError, 10.0);
     EXPECT_LE(s.SingleExamError, 17.0);
     for (const CalibrationRow& row : s.Tenths)
-        if (row.Candidates >= 8) EXPECT_LE(std::abs(row.Predicted - row.True), 10.0) << row.Predicted;
+        if (row.Candidates >= 8) {
+            EXPECT_LE(std::abs(row.Predicted - row.True), 10.0) << row.Predicted;
+        }
     // The range says how sure the figure is: the truth mostly within it.
     EXPECT_GE(s.WithinRange, 0.6);
 }
