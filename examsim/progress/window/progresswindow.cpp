@@ -76,8 +76,8 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
     emptyState_->setTextFormat(Qt::PlainText);
     emptyState_->setWordWrap(true);
     emptyState_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    emptyState_->setFocusPolicy(Qt::StrongFocus);
     emptyState_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    emptyState_->setFocusPolicy(Qt::StrongFocus);
 
     chances_ = new QWidget(this);
     QFont large = font();
@@ -88,9 +88,11 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
     for (QLabel* chance : {passChance_, honoursChance_}) {
         chance->setFont(large);
         chance->setTextFormat(Qt::PlainText);
-        // Reached with Tab, so that a screen reader reads it out.
-        chance->setFocusPolicy(Qt::StrongFocus);
+        // Reached with Tab, so that a screen reader reads it out; after the
+        // interaction flags, which leave a selectable label to the mouse's
+        // click alone.
         chance->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        chance->setFocusPolicy(Qt::StrongFocus);
     }
     chancesHow_ = new QLabel(chances_);
     chancesHow_->setWordWrap(true);
@@ -108,8 +110,8 @@ ProgressWindow::ProgressWindow(const BankModel& bank, const std::filesystem::pat
     nextStep_ = new QLabel(chances_);
     nextStep_->setTextFormat(Qt::PlainText);
     nextStep_->setWordWrap(true);
-    nextStep_->setFocusPolicy(Qt::StrongFocus);
     nextStep_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    nextStep_->setFocusPolicy(Qt::StrongFocus);
     practise_ = new QPushButton(chances_);
     practise_->setAutoDefault(false);
     connect(practise_, &QPushButton::clicked, this, [this] { practise(); });
@@ -242,12 +244,23 @@ void ProgressWindow::refresh() {
 }
 
 void ProgressWindow::focusFirst() {
-    if (figures_.Sessions.empty())
+    if (figures_.Sessions.empty()) {
         emptyState_->setFocus();
-    else if (simplified_)
-        passChance_->setFocus();
-    else
+    } else if (simplified_) {
+        // A screen reader reads the window's lines as it opens, the chances
+        // and the next step among them, then what has the keyboard: a line
+        // given the keyboard was read twice. The keyboard goes to the first
+        // control after them, the next step's button; Shift+Tab reaches the
+        // lines one by one.
+        for (QWidget* control : {static_cast<QWidget*>(practise_), static_cast<QWidget*>(fullExam_),
+                                 static_cast<QWidget*>(lessonTable_)})
+            if (!control->isHidden()) {
+                control->setFocus();
+                return;
+            }
+    } else {
         chartView_->setFocus();
+    }
 }
 
 void ProgressWindow::applyLanguage() {

@@ -34,8 +34,9 @@ public:
     void refresh();
     // Texts of the interface language now in force, from the figures kept.
     void applyLanguage();
-    // Focus where the window's reading begins: under /S the chance of
-    // passing, else the chart; the notice when there is no session.
+    // Focus where the window's reading begins: under /S the first control
+    // after the chances and the next step ("Practise these lessons"), else
+    // the chart; the notice when there is no session.
     void focusFirst();
     // The tables as the copy button puts them on the clipboard.
     QString tablesText() const;
