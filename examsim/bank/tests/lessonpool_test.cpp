@@ -59,7 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {"40 Topic(s) at 1 question(s) each = maximum 40 question(s)",
                   "40 Topic(s) at 2 question(s) each = maximum 80 question(s)",
                   "40 Topic(s) at 3 question(s) each = maximum 120 question(s)"}},
-        PoolCase{"NothingTicked", {{3, 9}}, {}, {"0 question(s)"}}),
+        PoolCase{"NothingTicked", {{3, 9}}, {}, {"0 question(s)"}},
+        PoolCase{"ExactlyTheLargestExamOfferedWhole", {{50, 125}}, {1},
+                 {"50 Topic(s) at 1 question(s) each = maximum 50 question(s)",
+                  "50 Topic(s) at 2 question(s) each = maximum 100 question(s)", "125 question(s)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LessonPool, TopicTargetedByAnyOfItsQuestions) {
