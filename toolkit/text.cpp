@@ -117,19 +117,24 @@ std::string errorText(int error) { return std::strerror(error); }
 static bool isSpace(char c) { return c == ' '; }
 static bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-template <class Pred> static std::string trimWith(std::string_view s, Pred p, bool left, bool right) {
+template <class Pred> static std::string_view trimWith(std::string_view s, Pred p, bool left, bool right) {
     size_t b = 0, e = s.size();
     if (left)
         while (b < e && p(s[b])) ++b;
     if (right)
         while (e > b && p(s[e - 1])) --e;
-    return std::string(s.substr(b, e - b));
+    return s.substr(b, e - b);
 }
 
-std::string trimSpaces(std::string_view s) { return trimWith(s, isSpace, true, true); }
-std::string trimBlanks(std::string_view s) { return trimWith(s, isBlank, true, true); }
-std::string trimLeftSpaces(std::string_view s) { return trimWith(s, isSpace, true, false); }
-std::string trimRightSpaces(std::string_view s) { return trimWith(s, isSpace, false, true); }
+std::string trimSpaces(std::string_view s) { return std::string(trimWith(s, isSpace, true, true)); }
+std::string trimBlanks(std::string_view s) { return std::string(trimWith(s, isBlank, true, true)); }
+std::string trimLeftSpaces(std::string_view s) { return std::string(trimWith(s, isSpace, true, false)); }
+std::string trimRightSpaces(std::string_view s) { return std::string(trimWith(s, isSpace, false, true)); }
+std::string_view trimSpacesView(std::string_view s) { return trimWith(s, isSpace, true, true); }
+std::string_view trimLeftSpacesView(std::string_view s) { return trimWith(s, isSpace, true, false); }
+std::string_view trimRecordLine(std::string_view line) {
+    return trimWith(trimWith(line, isBlank, true, false), isSpace, false, true);
+}
 
 std::string fixedWidth(std::string_view value, size_t width) {
     std::string out(value.substr(0, width));

@@ -88,6 +88,12 @@ std::string trimSpaces(std::string_view s);      // spaces at both ends
 std::string trimBlanks(std::string_view s);      // spaces and tabs at both ends
 std::string trimLeftSpaces(std::string_view s);
 std::string trimRightSpaces(std::string_view s);
+// The same as views into s, for readers that copy nothing.
+std::string_view trimSpacesView(std::string_view s);
+std::string_view trimLeftSpacesView(std::string_view s);
+// A record line of a bank or diagram file: leading spaces and tabs go,
+// trailing spaces only.
+std::string_view trimRecordLine(std::string_view line);
 
 // Assignment to a fixed-width field: cut on the right or padded with spaces.
 std::string fixedWidth(std::string_view value, size_t width);

@@ -1,5 +1,7 @@
 #include "bankmodel.h"
 
+#include "text.h"
+
 BankModel::BankModel()
     : Designation(MaxQuestions + 1, std::string(DesignationWidth, ' ')),
       ExpectedAnswer(MaxQuestions + 1, " "),
@@ -85,17 +87,7 @@ void clearBankModel(BankModel& model) {
 
 BankShelf::BankShelf() : BankList(MaxBanks + 1), BankTitles(MaxBanks + 1, std::string(BankTitleWidth, ' ')) {}
 
-namespace {
-
-std::string_view trimmedView(std::string_view s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
-}  // namespace
-
 bool mySameBankTitle(std::string_view recorded, std::string_view storedTitle) {
-    return trimmedView(trimmedView(recorded).substr(0, BankTitleWidth)) ==
-           trimmedView(storedTitle.substr(0, BankTitleWidth));
+    return trimSpacesView(trimSpacesView(recorded).substr(0, BankTitleWidth)) ==
+           trimSpacesView(storedTitle.substr(0, BankTitleWidth));
 }

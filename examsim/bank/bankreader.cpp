@@ -20,15 +20,6 @@ namespace {
 
 std::string first30(std::string_view line) { return std::string(line.substr(0, 30)); }
 
-std::string_view trimSpacesView(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-std::string_view trimLeftSpacesView(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    return s;
-}
 
 // Most banks are plain ASCII: tell so eight bytes at a time rather than
 // decoding every byte as UTF-8.
@@ -152,14 +143,6 @@ void forEachLine(std::string_view bytes, F&& handle) {
     }
 }
 
-std::string_view trimRecord(std::string_view line) {
-    size_t b = 0;
-    while (b < line.size() && (line[b] == ' ' || line[b] == '\t')) ++b;
-    line.remove_prefix(b);
-    while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
-    return line;
-}
-
 enum class Kind { Comment, Answer, Question, Explanation, Lesson, Header, Unknown };
 
 Kind classify(const BankModel& model, std::string_view line, int& answerNo) {
@@ -238,7 +221,7 @@ int readRecords(BankModel& model, std::string_view bytes, int mode, std::string&
     TopicIndex topics;
     forEachLine(bytes, [&](std::string_view raw) {
         ++lineNo;
-        std::string_view line = trimRecord(raw);
+        std::string_view line = trimRecordLine(raw);
         int answerNo = 0;
         switch (classify(model, line, answerNo)) {
             case Kind::Comment:

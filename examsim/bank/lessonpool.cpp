@@ -15,6 +15,14 @@ void setMenuCheck(BankModel& model, bool checked) {
 }
 }  // namespace
 
+bool inSelectedLesson(const BankModel& model, const QuestionSlot& slot) {
+    return slot.LessonNo <= MaxLessons && model.Lessons[slot.LessonNo].LessonSelected != 0;
+}
+
+bool admittedByLessons(const BankModel& model, const QuestionSlot& slot) {
+    return model.QuestionsPerTopic <= 0 || inSelectedLesson(model, slot);
+}
+
 bool lessonDialogMayOpen(const BankModel& model) {
     if (model.LessonCount > 0) return true;
     myErrorBox(bankMessage(MsgNoLessons));
@@ -31,8 +39,7 @@ PoolFigures myPoolFigures(const BankModel& model) {
     for (int t = 1; t <= model.TopicCount; ++t) {
         for (int n = 1; n <= MaxPerTopic; ++n) {
             const QuestionSlot& slot = model.Topics[t].Question[n];
-            if (slot.QuestionIndex != 0 && slot.LessonNo <= MaxLessons &&
-                model.Lessons[slot.LessonNo].LessonSelected != 0) {
+            if (slot.QuestionIndex != 0 && inSelectedLesson(model, slot)) {
                 ++pool.TopicsTargeted;
                 break;
             }

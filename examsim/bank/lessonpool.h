@@ -18,6 +18,12 @@ struct PoolFigures {
     int QuestionsAvailable = 0;
 };
 
+// Whether a question's lesson is ticked in the lesson dialog.
+bool inSelectedLesson(const BankModel& model, const QuestionSlot& slot);
+// Whether a question may be drawn: no lesson restriction is in force, or its
+// lesson is one of those chosen.
+bool admittedByLessons(const BankModel& model, const QuestionSlot& slot);
+
 // False (after reporting why) when the loaded bank has no lessons.
 bool lessonDialogMayOpen(const BankModel& model);
 

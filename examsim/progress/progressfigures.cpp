@@ -17,7 +17,7 @@ namespace {
 
 // "83.3%" -> 83.3; the reset text "nnn.n%" or anything damaged -> -1.
 double markOf(std::string_view text) {
-    text = trimLogText(text);
+    text = trimSpacesView(text);
     if (text.size() < 2 || text.back() != '%') return -1;
     double value = -1;
     const char* end = text.data() + text.size() - 1;
@@ -28,8 +28,8 @@ double markOf(std::string_view text) {
 
 SessionFigure sessionOf(std::string_view summary) {
     SessionFigure s;
-    s.Date = std::string(trimLogText(logField(summary, 3)));
-    s.MarkText = std::string(trimLogText(logField(summary, 4)));
+    s.Date = std::string(trimSpacesView(logField(summary, 3)));
+    s.MarkText = std::string(trimSpacesView(logField(summary, 4)));
     s.Mark = markOf(s.MarkText);
     s.Questions = static_cast<int>(std::clamp<long long>(leadingNumber(logField(summary, 6)), 0, 999));
     s.MarkingMode = static_cast<int>(std::clamp<long long>(leadingNumber(logField(summary, 7)), 0, 99));

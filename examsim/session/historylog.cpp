@@ -68,7 +68,7 @@ int myReadHistoryFile(const std::filesystem::path& path, int pass, long long sta
         reader, designations ? &*designations : nullptr,
         [&](std::string_view line, long long at) {
             if (pass != 0) return mySameQualification(logField(line, 2), qualification);
-            std::string_view title = trimLogText(logField(line, 2));
+            std::string_view title = trimSpacesView(logField(line, 2));
             lastQualification.assign(title);
             int b = myFindBankTitle(catalogue.Titles, title);
             if (b > 0) myCatalogueSession(catalogue, b, at);

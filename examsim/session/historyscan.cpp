@@ -1,12 +1,5 @@
 #include "historyscan.h"
 
-std::string_view trimLogText(std::string_view s) {
-    const size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    const size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
-
 std::string_view logField(std::string_view line, int index, bool* present) {
     size_t start = 0;
     for (int i = 1; i < index; ++i) {
@@ -40,7 +33,7 @@ bool isSummaryLine(std::string_view line) {
 LogDesignationIndex::LogDesignationIndex(const BankModel& bank) {
     for (int q = 1; q <= bank.QuestionCount; ++q) {
         Key key;
-        if (!makeKey(trimLogText(bank.Designation[q]), key)) continue;
+        if (!makeKey(trimSpacesView(bank.Designation[q]), key)) continue;
         size_t i = slot(key);
         while (questions_[i] != 0 && !(keys_[i] == key)) i = (i + 1) & (kSize - 1);
         if (questions_[i] == 0) {

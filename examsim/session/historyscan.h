@@ -17,8 +17,6 @@
 #include "historylog.h"
 #include "text.h"
 
-std::string_view trimLogText(std::string_view s);
-
 // Field `index` (1-based) of a "~"-separated line; empty when absent.
 std::string_view logField(std::string_view line, int index, bool* present = nullptr);
 
@@ -84,7 +82,7 @@ bool walkHistoryLog(LineReader& reader, const LogDesignationIndex* designations,
     for (;;) {
         const long long at = reader.position();
         if (!reader.next(raw)) break;
-        const std::string_view line = trimLogText(raw);
+        const std::string_view line = trimSpacesView(raw);
         if (line.empty() || line.front() == '\'') continue;
         if (isSummaryLine(line)) {
             counting = onSummary(line, at);
@@ -101,7 +99,7 @@ bool walkHistoryLog(LineReader& reader, const LogDesignationIndex* designations,
             if (given == 0) continue;
             const int question = entry[0] != ' ' && entry[12] != ' '
                                      ? designations->findWhole13(entry.data())
-                                     : designations->find(trimLogText(entry.substr(0, 13)));
+                                     : designations->find(trimSpacesView(entry.substr(0, 13)));
             if (question == 0) continue;
             onAnswer(question, (code - 'a') / 6 + 1, given);
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "lessonpool.h"
 #include "masks.h"
 #include "sessiontexts.h"
 #include "text.h"
@@ -47,10 +48,7 @@ int myPickFromTopic(ExamRecord& exam, BankModel& bank, ExamRandom& random, const
     TopicRecord& record = bank.Topics[topic];
     for (int n = 1; n <= MaxPerTopic; ++n) {
         const QuestionSlot& slot = record.Question[n];
-        if (slot.QuestionIndex == 0) continue;
-        if (bank.QuestionsPerTopic > 0 &&
-            (slot.LessonNo > MaxLessons || bank.Lessons[slot.LessonNo].LessonSelected == 0))
-            continue;
+        if (slot.QuestionIndex == 0 || !admittedByLessons(bank, slot)) continue;
         int g = groups[questionClass(slot, bank.PassMarkPercent)];
         if (g > 0) group[g].push_back(static_cast<char>(64 + n));
     }
@@ -77,9 +75,7 @@ bool drillInForce(const BankModel& bank) { return bank.DrillSize > 0 && bank.Que
 namespace {
 
 bool eligible(const BankModel& bank, const QuestionSlot& slot) {
-    if (slot.QuestionIndex == 0) return false;
-    return bank.QuestionsPerTopic <= 0 ||
-           (slot.LessonNo <= MaxLessons && bank.Lessons[slot.LessonNo].LessonSelected != 0);
+    return slot.QuestionIndex != 0 && admittedByLessons(bank, slot);
 }
 
 // Rank of a question in a drill, best first: missed, never met, then

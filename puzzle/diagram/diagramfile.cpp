@@ -82,16 +82,9 @@ bool findDiagramFiles(PuzzleFiles& files) {
 
 namespace {
 
-// Leading spaces and tabs go; trailing spaces only, as the file format says.
-std::string trimRecordLine(const std::string& line) {
-    size_t b = line.find_first_not_of(" \t");
-    if (b == std::string::npos) return std::string();
-    return trimRightSpaces(line.substr(b));
-}
-
 // Fields are trimmed as the record line was.
 std::string tileField(const std::vector<std::string>& fields, size_t i) {
-    return i < fields.size() ? trimRecordLine(fields[i]) : std::string();
+    return i < fields.size() ? std::string(trimRecordLine(fields[i])) : std::string();
 }
 
 void note(std::vector<ReadNote>* notes, int32_t line, std::string text) {
@@ -202,7 +195,7 @@ bool readDiagramFile(const std::filesystem::path& path, const std::string& tileF
         ++lineNo;
         const long long lineAt = nextLineAt;
         nextLineAt = reader.position();
-        const std::string line = trimRecordLine(raw);
+        const std::string line(trimRecordLine(raw));
         if (line.empty() || line[0] == '^' || line[0] == '\'') continue;
 
         if (line[0] == '{') {
@@ -297,7 +290,7 @@ bool loadDiagramTiles(const std::filesystem::path& path, DiagramTables& tables, 
     bool same = reader.seek(diagram.Offset);
     std::string raw;
     for (bool header = true; same && reader.next(raw); header = false) {
-        const std::string line = trimRecordLine(raw);
+        const std::string line(trimRecordLine(raw));
         if (header) {
             same = !line.empty() && line[0] == '{';
             continue;

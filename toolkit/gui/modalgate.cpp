@@ -1,5 +1,6 @@
 #include "modalgate.h"
 
+#include "msgbox.h"
 #include "qtext.h"
 
 #include <QAbstractButton>
@@ -60,20 +61,6 @@ std::vector<SystemButton> systemButtonSet(unsigned style) {
     }
 }
 
-QMessageBox::Icon systemIcon(unsigned style) {
-    switch (style & 0xF0) {
-    case 0x10:
-        return QMessageBox::Critical;
-    case 0x20:
-        return QMessageBox::Question;
-    case 0x30:
-        return QMessageBox::Warning;
-    case 0x40:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
-}
 } // namespace
 
 int mySystemBox(QWidget* owner, const std::string& text, const std::string& title, unsigned style) {
@@ -81,7 +68,7 @@ int mySystemBox(QWidget* owner, const std::string& text, const std::string& titl
     box.setWindowTitle(toQString(title));
     box.setText(toQLines(text));
     box.setTextFormat(Qt::PlainText);
-    box.setIcon(systemIcon(style));
+    box.setIcon(styleIcon(style));
     box.setWindowModality(Qt::ApplicationModal);
 
     const std::vector<SystemButton> set = systemButtonSet(style);

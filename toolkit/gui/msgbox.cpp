@@ -17,6 +17,21 @@
 #include "qtext.h"
 #include "text.h"
 
+QMessageBox::Icon styleIcon(unsigned style) {
+    switch (style & 0xF0) {
+    case MbIconError:
+        return QMessageBox::Critical;
+    case MbIconQuestion:
+        return QMessageBox::Question;
+    case MbIconExclamation:
+        return QMessageBox::Warning;
+    case MbIconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
 namespace {
 QPointer<QWidget>& rememberedOwner() {
     static QPointer<QWidget> owner;
@@ -28,18 +43,15 @@ constexpr int FirstButtonId = 9980;
 constexpr int OkIndex = 0;
 constexpr int CancelIndex = 6;
 
-bool hasIcon(unsigned style) {
-    const unsigned icon = style & 0xF0;
-    return icon >= 0x10 && icon <= 0x40;
-}
+bool hasIcon(unsigned style) { return styleIcon(style) != QMessageBox::NoIcon; }
 
 QStyle::StandardPixmap iconPixmap(unsigned style) {
-    switch (style & 0xF0) {
-    case 0x10:
+    switch (styleIcon(style)) {
+    case QMessageBox::Critical:
         return QStyle::SP_MessageBoxCritical;
-    case 0x20:
+    case QMessageBox::Question:
         return QStyle::SP_MessageBoxQuestion;
-    case 0x30:
+    case QMessageBox::Warning:
         return QStyle::SP_MessageBoxWarning;
     default:
         return QStyle::SP_MessageBoxInformation;

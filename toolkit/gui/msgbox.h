@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QEvent>
 #include <QPoint>
 #include <QPointer>
@@ -24,6 +25,9 @@ inline constexpr unsigned MbIconError = 0x10, MbIconQuestion = 0x20, MbIconExcla
                           MbIconInformation = 0x40;
 inline constexpr unsigned MbDefButton2 = 0x100, MbDefButton3 = 0x200, MbDefButton4 = 0x300;
 inline constexpr unsigned MbSystemModal = 0x1000, MbTaskModal = 0x2000, MbHelp = 0x4000;
+
+// The icon the style's icon bits ask for; NoIcon when they ask none.
+QMessageBox::Icon styleIcon(unsigned style);
 
 // Result codes.
 inline constexpr int IdOk = 1, IdCancel = 2, IdAbort = 3, IdRetry = 4, IdIgnore = 5, IdYes = 6,
