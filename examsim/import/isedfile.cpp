@@ -13,6 +13,7 @@
 
 #include "bankmodel.h"
 #include "errorbox.h"
+#include "importtexts.h"
 #include "isedarchive.h"
 #include "masks.h"
 #include "paths.h"
@@ -24,8 +25,8 @@
 
 namespace {
 
-bool report(const char* english, const char* french, const std::vector<MaskValue>& values) {
-    myErrorBox(fillMask(inLanguage(english, latin1(french)), values));
+bool report(ImportText id, const std::vector<MaskValue>& values) {
+    myErrorBox(fillMask(importText(id), values));
     return false;
 }
 
@@ -35,9 +36,8 @@ bool report(const char* english, const char* french, const std::vector<MaskValue
 struct ContentReport {
     std::string origin;  // "" for a file read as it is
 
-    bool operator()(const char* english, const char* french,
-                    const std::vector<MaskValue>& values) const {
-        std::string text = fillMask(inLanguage(english, latin1(french)), values);
+    bool operator()(ImportText id, const std::vector<MaskValue>& values) const {
+        std::string text = fillMask(importText(id), values);
         static const std::string procedure = "myReadIsedFile, ";
         if (!origin.empty() && text.rfind(procedure, 0) == 0)
             text.insert(procedure.size(), origin + ", ");
@@ -96,16 +96,11 @@ bool reportText(const ContentReport& report, int line, int field, const TextProb
     const std::string code = codePointName(problem.codePoint);
     switch (problem.kind) {
         case TextProblem::NotLatin1:
-            return report("myReadIsedFile, line & field &: character & cannot be written in Latin-1",
-                          "myReadIsedFile, ligne & champ & : le caractère & ne peut s'écrire en Latin-1",
-                          {line, field, code});
+            return report(ImportText::NotLatin1Character, {line, field, code});
         case TextProblem::Control:
-            return report("myReadIsedFile, line & field &: control character & in the text",
-                          "myReadIsedFile, ligne & champ & : caractère de contrôle & dans le texte",
-                          {line, field, code});
+            return report(ImportText::ControlCharacter, {line, field, code});
         default:
-            return report("myReadIsedFile, line & field &: the text is not valid UTF-8",
-                          "myReadIsedFile, ligne & champ & : le texte n'est pas de l'UTF-8 valide", {line, field});
+            return report(ImportText::NotUtf8, {line, field});
     }
 }
 
@@ -123,10 +118,7 @@ bool chooseEncoding(const ContentReport& report, const std::vector<RawLine>& lin
         }
     }
     if (latin1Line && (utf8Line || byteOrderMark))
-        return report("myReadIsedFile, line & is not UTF-8 while line & is: the file mixes two encodings",
-                      "myReadIsedFile, la ligne & n'est pas en UTF-8 alors que la ligne & l'est : le fichier "
-                      "mélange deux encodages",
-                      {latin1Line, utf8Line ? utf8Line : 1});
+        return report(ImportText::MixedEncodings, {latin1Line, utf8Line ? utf8Line : 1});
     encoding = utf8Line || byteOrderMark ? TextEncoding::Utf8 : TextEncoding::Latin1;
     return true;
 }
@@ -140,21 +132,13 @@ struct LimitCheck {
 
     bool admit(const ImportedQuestion& q, int count, int number) {
         if (number > MaxPerTopic)
-            return report("myReadIsedFile, line &: question & exceeds the limit of & questions per topic",
-                          "myReadIsedFile, ligne & : la question & dépasse la limite de & questions par sujet",
-                          {q.Line, q.Designation, MaxPerTopic});
+            return report(ImportText::TooManyInTopic, {q.Line, q.Designation, MaxPerTopic});
         if (topics.insert(q.Designation.substr(0, TopicKeyWidth)).second && topics.size() > MaxTopics)
-            return report("myReadIsedFile, line &: topic & exceeds the limit of & topics",
-                          "myReadIsedFile, ligne & : le sujet & dépasse la limite de & sujets",
-                          {q.Line, q.Designation.substr(0, TopicKeyWidth), MaxTopics});
+            return report(ImportText::TooManyTopics, {q.Line, q.Designation.substr(0, TopicKeyWidth), MaxTopics});
         if (sections.insert(q.Section).second && sections.size() > MaxLessons)
-            return report("myReadIsedFile, line &: section & exceeds the limit of & lessons",
-                          "myReadIsedFile, ligne & : la section & dépasse la limite de & leçons",
-                          {q.Line, q.Designation.substr(0, 5), MaxLessons});
+            return report(ImportText::TooManyLessons, {q.Line, q.Designation.substr(0, 5), MaxLessons});
         if (count > MaxQuestions)
-            return report("myReadIsedFile, line &: question & exceeds the limit of & questions",
-                          "myReadIsedFile, ligne & : la question & dépasse la limite de & questions",
-                          {q.Line, q.Designation, MaxQuestions});
+            return report(ImportText::TooManyQuestions, {q.Line, q.Designation, MaxQuestions});
         return true;
     }
 };
@@ -200,31 +184,21 @@ bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, I
         // unless it already holds a question.
         if (i == 0 && !validId && fields.size() == IsedFieldCount) continue;
         if (fields.size() != IsedFieldCount)
-            return report("myReadIsedFile, line &: & fields instead of 11 (fields are separated by ;)",
-                          "myReadIsedFile, ligne & : & champs au lieu de 11 (les champs sont séparés par ;)",
-                          {raw.number, fields.size()});
+            return report(ImportText::WrongFieldCount, {raw.number, fields.size()});
         if (!validId)
-            return report("myReadIsedFile, line &: invalid question id &",
-                          "myReadIsedFile, ligne & : numéro de question invalide &",
-                          {raw.number, shown(fields[0], pool.Encoding)});
+            return report(ImportText::InvalidId, {raw.number, shown(fields[0], pool.Encoding)});
         if (!isQualificationLetter(id[0]))
-            return report("myReadIsedFile, line &: question & is neither Basic (B) nor Advanced (A)",
-                          "myReadIsedFile, ligne & : la question & n'est ni de base (B) ni supérieure (A)",
-                          {raw.number, id});
+            return report(ImportText::NotAQualification, {raw.number, id});
         if (!pool.Qualification) {
             pool.Qualification = id[0];
             firstLine = raw.number;
             firstId = id;
         } else if (id[0] != pool.Qualification) {
-            return report("myReadIsedFile, line &: question & is not of the qualification of line & (&)",
-                          "myReadIsedFile, ligne & : la question & n'est pas de la compétence de la ligne & (&)",
-                          {raw.number, id, firstLine, firstId});
+            return report(ImportText::OtherQualification, {raw.number, id, firstLine, firstId});
         }
         auto [at, fresh] = seen.emplace(id, raw.number);
         if (!fresh)
-            return report("myReadIsedFile, line &: question & is a duplicate of line &",
-                          "myReadIsedFile, ligne & : la question & est en double de la ligne &",
-                          {raw.number, id, at->second});
+            return report(ImportText::DuplicateQuestion, {raw.number, id, at->second});
 
         ImportedQuestion q;
         q.Designation = id;
@@ -236,14 +210,13 @@ bool myParseIsedBytes(const std::string& bytes, const std::string& sourceName, I
             if (!myToBankText(fields[f], pool.Encoding, text, problem))
                 return reportText(report, raw.number, f + 1, problem);
             if (text.empty())
-                return report("myReadIsedFile, line & field &: empty text",
-                              "myReadIsedFile, ligne & champ & : texte vide", {raw.number, f + 1});
+                return report(ImportText::EmptyText, {raw.number, f + 1});
         }
         if (!limits.admit(q, static_cast<int>(pool.Questions.size()) + 1, number)) return false;
         pool.Questions.push_back(std::move(q));
     }
     if (pool.Questions.empty())
-        return report("myReadIsedFile, no question in &", "myReadIsedFile, aucune question dans &", {sourceName});
+        return report(ImportText::NoQuestion, {sourceName});
     // Lessons group the questions read after them, so each section's
     // questions must come together; designation order also gives topic order.
     std::sort(pool.Questions.begin(), pool.Questions.end(),
@@ -256,18 +229,11 @@ bool myReadIsedFile(const std::filesystem::path& path, ImportedPool& pool) {
     int error = 0;
     switch (readSource(path, bytes, error)) {
         case SourceRead::Failed:
-            return report("myReadIsedFile, cannot open file & err=& &",
-                          "myReadIsedFile, ne peut ouvrir fichier & err=& &",
-                          {displayPath(path), error, errorText(error)});
+            return report(ImportText::OpenFailed, {displayPath(path), error, errorText(error)});
         case SourceRead::NotAFile:
-            return report("myReadIsedFile, & is not a file: choose the pool's file or its archive",
-                          "myReadIsedFile, & n'est pas un fichier : choisissez le fichier de la "
-                          "banque ou son archive",
-                          {displayPath(path)});
+            return report(ImportText::NotAFile, {displayPath(path)});
         case SourceRead::TooLarge:
-            return report("myReadIsedFile, & is larger than 8 MB: it is not a question pool",
-                          "myReadIsedFile, & dépasse 8 Mo : ce n'est pas une banque de questions",
-                          {displayPath(path)});
+            return report(ImportText::TooLarge, {displayPath(path)});
         case SourceRead::Read:
             break;
     }
@@ -280,7 +246,7 @@ bool myReadIsedFile(const std::filesystem::path& path, ImportedPool& pool) {
         // the same pool gives the same banks either way.
         const std::string memberName = latin1(member.Name);
         const std::string origin =
-            fillMask(inLanguage("& in &", latin1("& dans &")), {memberName, name});
+            fillMask(importText(ImportText::MemberOfArchive), {memberName, name});
         if (!myParseIsedBytes(member.Bytes, memberName, pool, origin)) return false;
         pool.Edition = yearInName(member.Name);
         if (pool.Edition.empty()) pool.Edition = yearInName(fileName);
