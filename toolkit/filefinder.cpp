@@ -78,7 +78,7 @@ std::vector<FoundFile> myFindFiles(const fs::path& folder, const std::string& pa
         else
             refused.push_back({name, it->path().filename()});
     }
-    // The desktop lists a folder in name order; do the same here so that the
+    // Windows lists an NTFS folder in name order; do the same here so that the
     // files listed, and the one refused when there are too many, do not
     // depend on the file system.
     const auto byName = [](const Name& a, const Name& b) { return a.OnDisk.native() < b.OnDisk.native(); };

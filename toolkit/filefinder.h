@@ -16,7 +16,7 @@ struct FoundFile {
 
 // pattern: a leading separator ("\" or "/") then a name holding one "*",
 // as "\Questions_*.txt". Files are listed in name order; name matching
-// ignores case as the desktop's file system does, label making does not.
+// ignores case as Windows' file systems (NTFS, FAT) do, label making does not.
 // Only regular files are listed (a link to one is fine); names that match
 // but lead to anything else (a FIFO, a device, a broken link) are left out
 // and named in one message, "myFindFiles, not regular files (...), left

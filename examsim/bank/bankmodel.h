@@ -133,7 +133,7 @@ void clearBankModel(BankModel& model);
 // The banks found in the program's folder.
 struct BankEntry {
     std::string Label;     // fixed 32
-    std::filesystem::path FullPath;  // fixed 256 wide in the desktop program; kept whole here
+    std::filesystem::path FullPath;  // fixed at 256 characters (MAX_PATH) on Windows; kept whole here
 };
 
 // True when a bank title written whole (the history log keeps it so) names a

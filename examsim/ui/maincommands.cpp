@@ -48,8 +48,8 @@ void MainWindow::buildMenus() {
             action->setStatusTip(action->toolTip());
             action->setProperty("id", command);
             actions_[command] = action;
-            // A command runs once the menu is done with, as on the desktop
-            // the programs come from; a screen reader that pressed the item
+            // A command runs once the menu is done with, as a Windows menu
+            // command does; a screen reader that pressed the item
             // gets its answer before any box the command opens.
             connect(action, &QAction::triggered, this, [this, command] { this->command(command); },
                     Qt::QueuedConnection);

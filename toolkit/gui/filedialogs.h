@@ -12,7 +12,7 @@
 
 class QWidget;
 
-// Open-file flags the dialogs understand (the desktop's values).
+// Open-file flags the dialogs understand (the values of Windows' OFN_ flags).
 inline constexpr unsigned OfnReadOnly = 0x1, OfnOverwritePrompt = 0x2, OfnHideReadOnly = 0x4,
                           OfnNoChangeDir = 0x8, OfnAllowMultiSelect = 0x200,
                           OfnExtensionDifferent = 0x400, OfnPathMustExist = 0x800,
