@@ -1,7 +1,8 @@
 // The one crossing between the programs' Latin-1 texts and Qt's strings.
 #pragma once
 
-#include <QFile>
+#include "platformnames.h"
+
 #include <QString>
 #include <filesystem>
 #include <string>
@@ -25,11 +26,13 @@ inline QString toQLines(std::string_view latin1Text) {
     return text;
 }
 
-// File and folder names cross in the file system's own form, never through
-// Latin-1, so that any name the system can hold survives the crossing.
+// File and folder names cross as the bytes pathBytes gives (the file
+// system's own bytes on POSIX, which Qt 6 reads as UTF-8 there; UTF-8 from
+// the wide names on Windows), never through Latin-1, so that any name the
+// system can hold survives the crossing.
 inline QString toQPath(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+    return QString::fromStdString(pathBytes(path));
 }
 inline std::filesystem::path fromQPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return pathFromBytes(path.toStdString());
 }
