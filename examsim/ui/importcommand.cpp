@@ -9,12 +9,13 @@
 #include <filesystem>
 
 #include "bankdiscovery.h"
-#include "platform.h"
-#include "platformnames.h"
+#include "controlids.h"
 #include "filedialogs.h"
 #include "historylog.h"
 #include "mainwindow.h"
 #include "msgbox.h"
+#include "platform.h"
+#include "platformnames.h"
 #include "poolimport.h"
 #include "qtext.h"
 #include "text.h"
@@ -101,7 +102,7 @@ void MainWindow::showImportedBank(const ImportOutcome& outcome) {
 
     fillLists();
     if (imported == 0) return;  // beyond the eight banks the list can hold
-    static_cast<QComboBox*>(control(2000))->setCurrentIndex(imported - 1);
+    static_cast<QComboBox*>(control(BankList))->setCurrentIndex(imported - 1);
     chooseBank();
     showNextExam();
 }

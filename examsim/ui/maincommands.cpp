@@ -13,6 +13,7 @@
 #include "announcer.h"
 #include "bankdiscovery.h"
 #include "banktwin.h"
+#include "controlids.h"
 #include "controls.h"
 #include "controlwidgets.h"
 #include "errorbox.h"
@@ -77,43 +78,68 @@ void MainWindow::command(int id) {
     ExamSession& s = p.Session;
     ExamRecord& exam = s.Exam;
     switch (id) {
-    case 2000:
+    case BankList:
         chooseBank();
         refreshProgress();
         showNextExam();
         return;
-    case 2006: launch(); return;
-    case 2001:
-        exam.SelectionCriterion = static_cast<QComboBox*>(control(2001))->currentIndex() + 1;
+    case LaunchButton:
+        launch();
+        return;
+    case SelectionList:
+        exam.SelectionCriterion =
+            static_cast<QComboBox*>(control(SelectionList))->currentIndex() + 1;
         // A drawn exam nobody has started yet is drawn again at once.
         if (exam.ExamStage >= StageDrawn)
-            QMetaObject::invokeMethod(this, [this] { command(2006); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { command(LaunchButton); }, Qt::QueuedConnection);
         return;
-    case 2003:
-        exam.MarkingMode = static_cast<QComboBox*>(control(2003))->currentIndex() + 1;
+    case MarkingList:
+        exam.MarkingMode = static_cast<QComboBox*>(control(MarkingList))->currentIndex() + 1;
         return;
-    case 2022: case 2023: case 2024: case 2025: case 2026: {
-        myAnswerChosen(s, p.Bank, id - 2021);
+    case Answer1Button:
+    case Answer1Button + 1:
+    case Answer1Button + 2:
+    case Answer1Button + 3:
+    case Answer5Button: {
+        myAnswerChosen(s, p.Bank, id - Answer1Button + 1);
         // Not left drawn as the focused button, but the keyboard position
         // stays: the next Tab goes on from this answer.
         if (auto* b = qobject_cast<WrapButton*>(control(id))) b->hideFocusUntilItMoves();
         return;
     }
-    case 2040: case 2041: case 2042: case 2043: case 2044:
-        myAnswerChosen(s, p.Bank, id - 2039);
+    case Answer1Box:
+    case Answer1Box + 1:
+    case Answer1Box + 2:
+    case Answer1Box + 3:
+    case Answer5Box:
+        myAnswerChosen(s, p.Bank, id - Answer1Box + 1);
         // The boxes show what the exam holds, not what the click toggled.
         syncAnswerBoxes();
         return;
-    case 2010: myNavigate(s, p.Bank, Navigation::Next); return;
-    case 2009: myNavigate(s, p.Bank, Navigation::Previous); return;
-    case 2008: myNavigate(s, p.Bank, Navigation::First); return;
-    case 2011: myNavigate(s, p.Bank, Navigation::Last); return;
-    case 2004: setSeek(static_cast<QCheckBox*>(control(2004))->isChecked()); return;
-    case 2005:
-        exam.ManualAdvanceAfterIncorrect = static_cast<QCheckBox*>(control(2005))->isChecked();
+    case NextButton:
+        myNavigate(s, p.Bank, Navigation::Next);
         return;
-    case 2007: myMarkButton(s, p.Bank); return;
-    case 2015:
+    case PreviousButton:
+        myNavigate(s, p.Bank, Navigation::Previous);
+        return;
+    case FirstButton:
+        myNavigate(s, p.Bank, Navigation::First);
+        return;
+    case LastButton:
+        myNavigate(s, p.Bank, Navigation::Last);
+        return;
+    case SeekBox:
+        setSeek(static_cast<QCheckBox*>(control(SeekBox))->isChecked());
+        return;
+    case ManualAdvanceBox:
+        exam.ManualAdvanceAfterIncorrect =
+            static_cast<QCheckBox*>(control(ManualAdvanceBox))->isChecked();
+        return;
+    case MarkButton:
+        myMarkButton(s, p.Bank);
+        return;
+    case LanguageButton:
     case CmdFrench: toggleLanguage(); return;
     case CmdAudibleClues: exam.AudibleClues = actions_[CmdAudibleClues]->isChecked(); return;
     case CmdManualAdvance: exam.ManualAdvance = actions_[CmdManualAdvance]->isChecked(); return;
@@ -121,7 +147,9 @@ void MainWindow::command(int id) {
         if (myEndExam(s, p.Bank, 1) == 3) return;
         close();
         return;
-    case 2012: toggleExplanationWindow(); return;
+    case ExplanationButton:
+        toggleExplanationWindow();
+        return;
     case CmdLessons:
         myOpenLessonDialog(this, p.Bank, simplified_, shrink_.slotValue() & 0xFFFF, [this] {
             QMetaObject::invokeMethod(
@@ -146,13 +174,13 @@ void MainWindow::command(int id) {
     case CmdImportBank: importOfficialBank(); return;
     case CmdHelp: showInfoBox(1); return;
     case CmdAbout:
-    case 2016:
+    case Logo:
         showInfoBox(2);
-        if (QWidget* logo = control(2016)) logo->clearFocus();
+        if (QWidget* logo = control(Logo)) logo->clearFocus();
         return;
-    case 2037:
+    case ExplanationArea:
         // Copies the explanation on show for pasting elsewhere.
-        if (auto* area = qobject_cast<QAbstractButton*>(control(2037)))
+        if (auto* area = qobject_cast<QAbstractButton*>(control(ExplanationArea)))
             QGuiApplication::clipboard()->setText(area->text().replace(QLatin1String("&&"), QLatin1String("&")));
         return;
     default: return;
@@ -169,7 +197,7 @@ ProgressWindow* MainWindow::progressWindow() const { return progress_; }
 void MainWindow::chooseBank() {
     ProgramState& p = program_;
     BankShelf& shelf = p.Shelf;
-    auto* list = static_cast<QComboBox*>(control(2000));
+    auto* list = static_cast<QComboBox*>(control(BankList));
     const int accepted = userSlot(list, 1);
     // The history of a session still being written must be in before a
     // bank reads its history back.
@@ -203,7 +231,7 @@ void MainWindow::launch() {
         myErrorBox(message(MsgSelectBankFirst));
         return;
     }
-    if (myLaunchExam(p.Session, p.Bank)) setUserSlot(control(2004), 1, 2);
+    if (myLaunchExam(p.Session, p.Bank)) setUserSlot(control(SeekBox), 1, 2);
     syncImportItem();
 }
 
@@ -213,7 +241,7 @@ void MainWindow::toggleLanguage() {
     actions_[CmdFrench]->setChecked(uiContext().InterfaceLanguage == 1);
     followInterfaceLanguageInQt(uiContext().InterfaceLanguage);
     applyLanguage();
-    setCaptionField(2015, uiContext().InterfaceLanguage + 1);
+    setCaptionField(LanguageButton, uiContext().InterfaceLanguage + 1);
     // Every name changed under the listener: the switch is said, in the
     // language switched to, once the screen reader is through the renames.
     announceAfter(this, toQString(otherText(OtherLanguageSwitched)), LanguageSaidAfterMs);
@@ -238,12 +266,12 @@ void MainWindow::followLanguageWithBank() {
         if (answer == IdNo) p.Session.Exam.BankFollowsLanguage = true;
         else if (answer != IdYes) return;
     }
-    static_cast<QComboBox*>(control(2000))->setCurrentIndex(twin - 1);
-    command(2000);
+    static_cast<QComboBox*>(control(BankList))->setCurrentIndex(twin - 1);
+    command(BankList);
 }
 
 void MainWindow::setSeek(bool enabled) {
     program_.Session.Exam.SeekEnabled = enabled;
-    setCaptionField(2009, enabled ? 2 : 1);
-    setCaptionField(2010, enabled ? 2 : 1);
+    setCaptionField(PreviousButton, enabled ? 2 : 1);
+    setCaptionField(NextButton, enabled ? 2 : 1);
 }

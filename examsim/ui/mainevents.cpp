@@ -10,6 +10,7 @@
 
 #include "accessiblelabel.h"
 #include "bankdump.h"
+#include "controlids.h"
 #include "controls.h"
 #include "filedialogs.h"
 #include "inputbox.h"
@@ -31,22 +32,22 @@ InfoBox* MainWindow::infoBox(int kind) const {
 
 void MainWindow::toggleExplanationWindow() {
     if (!explanation_) {
-        if (openExplanationWindow()) setCaptionField(2012, 2);
-        if (QWidget* button = control(2012)) button->setFocus();
+        if (openExplanationWindow()) setCaptionField(ExplanationButton, 2);
+        if (QWidget* button = control(ExplanationButton)) button->setFocus();
         return;
     }
     ExplanationWindow* window = explanation_;
     explanation_ = nullptr;
     window->close();
     window->deleteLater();
-    setCaptionField(2012, 1);
+    setCaptionField(ExplanationButton, 1);
     syncExplanationButton();
 }
 
 // A question without an explanation (the official pools give none) greys
 // the button; an open window can still be closed with it.
 void MainWindow::syncExplanationButton() {
-    QWidget* button = control(2012);
+    QWidget* button = control(ExplanationButton);
     if (!button) return;
     const ExamRecord& exam = program_.Session.Exam;
     const int p = exam.CurrentQuestion;
@@ -56,7 +57,7 @@ void MainWindow::syncExplanationButton() {
 }
 
 bool MainWindow::openExplanationWindow() {
-    QWidget* progress = control(2020);
+    QWidget* progress = control(ProgressFrame);
     if (!progress) return false;
     const DialogUnits dlu = dialogUnits(this);
     // It covers the caption, the menu bar and the controls left of the
@@ -141,19 +142,22 @@ void MainWindow::registerResizing() {
                       int repaint = 0, int xMove = 0, int yMove = 0) {
         myResizeAddControl(resize_, id, flags, widthPercent, heightPercent, repaint, xMove, yMove);
     };
-    add(2049, RsKeepBottom | RsWidth, 0, 0, 1);
-    add(2020, RsKeepRight, 0, 0, 1);
-    for (int id : {2032, 2033, 2034, 2035, 2028, 2029, 2030, 2027, 2031}) add(id, RsKeepRight);
-    add(2016, RsMoveX, 60);
-    add(2039, 9222, 100, 15);
+    add(StatusLine, RsKeepBottom | RsWidth, 0, 0, 1);
+    add(ProgressFrame, RsKeepRight, 0, 0, 1);
+    for (int id : {PositionLabel, GoodHeading, IncorrectHeading, DontKnowHeading, GoodCount,
+                   IncorrectCount, DontKnowCount, UnansweredLabel, MarkLabel})
+        add(id, RsKeepRight);
+    add(Logo, RsMoveX, 60);
+    add(QuestionBox, RsWidth | RsHeight | RsKeepRight, 100, 15);
     for (int i = 0; i < 5; ++i) {
-        add(2022 + i, 4118, 100, 15, 0, 0, 15 * i);
-        add(2050 + i, 4112, 100, 22, 1, 0, 15 * i);
+        add(Answer1Button + i, RsWidth | RsHeight | RsMoveY, 100, 15, 0, 0, 15 * i);
+        add(Answer1Mark + i, RsMoveY, 100, 22, 1, 0, 15 * i);
     }
-    add(2019, RsMoveX, 20);
-    add(2003, RsMoveX, 20);
-    add(2021, RsKeepOffsetFromMiddleX | RsMoveY, 0, 0, 1);
-    for (int id : {2008, 2009, 2010, 2011, 2004, 2005, 2012})
+    add(MarkingFrame, RsMoveX, 20);
+    add(MarkingList, RsMoveX, 20);
+    add(NavigationFrame, RsKeepOffsetFromMiddleX | RsMoveY, 0, 0, 1);
+    for (int id : {FirstButton, PreviousButton, NextButton, LastButton, SeekBox, ManualAdvanceBox,
+                   ExplanationButton})
         add(id, RsKeepOffsetFromMiddleX | RsMoveY);
 
     // The window may not shrink below 85 % of its width and 95 % of its
@@ -174,7 +178,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const int id = controlId(watched);
-    if (simplified_ && id >= 2040 && id <= 2044)
+    if (simplified_ && id >= Answer1Box && id <= Answer5Box)
         return answerBoxEvent(static_cast<QWidget*>(watched), event);
     return QMainWindow::eventFilter(watched, event);
 }
@@ -233,8 +237,9 @@ void MainWindow::describeForScreenReaders() {
     auto name = [this](int id, const std::string& text) {
         if (QWidget* widget = control(id)) setAccessibleLabel(widget, toQString(text));
     };
-    for (int id : {2000, 2001, 2003, 2037, 2038, 2039}) name(id, screenReaderNameIn(id, language));
+    for (int id : {BankList, SelectionList, MarkingList, ExplanationArea, StatusBox, QuestionBox})
+        name(id, screenReaderNameIn(id, language));
     // The explanation area's help, said after its short name.
-    if (QWidget* area = control(2037))
-        area->setAccessibleDescription(toQLines(captionField(caption(2037), 1)));
+    if (QWidget* area = control(ExplanationArea))
+        area->setAccessibleDescription(toQLines(captionField(caption(ExplanationArea), 1)));
 }

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QMenu>
 
+#include "controlids.h"
 #include "controls.h"
 #include "controlwidgets.h"
 #include "figures.h"
@@ -42,34 +43,52 @@ void MainWindow::applyLanguage() {
         QWidget* widget = control(id);
         if (!widget || caption(id).empty()) continue;
         switch (id) {
-        case 2004: case 2009: case 2010: case 2012: case 2037: case 2039:
+        case SeekBox:
+        case PreviousButton:
+        case NextButton:
+        case ExplanationButton:
+        case ExplanationArea:
+        case QuestionBox:
             setCaptionField(id, userSlot(widget, 1));
             break;
-        case 2022: case 2023: case 2024: case 2025:
-        case 2040: case 2041: case 2042: case 2043: {
+        case Answer1Button:
+        case Answer1Button + 1:
+        case Answer1Button + 2:
+        case Answer1Button + 3:
+        case Answer1Box:
+        case Answer1Box + 1:
+        case Answer1Box + 2:
+        case Answer1Box + 3: {
             // While a question is on show its answers stay.
-            const std::string field = fieldOrEmpty(caption(id), userSlot(control(2039), 1));
+            const std::string field = fieldOrEmpty(caption(id), userSlot(control(QuestionBox), 1));
             if (!field.empty()) setText(id, field);
             break;
         }
-        case 2027: case 2031: case 2032: case 2038:
-        case 2028: case 2029: case 2030:
-        case 2015:
+        case UnansweredLabel:
+        case MarkLabel:
+        case PositionLabel:
+        case StatusBox:
+        case GoodCount:
+        case IncorrectCount:
+        case DontKnowCount:
+        case LanguageButton:
             break;  // figures are shown again below; the button is the caller's
-        case 2001:
-        case 2003: {
+        case SelectionList:
+        case MarkingList: {
             auto* list = static_cast<QComboBox*>(widget);
-            const int fields = id == 2001 ? 5 : 2;
+            const int fields = id == SelectionList ? 5 : 2;
             list->clear();
             for (int f = 1; f <= fields; ++f) list->addItem(toQString(captionField(caption(id), f)));
-            list->setCurrentIndex((id == 2001 ? p.Session.Exam.SelectionCriterion : p.Session.Exam.MarkingMode) - 1);
+            list->setCurrentIndex((id == SelectionList ? p.Session.Exam.SelectionCriterion
+                                                       : p.Session.Exam.MarkingMode) -
+                                  1);
             break;
         }
-        case 2000: {
+        case BankList: {
             auto* list = static_cast<QComboBox*>(widget);
             if (userSlot(list, 1) == p.Shelf.BankCount + 1 && list->count() > p.Shelf.BankCount) {
                 list->removeItem(p.Shelf.BankCount);
-                list->addItem(toQString(caption(2000)));
+                list->addItem(toQString(caption(BankList)));
                 list->setCurrentIndex(p.Shelf.BankCount);
             }
             break;

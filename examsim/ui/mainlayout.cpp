@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controlids.h"
 #include "text.h"
 
 int ShrinkFactors::slotValue() const {
@@ -29,80 +30,91 @@ std::vector<ControlPlace> myMainLayout(const LayoutInput& in) {
         places.push_back({id, kind, x, y, w, h, align});
     };
 
-    add(2000, K::DropList, X(4), Y(10), X(148), scaled(14 * (2 + in.BankCount), fy));
-    if (n) add(2001, K::DropList, X(4), Y(26), X(134), Y(14 * 6));
-    else add(2001, K::DropList, X(154), Y(10), X(134), Y(14 * 6));
-    if (n) add(2003, K::DropList, X(174), Y(10), X(70), Y(14 * 3));
-    else add(2003, K::DropList, X(304), Y(10), X(70), Y(14 * 3));
+    add(BankList, K::DropList, X(4), Y(10), X(148), scaled(14 * (2 + in.BankCount), fy));
+    if (n)
+        add(SelectionList, K::DropList, X(4), Y(26), X(134), Y(14 * 6));
+    else
+        add(SelectionList, K::DropList, X(154), Y(10), X(134), Y(14 * 6));
+    if (n)
+        add(MarkingList, K::DropList, X(174), Y(10), X(70), Y(14 * 3));
+    else
+        add(MarkingList, K::DropList, X(304), Y(10), X(70), Y(14 * 3));
     // Launch and Mark take their height from the width factor, as they
     // always have: on a window shrunk only in height they keep their size.
-    if (n) add(2006, K::PushButton, X(6), Y(44), X(50), X(14), Align::Centre);
-    else add(2006, K::PushButton, X(394), Y(6), X(40), X(14), Align::Centre);
-    if (n) add(2007, K::PushButton, X(66), Y(44), X(40), X(14), Align::Centre);
-    else add(2007, K::PushButton, X(460), Y(6), X(40), X(14), Align::Centre);
-    if (n) add(2015, K::PushButton, X(114), Y(44), X(40), Y(14), Align::Centre);
+    if (n)
+        add(LaunchButton, K::PushButton, X(6), Y(44), X(50), X(14), Align::Centre);
+    else
+        add(LaunchButton, K::PushButton, X(394), Y(6), X(40), X(14), Align::Centre);
+    if (n)
+        add(MarkButton, K::PushButton, X(66), Y(44), X(40), X(14), Align::Centre);
+    else
+        add(MarkButton, K::PushButton, X(460), Y(6), X(40), X(14), Align::Centre);
+    if (n) add(LanguageButton, K::PushButton, X(114), Y(44), X(40), Y(14), Align::Centre);
     // Under /S, "Full exam" (while the next exam is limited) is to its right.
-    if (!n) add(2037, K::ExplanationArea, 2, Y(28), X(446), Y(60));
-    if (!n) add(2038, K::TextBox, 2, Y(90), X(508), Y(12));
-    if (n) add(2039, K::TextBox, 2, Y(72), X(508), Y(36));
-    else add(2039, K::TextBox, 2, Y(104), X(508), Y(28));
+    if (!n) add(ExplanationArea, K::ExplanationArea, 2, Y(28), X(446), Y(60));
+    if (!n) add(StatusBox, K::TextBox, 2, Y(90), X(508), Y(12));
+    if (n)
+        add(QuestionBox, K::TextBox, 2, Y(72), X(508), Y(36));
+    else
+        add(QuestionBox, K::TextBox, 2, Y(104), X(508), Y(28));
     for (int i = 0; i < 5; ++i) {
         if (n)
-            add(2022 + i, K::MultiLineButton, 24, Y(110 + 34 * i), X(488) - scaled(24, fx4),
-                Y(i == 4 ? 20 : 32));
+            add(Answer1Button + i, K::MultiLineButton, 24, Y(110 + 34 * i),
+                X(488) - scaled(24, fx4), Y(i == 4 ? 20 : 32));
         else
-            add(2040 + i, K::CheckBox, X(10), Y(134 + 34 * i), X(502) - scaled(10, fx4),
+            add(Answer1Box + i, K::CheckBox, X(10), Y(134 + 34 * i), X(502) - scaled(10, fx4),
                 Y(i == 4 ? 14 : 32));
     }
     if (n) {
-        add(2008, K::MultiLineButton, X(44), Y(278), X(48), Y(14), Align::Centre);
-        add(2009, K::MultiLineButton, X(108), Y(278), X(112), Y(18), Align::Centre);
-        add(2010, K::MultiLineButton, X(236), Y(278), X(112), Y(18), Align::Centre);
-        add(2011, K::MultiLineButton, X(364), Y(278), X(48), Y(14), Align::Centre);
-        add(2004, K::CheckBox, X(44), Y(296), X(140), Y(14));
-        add(2005, K::CheckBoxLeftText, X(226), Y(296), X(186), Y(14), Align::Right);
+        add(FirstButton, K::MultiLineButton, X(44), Y(278), X(48), Y(14), Align::Centre);
+        add(PreviousButton, K::MultiLineButton, X(108), Y(278), X(112), Y(18), Align::Centre);
+        add(NextButton, K::MultiLineButton, X(236), Y(278), X(112), Y(18), Align::Centre);
+        add(LastButton, K::MultiLineButton, X(364), Y(278), X(48), Y(14), Align::Centre);
+        add(SeekBox, K::CheckBox, X(44), Y(296), X(140), Y(14));
+        add(ManualAdvanceBox, K::CheckBoxLeftText, X(226), Y(296), X(186), Y(14), Align::Right);
     } else {
-        add(2008, K::MultiLineButton, X(4), Y(296), X(54), Y(24), Align::Centre);
-        add(2009, K::MultiLineButton, X(60), Y(296), X(80), Y(24), Align::Centre);
-        add(2010, K::MultiLineButton, X(142), Y(296), X(80), Y(24), Align::Centre);
-        add(2011, K::MultiLineButton, X(224), Y(296), X(54), Y(24), Align::Centre);
-        add(2004, K::CheckBox, X(280), Y(296), X(104), Y(24));
-        add(2005, K::CheckBoxLeftText, X(386), Y(296), X(120), Y(24));
+        add(FirstButton, K::MultiLineButton, X(4), Y(296), X(54), Y(24), Align::Centre);
+        add(PreviousButton, K::MultiLineButton, X(60), Y(296), X(80), Y(24), Align::Centre);
+        add(NextButton, K::MultiLineButton, X(142), Y(296), X(80), Y(24), Align::Centre);
+        add(LastButton, K::MultiLineButton, X(224), Y(296), X(54), Y(24), Align::Centre);
+        add(SeekBox, K::CheckBox, X(280), Y(296), X(104), Y(24));
+        add(ManualAdvanceBox, K::CheckBoxLeftText, X(386), Y(296), X(120), Y(24));
     }
     if (n) {
-        add(2012, K::MultiLineButton, X(420), Y(278), X(52), Y(28), Align::Centre);
+        add(ExplanationButton, K::MultiLineButton, X(420), Y(278), X(52), Y(28), Align::Centre);
         const int lw = roundUpWidth(in.LogoWidthDlu), lh = roundUpHeight(in.LogoHeightDlu);
-        add(2016, K::Picture, X(280) + (X(50) - lw) / 2, (Y(62) - lh) / 2, lw, lh);
+        add(Logo, K::Picture, X(280) + (X(50) - lw) / 2, (Y(62) - lh) / 2, lw, lh);
         const int ack = scaled(8, std::min(fx, fy));
-        add(2047, K::Label, X(72), Y(62), ack, ack, Align::Centre);
-        add(2048, K::Label, X(4), Y(62), X(60), Y(12), Align::Centre);
-        add(2031, K::Label, X(444), Y(46), X(64), Y(12), Align::Centre);
-        add(2027, K::Label, X(366), Y(46), X(74), Y(12));
-        add(2028, K::Label, X(366), Y(34), X(46), Y(12), Align::Centre);
-        add(2029, K::Label, X(414), Y(34), X(46), Y(12), Align::Centre);
-        add(2030, K::Label, X(462), Y(34), X(46), Y(12), Align::Centre);
-        add(2035, K::Label, X(462), Y(24), X(46), Y(12), Align::Centre);
-        add(2034, K::Label, X(414), Y(24), X(46), Y(12), Align::Centre);
-        add(2033, K::Label, X(366), Y(24), X(46), Y(12), Align::Centre);
-        add(2032, K::Label, X(366), Y(10), X(130), Y(12));
-        add(2018, K::GroupFrame, 2, 0, X(152), Y(42));
-        add(2019, K::GroupFrame, X(170), 0, X(78), Y(28));
-        add(2020, K::GroupFrame, X(364), 0, X(146), Y(60), Align::Right);
-        add(2021, K::GroupFrame, X(40), Y(268), X(376), Y(44));
+        add(AcknowledgeLabel, K::Label, X(72), Y(62), ack, ack, Align::Centre);
+        add(DesignationLabel, K::Label, X(4), Y(62), X(60), Y(12), Align::Centre);
+        add(MarkLabel, K::Label, X(444), Y(46), X(64), Y(12), Align::Centre);
+        add(UnansweredLabel, K::Label, X(366), Y(46), X(74), Y(12));
+        add(GoodCount, K::Label, X(366), Y(34), X(46), Y(12), Align::Centre);
+        add(IncorrectCount, K::Label, X(414), Y(34), X(46), Y(12), Align::Centre);
+        add(DontKnowCount, K::Label, X(462), Y(34), X(46), Y(12), Align::Centre);
+        add(DontKnowHeading, K::Label, X(462), Y(24), X(46), Y(12), Align::Centre);
+        add(IncorrectHeading, K::Label, X(414), Y(24), X(46), Y(12), Align::Centre);
+        add(GoodHeading, K::Label, X(366), Y(24), X(46), Y(12), Align::Centre);
+        add(PositionLabel, K::Label, X(366), Y(10), X(130), Y(12));
+        add(SelectionFrame, K::GroupFrame, 2, 0, X(152), Y(42));
+        add(MarkingFrame, K::GroupFrame, X(170), 0, X(78), Y(28));
+        add(ProgressFrame, K::GroupFrame, X(364), 0, X(146), Y(60), Align::Right);
+        add(NavigationFrame, K::GroupFrame, X(40), Y(268), X(376), Y(44));
         const int pw = roundUpWidth(in.PictureWidthDlu), ph = roundUpHeight(in.PictureHeightDlu);
         for (int i = 0; i < 5; ++i) {
             const ControlPlace& button = places[static_cast<size_t>(
                 std::find_if(places.begin(), places.end(),
-                             [&](const ControlPlace& p) { return p.Id == 2022 + i; }) -
+                             [&](const ControlPlace& p) { return p.Id == Answer1Button + i; }) -
                 places.begin())];
-            add(2050 + i, K::Picture, (24 - pw) / 2, button.Y + (button.Height - ph) / 2, pw, ph);
+            add(Answer1Mark + i, K::Picture, (24 - pw) / 2, button.Y + (button.Height - ph) / 2, pw,
+                ph);
         }
-        add(2049, K::Label, 1, Y(WindowHeightDlu) - in.MenuBarDlu - Y(12), X(WindowWidthDlu) - 2,
-            Y(12));
+        add(StatusLine, K::Label, 1, Y(WindowHeightDlu) - in.MenuBarDlu - Y(12),
+            X(WindowWidthDlu) - 2, Y(12));
     } else {
-        add(2018, K::GroupFrame, 2, 0, X(290), Y(26), Align::Centre);
-        add(2019, K::GroupFrame, X(300), 0, X(78), Y(26));
-        add(2021, K::GroupFrame, X(2), Y(286), X(508), Y(38));
+        add(SelectionFrame, K::GroupFrame, 2, 0, X(290), Y(26), Align::Centre);
+        add(MarkingFrame, K::GroupFrame, X(300), 0, X(78), Y(26));
+        add(NavigationFrame, K::GroupFrame, X(2), Y(286), X(508), Y(38));
     }
     return places;
 }

@@ -19,11 +19,13 @@
 #include "announcer.h"
 #include "bankports.h"
 #include "colour.h"
-#include "errorbox.h"
+#include "controlids.h"
 #include "controls.h"
 #include "controlwidgets.h"
+#include "errorbox.h"
 #include "figures.h"
 #include "listchoice.h"
+#include "mainwindowparts.h"
 #include "menukey.h"
 #include "metrics.h"
 #include "modalgate.h"
@@ -34,7 +36,6 @@
 #include "sessiontexts.h"
 #include "text.h"
 #include "uicontext.h"
-#include "mainwindowparts.h"
 #include "uitexts.h"
 
 static void initExamResources() { Q_INIT_RESOURCE(ulvorane); }
@@ -81,17 +82,24 @@ Qt::Alignment alignmentOf(Align align) {
 // A caption's placeholders shown before the figures are known.
 std::string placeholderCaption(int id) {
     switch (id) {
-    case 2032: return replaceAll(captionField(caption(id), 1), "&", "nnn");
-    case 2027: return replaceAll(caption(id), "&", "nnn");
-    case 2031: return replaceAll(caption(id), "&", "nnn.n%");
-    case 2028:
-    case 2029:
-    case 2030: return "nnn";
-    case 2009:
-    case 2010:
-    case 2004: return captionField(caption(id), 1);
-    case 2012: return captionField(caption(id), 1);
-    case 2015: return captionField(caption(id), uiContext().InterfaceLanguage + 1);
+    case PositionLabel:
+        return replaceAll(captionField(caption(id), 1), "&", "nnn");
+    case UnansweredLabel:
+        return replaceAll(caption(id), "&", "nnn");
+    case MarkLabel:
+        return replaceAll(caption(id), "&", "nnn.n%");
+    case GoodCount:
+    case IncorrectCount:
+    case DontKnowCount:
+        return "nnn";
+    case PreviousButton:
+    case NextButton:
+    case SeekBox:
+        return captionField(caption(id), 1);
+    case ExplanationButton:
+        return captionField(caption(id), 1);
+    case LanguageButton:
+        return captionField(caption(id), uiContext().InterfaceLanguage + 1);
     default: return caption(id);
     }
 }
@@ -121,7 +129,7 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
     if (simplified_) {
         // The boxes show the exam's answers; only the filter turns a click
         // or a key into an answer.
-        for (int id = 2040; id <= 2044; ++id) {
+        for (int id = Answer1Box; id <= Answer5Box; ++id) {
             auto* box = static_cast<WrapCheckBox*>(control(id));
             box->setTogglesItself(false);
             box->installEventFilter(this);
@@ -139,13 +147,13 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
                 QMetaObject::invokeMethod(this, [this, id] { command(id); }, Qt::QueuedConnection);
             });
         }
-        installTextBoxFilter(control(2038));
+        installTextBoxFilter(control(StatusBox));
         // A screen reader finds the no-exam sentence there from the start.
-        setText(2038, myStatusText(program_.Session.Exam, program_.Bank));
+        setText(StatusBox, myStatusText(program_.Session.Exam, program_.Bank));
     } else {
         registerResizing();
     }
-    installTextBoxFilter(control(2039));
+    installTextBoxFilter(control(QuestionBox));
     // The verdicts and the questions are said in both layouts.
     installAnnouncer(this);
     describeForScreenReaders();
@@ -153,13 +161,14 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
 
     acknowledgeTimer_.setSingleShot(true);
     connect(&acknowledgeTimer_, &QTimer::timeout, this, [this] {
-        if (QWidget* ack = control(2047)) restoreBackground(ack);
+        if (QWidget* ack = control(AcknowledgeLabel)) restoreBackground(ack);
     });
 
     // A bank chosen before the window existed is read as if the user had
     // chosen it, once the window runs its events.
     if (program_.Shelf.SelectedBank >= 1 && program_.Shelf.SelectedBank <= program_.Shelf.BankCount)
-        QMetaObject::invokeMethod(this, [this] { command(2000); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { command(BankList); }, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow() {
@@ -228,7 +237,7 @@ void MainWindow::buildControls(const QRect& workArea) {
         connectControl(widget, place.Id);
     }
     // Frames are drawn behind the controls they group and take no clicks.
-    for (int id : {2018, 2019, 2020, 2021})
+    for (int id : {SelectionFrame, MarkingFrame, ProgressFrame, NavigationFrame})
         if (QWidget* frame = control(id)) {
             frame->lower();
             frame->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -239,21 +248,23 @@ void MainWindow::buildControls(const QRect& workArea) {
             pictures_[i] = resourcePicture(AnswerPictureNames[i], true);
         // The window goes on without pictures.
         if (pictures_.back().isNull()) mySystemBox(nullptr, "IAM failed", "", MbOk | MbTaskModal);
-        static_cast<PictureControl*>(control(2016))->setPicture(logo);
+        static_cast<PictureControl*>(control(Logo))->setPicture(logo);
         for (int i = 0; i < 5; ++i) setIndicator(i, 1);
-        setBackground(control(2049), Qt::white);
-        setBackground(control(2033), QColor(0, 255, 0));
-        setBackground(control(2034), QColor(0, 255, 255));
-        setBackground(control(2035), QColor(211, 211, 211));
+        setBackground(control(StatusLine), Qt::white);
+        setBackground(control(GoodHeading), QColor(0, 255, 0));
+        setBackground(control(IncorrectHeading), QColor(0, 255, 255));
+        setBackground(control(DontKnowHeading), QColor(211, 211, 211));
     }
     fillLists();
 
-    for (int id : {2037, 2038, 2039, 2032, 2004, 2009, 2010, 2012}) setUserSlot(control(id), 1, 1);
-    setUserSlot(control(2038), 2, -32768);
-    setUserSlot(control(2032), 2, -32768);
-    setUserSlot(control(2032), 3, -32768);
-    setUserSlot(control(2007), 7, 0);
-    static_cast<QCheckBox*>(control(2005))->setChecked(true);
+    for (int id : {ExplanationArea, StatusBox, QuestionBox, PositionLabel, SeekBox, PreviousButton,
+                   NextButton, ExplanationButton})
+        setUserSlot(control(id), 1, 1);
+    setUserSlot(control(StatusBox), 2, -32768);
+    setUserSlot(control(PositionLabel), 2, -32768);
+    setUserSlot(control(PositionLabel), 3, -32768);
+    setUserSlot(control(MarkButton), 7, 0);
+    static_cast<QCheckBox*>(control(ManualAdvanceBox))->setChecked(true);
 
     const QSize clientSize(units.toPixelsX(scaled(WindowWidthDlu, shrink_.fx())),
                            units.toPixelsY(scaled(WindowHeightDlu, shrink_.fy())));
@@ -289,7 +300,7 @@ QWidget* MainWindow::makeControl(const ControlPlace& place, QWidget* parent) {
         box->setReadOnly(true);
         // The one-line status box must show its line without scrolling.
         box->document()->setDocumentMargin(1);
-        box->setPlainText(place.Id == 2038 ? QString() : text);
+        box->setPlainText(place.Id == StatusBox ? QString() : text);
         return box;
     }
     case ControlKind::CheckBox:
@@ -312,7 +323,8 @@ QWidget* MainWindow::makeControl(const ControlPlace& place, QWidget* parent) {
     case ControlKind::Label:
     default: {
         // Labels without a caption of their own start empty.
-        const bool empty = place.Id == 2047 || place.Id == 2048 || place.Id == 2049;
+        const bool empty =
+            place.Id == AcknowledgeLabel || place.Id == DesignationLabel || place.Id == StatusLine;
         auto* label = new QLabel(empty ? QString() : text, parent);
         label->setAlignment(alignmentOf(place.TextAlign));
         label->setTextFormat(Qt::PlainText);
@@ -322,12 +334,12 @@ QWidget* MainWindow::makeControl(const ControlPlace& place, QWidget* parent) {
 }
 
 void MainWindow::fillLists() {
-    auto* banks = static_cast<QComboBox*>(control(2000));
+    auto* banks = static_cast<QComboBox*>(control(BankList));
     BankShelf& shelf = program_.Shelf;
     banks->clear();
     for (int b = 1; b <= shelf.BankCount; ++b) banks->addItem(toQString(shelf.BankList[b].Label));
     if (shelf.SelectedBank <= 0 || shelf.SelectedBank > shelf.BankCount) {
-        banks->addItem(toQString(caption(2000)));
+        banks->addItem(toQString(caption(BankList)));
         shelf.SelectedBank = shelf.BankCount + 1;
     }
     banks->setCurrentIndex(shelf.SelectedBank - 1);
@@ -340,24 +352,25 @@ void MainWindow::fillLists() {
         for (int f = 1; f <= fields; ++f) list->addItem(toQString(captionField(caption(id), f)));
         list->setCurrentIndex(selected - 1);
     };
-    refill(2001, 5, exam.SelectionCriterion);
+    refill(SelectionList, 5, exam.SelectionCriterion);
     // "By examiner" is not offered.
-    refill(2003, 2, exam.MarkingMode);
+    refill(MarkingList, 2, exam.MarkingMode);
 }
 
 void MainWindow::connectControl(QWidget* widget, int id) {
-    if (auto* list = qobject_cast<QComboBox*>(widget); list && id == 2000) {
+    if (auto* list = qobject_cast<QComboBox*>(widget); list && id == BankList) {
         // Reading a bank opens its figures box: a bank is read once the
         // candidate confirms the one reached by arrows, not at each step.
         confirmListChoice(
-            list, [this] { command(2000); },
+            list, [this] { command(BankList); },
             [this, list] {
                 const BankShelf& shelf = program_.Shelf;
                 return shelf.SelectedBank == shelf.BankCount + 1 && list->count() > shelf.BankCount;
             });
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
         connect(list, &QComboBox::activated, this, [this, id] { command(id); });
-    } else if (auto* box = qobject_cast<QCheckBox*>(widget); box && (id < 2040 || id > 2044)) {
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget);
+               box && (id < Answer1Box || id > Answer5Box)) {
         // A screen reader toggles an option box without clicking it: the
         // option follows the mark however it was set.
         connect(box, &QAbstractButton::toggled, this, [this, id] { command(id); });
@@ -378,7 +391,7 @@ void MainWindow::installView() {
     view.showDefaultQuestionTexts = [this] { showDefaultQuestionTexts(); };
     view.setFigure = [this](int id, const std::string& text) { setText(id, text); };
     view.showExplanation = [this](const std::string& text) {
-        if (QWidget* area = control(2037)) {
+        if (QWidget* area = control(ExplanationArea)) {
             static_cast<QAbstractButton*>(area)->setText(literalAmpersands(toQLines(text)));
             setUserSlot(area, 1, 2);
             // Tab to the area reads it: "Explanation", then the explanation.
@@ -386,8 +399,9 @@ void MainWindow::installView() {
         }
     };
     view.showExplanationHint = [this] {
-        setCaptionField(2037, 1);
-        if (QWidget* area = control(2037)) area->setAccessibleDescription(toQLines(captionField(caption(2037), 1)));
+        setCaptionField(ExplanationArea, 1);
+        if (QWidget* area = control(ExplanationArea))
+            area->setAccessibleDescription(toQLines(captionField(caption(ExplanationArea), 1)));
     };
     view.explanationWindowOpen = [this] { return !explanation_.isNull(); };
     view.clearExplanationWindow = [this] {
@@ -401,7 +415,7 @@ void MainWindow::installView() {
     view.wait = [this](int ms) { waitWithoutBlocking(ms); };
     view.clickNextAfter = [this](int ms) {
         QTimer::singleShot(ms, this, [this] {
-            if (auto* next = qobject_cast<QAbstractButton*>(control(2010))) next->click();
+            if (auto* next = qobject_cast<QAbstractButton*>(control(NextButton))) next->click();
         });
     };
     view.sayStatus = [this](const std::string& text) {
@@ -412,7 +426,7 @@ void MainWindow::installView() {
         announce(this, toQString(text), simplified_ || last);
     };
     view.moveFocus = [this](FocusTarget target) {
-        QWidget* w = control(target == FocusTarget::QuestionBox ? 2039 : 2038);
+        QWidget* w = control(target == FocusTarget::QuestionBox ? QuestionBox : StatusBox);
         if (!w) return;
         // A box that has the keyboard already is not read again when only
         // its text changes (the next question after a key 1 to 5): its new
@@ -432,15 +446,15 @@ void MainWindow::installView() {
         }
     };
     view.setExamChoicesEnabled = [this](bool enabled) {
-        for (int id : {2006, 2000, 2001, 2003})
+        for (int id : {LaunchButton, BankList, SelectionList, MarkingList})
             if (QWidget* w = control(id)) w->setEnabled(enabled);
         if (fullExam_) fullExam_->setEnabled(enabled);
         syncImportItem();
     };
     view.lessonMenuEnabled = [this] { return actions_[CmdLessons]->isEnabled(); };
     view.setLessonMenuEnabled = [this](bool enabled) { actions_[CmdLessons]->setEnabled(enabled); };
-    view.setSeekCaption = [this](int field) { setCaptionField(2004, field); };
-    view.setMarkArmed = [this](bool armed) { setUserSlot(control(2007), 7, armed ? 1 : 0); };
+    view.setSeekCaption = [this](int field) { setCaptionField(SeekBox, field); };
+    view.setMarkArmed = [this](bool armed) { setUserSlot(control(MarkButton), 7, armed ? 1 : 0); };
     view.askYesNo = [this](const std::string& title, const std::string& text) {
         return myMsgBox(this, text, title, MbYesNo | MbIconExclamation, 0,
                         otherText(OtherButtonCaptions)) == IdYes;
@@ -465,7 +479,7 @@ void MainWindow::installPorts() {
     ports.endWait = [] { QApplication::restoreOverrideCursor(); };
     ports.lessonMenuCheck = [this](bool checked) { actions_[CmdLessons]->setChecked(checked); };
     statusSink() = [this](const std::string& text) {
-        QWidget* line = control(2049);
+        QWidget* line = control(StatusLine);
         if (!line) return;
         static_cast<QLabel*>(line)->setText(toQString(text));
         setBackground(line, text.empty() ? QColor(Qt::white) : HintColour);
@@ -512,7 +526,7 @@ void MainWindow::setCaptionField(int id, int field) {
 void MainWindow::setIndicator(int indicator, int state) {
     if (indicator < 0 || indicator > 4) return;
     if (simplified_) {
-        QWidget* box = control(2040 + indicator);
+        QWidget* box = control(Answer1Box + indicator);
         const bool checked = state == 2 || state == 3 || state == 5 || state == 6;
         showingAnswerState_ = true;
         static_cast<QCheckBox*>(box)->setChecked(checked);
@@ -521,7 +535,7 @@ void MainWindow::setIndicator(int indicator, int state) {
         return;
     }
     if (state < 1 || state > 6) return;
-    static_cast<PictureControl*>(control(2050 + indicator))
+    static_cast<PictureControl*>(control(Answer1Mark + indicator))
         ->setPicture(pictures_[static_cast<size_t>(state - 1)]);
 }
 
@@ -532,10 +546,10 @@ void MainWindow::syncAnswerBoxes() {
 
 void MainWindow::setQuestionTexts(const std::string& designation, const std::string& question,
                                   const std::array<std::string, 4>& answers) {
-    setText(2048, designation);
-    setText(2039, question);
-    setUserSlot(control(2039), 1, 2);
-    const int first = simplified_ ? 2040 : 2022;
+    setText(DesignationLabel, designation);
+    setText(QuestionBox, question);
+    setUserSlot(control(QuestionBox), 1, 2);
+    const int first = simplified_ ? Answer1Box : Answer1Button;
     for (int i = 0; i < 4; ++i)
         if (auto* answer = qobject_cast<QAbstractButton*>(control(first + i)))
             answer->setText(literalAmpersands(toQLines(answers[static_cast<size_t>(i)])));
@@ -555,15 +569,15 @@ void MainWindow::setQuestionTexts(const std::string& designation, const std::str
 }
 
 void MainWindow::showDefaultQuestionTexts() {
-    setText(2048, "");
-    setCaptionField(2039, 1);
-    const int first = simplified_ ? 2040 : 2022;
+    setText(DesignationLabel, "");
+    setCaptionField(QuestionBox, 1);
+    const int first = simplified_ ? Answer1Box : Answer1Button;
     for (int i = 0; i < 5; ++i) setText(first + i, caption(first + i));
     syncExplanationButton();
 }
 
 void MainWindow::acknowledgeClick() {
-    QWidget* ack = control(2047);
+    QWidget* ack = control(AcknowledgeLabel);
     if (!ack) return;
     setBackground(ack, AcknowledgeColour);
     acknowledgeTimer_.start(AcknowledgeMs);

@@ -10,6 +10,7 @@
 
 #include "announcer.h"
 #include "answerkeys.h"
+#include "controlids.h"
 #include "controls.h"
 #include "examsession.h"
 #include "lessonpool.h"
@@ -26,10 +27,10 @@ void MainWindow::installStudyLoop() {
     new AnswerKeys(
         this, [&exam] { return exam.ExamSize > 0 && exam.CurrentQuestion >= 1; },
         // The key is a click on that answer's button, or under /S its box.
-        [this](int answer) { command((simplified_ ? 2039 : 2021) + answer); },
+        [this](int answer) { command((simplified_ ? Answer1Box : Answer1Button) + answer - 1); },
         // Under /S the key E says the explanation in its area again.
         [this] {
-            QWidget* area = simplified_ ? control(2037) : nullptr;
+            QWidget* area = simplified_ ? control(ExplanationArea) : nullptr;
             if (!area || userSlot(area, 1) != 2) return false;
             announce(this, static_cast<QAbstractButton*>(area)->text().replace(QLatin1String("&&"),
                                                                              QLatin1String("&")));
@@ -38,7 +39,7 @@ void MainWindow::installStudyLoop() {
         // Enter (Space) after a verdict that waits: NEXT, as its button.
         [this, &exam] {
             if (!myAwaitsNext(exam)) return false;
-            if (auto* next = qobject_cast<QAbstractButton*>(control(2010))) next->click();
+            if (auto* next = qobject_cast<QAbstractButton*>(control(NextButton))) next->click();
             return true;
         });
 
@@ -63,7 +64,8 @@ void MainWindow::installStudyLoop() {
     fullExam_->setGeometry(dlu.toPixels(simplified_ ? QRect(x(450), y(28), x(60), x(14))
                                                     : QRect(x(158), y(59), x(60), y(12))));
     connect(fullExam_, &QPushButton::clicked, this, &MainWindow::launchFullExam);
-    if (QWidget* launchButton = control(2006)) QWidget::setTabOrder(launchButton, fullExam_);
+    if (QWidget* launchButton = control(LaunchButton))
+        QWidget::setTabOrder(launchButton, fullExam_);
     showNextExam();
 }
 
@@ -75,8 +77,9 @@ void MainWindow::showNextExam() {
     fullExam_->setAccessibleDescription(text);
     fullExam_->setVisible(program_.Bank.QuestionsPerTopic > 0);
     fullExam_->setEnabled(actions_[CmdLessons]->isEnabled());
-    if (QWidget* launchButton = control(2006)) {
-        const QString tip = toQLines(examToolTips().tip(2006, uiContext().InterfaceLanguage));
+    if (QWidget* launchButton = control(LaunchButton)) {
+        const QString tip =
+            toQLines(examToolTips().tip(LaunchButton, uiContext().InterfaceLanguage));
         launchButton->setAccessibleDescription(text.isEmpty() ? tip : tip + QLatin1Char(' ') + text);
     }
 }
