@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev-tools qt6-shadertools-dev qt6-base-dev
     wine wine64 xvfb xauth
     nsis msitools zip unzip xz-utils dpkg-dev
+    qt6-translations-l10n x11-utils xdotool
 )
 
 missing=()
