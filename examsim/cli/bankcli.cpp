@@ -9,6 +9,7 @@
 #include "importcli.h"
 #include "progresscli.h"
 #include "paths.h"
+#include "platformnames.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -97,7 +98,7 @@ int runBankTool(const std::vector<std::string>& args, std::FILE* out, std::FILE*
     }
     // The file named stays in the file system's form; only what is printed is Latin-1.
     // A bare file name is in the current folder: say so where the folder is shown.
-    std::filesystem::path bank(rest[1]);
+    std::filesystem::path bank = pathFromBytes(rest[1]);
     if (!bank.has_parent_path()) bank = std::filesystem::path(".") / bank;
 
     ConsolePorts console(language, err);

@@ -9,6 +9,7 @@
 #include "poolimport.h"
 #include "masks.h"
 #include "paths.h"
+#include "platformnames.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -75,7 +76,7 @@ int runImportTool(const std::vector<std::string>& args, int language, std::FILE*
                             {latin1(parsed.name)}));
     } else {
         // Written or already there, the banks are read back either way.
-        const ImportOutcome outcome = myImportOfficialBank(parsed.file, parsed.folder, parsed.name, ImportPorts{});
+        const ImportOutcome outcome = myImportOfficialBank(pathFromBytes(parsed.file), pathFromBytes(parsed.folder), parsed.name, ImportPorts{});
         if (outcome.Result != ImportResult::Failed && readBack(outcome.Paths[0], out) &&
             readBack(outcome.Paths[1], out))
             code = 0;

@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "bankcli.h"
+#include "platformnames.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    // Windows hands argv over in its ANSI code page: the wide command line
+    // keeps a folder named in any script whole.
+    const std::vector<std::string> args = programArguments(argc, argv);
     return runBankTool(args, stdout, stderr);
 }

@@ -10,6 +10,7 @@
 #include "progressfigures.h"
 #include "progressreport.h"
 #include "paths.h"
+#include "platformnames.h"
 #include "text.h"
 
 int runProgressTool(const std::vector<std::string>& args, int language, std::FILE* out, std::FILE* err) {
@@ -31,8 +32,8 @@ int runProgressTool(const std::vector<std::string>& args, int language, std::FIL
         return 2;
     }
     // Both stay in the file system's form; the report shows them in Latin-1.
-    const std::filesystem::path bank = bankPath;
-    const std::filesystem::path log = logGiven ? std::filesystem::path(logPath) : bank.parent_path() / LogFileName;
+    const std::filesystem::path bank = pathFromBytes(bankPath);
+    const std::filesystem::path log = logGiven ? pathFromBytes(logPath) : bank.parent_path() / LogFileName;
 
     ConsolePorts console(language, err);
     BankModel model;

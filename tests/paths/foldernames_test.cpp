@@ -47,7 +47,7 @@ std::string copyOfSample(const char* name) {
 class FolderNames : public ::testing::TestWithParam<FolderName> {
 protected:
     FolderNames() {
-        folder = fs::path(dir.path()) / GetParam().name / "ulvorane";
+        folder = fs::path(dir.path()) / pathFromBytes(GetParam().name) / "ulvorane";
         fs::create_directories(folder);
     }
 
@@ -68,13 +68,13 @@ TEST_P(FolderNames, ShownWithAQuestionMarkForEachCharacterLatin1CannotHold) {
     const std::string shown = displayPath(folder);
     EXPECT_EQ(shown.find(GetParam().name), std::string::npos);
     EXPECT_NE(shown.find('?'), std::string::npos);
-    EXPECT_EQ(shown, dir.path() + "/" + latin1(GetParam().name) + "/ulvorane");
+    EXPECT_EQ(shown, dir.path() + Slash + latin1(GetParam().name) + Slash + "ulvorane");
 }
 
 TEST_P(FolderNames, BanksAreFoundAndRead) {
     TempFolder::writeFile(pathBytes(folder / "Questions_Basic-English.txt"), copyOfSample("Questions_Basic-English.txt"));
     // A bank named in the folder's script as well: listed under a "?" label, still read.
-    const fs::path ownName = folder / (std::string("Questions_") + GetParam().name + ".txt");
+    const fs::path ownName = folder / pathFromBytes(std::string("Questions_") + GetParam().name + ".txt");
     TempFolder::writeFile(pathBytes(ownName), copyOfSample("Questions_Q-Signals-ABCD.txt"));
 
     BankShelf shelf;
@@ -167,7 +167,7 @@ TEST_P(FolderNames, DiagramFilesAreFoundAndRead) {
 // The user's home folder itself in such a script: the data folder is made
 // and seeded there; /P= takes such a folder as it is.
 TEST_P(FolderNames, TheProgramFolderMayBeNamedInAnyScript) {
-    const fs::path home = fs::path(dir.path()) / GetParam().name / "home";
+    const fs::path home = fs::path(dir.path()) / pathFromBytes(GetParam().name) / "home";
     fs::create_directories(home);
     ProgramFolderInput in;
     in.ExecutableFolder = fs::path(dir.path()) / "bin";

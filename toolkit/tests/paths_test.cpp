@@ -14,7 +14,7 @@ struct ShownCase {
 class DisplayPath : public ::testing::TestWithParam<ShownCase> {};
 
 TEST_P(DisplayPath, ShowsLatin1WithAQuestionMarkForWhatItCannotHold) {
-    EXPECT_EQ(displayPath(GetParam().onDisk), GetParam().shown);
+    EXPECT_EQ(displayPath(pathFromBytes(GetParam().onDisk)), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(

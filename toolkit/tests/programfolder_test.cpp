@@ -247,7 +247,7 @@ TEST_P(NamedFolderProblems, AreToldInBothLanguagesAndStopTheProgram) {
     EXPECT_EQ(choice.Problem, GetParam().problem);
     EXPECT_EQ(choice.Error, GetParam().error);
     EXPECT_FALSE(fs::exists(installed.home() / ".local"));
-    const std::string shown = *GetParam().folder ? dir.path() + "/" + GetParam().folder : "";
+    const std::string shown = *GetParam().folder ? dir.file(GetParam().folder) : "";
     const std::string expected =
         GetParam().problem == FolderProblem::NamedEmpty
             ? "Specify the folder of the program's files as  /P=folder  where folder is an existing folder.\r\n" +

@@ -3,8 +3,19 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
+
+#include "platformnames.h"
+
+// The separator the programs put between a folder and a name they join
+// (std::filesystem's own: '\\' on Windows), as they print it.
+#ifdef _WIN32
+inline const std::string Slash = "\\";
+#else
+inline const std::string Slash = "/";
+#endif
 
 class TempFolder {
 public:
@@ -24,18 +35,15 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    std::string file(const std::string& name) const { return path_ + Slash + name; }
 
-    // Writes the bytes as they are (no line-end translation).
+    // Writes the bytes as they are (no line-end translation). Paths here are
+    // in pathBytes' form (UTF-8 on Windows).
     std::string write(const std::string& name, const std::string& bytes) const {
         return writeFile(file(name), bytes);
     }
     static std::string writeFile(const std::string& path, const std::string& bytes) {
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        if (f) {
-            std::fwrite(bytes.data(), 1, bytes.size(), f);
-            std::fclose(f);
-        }
+        std::ofstream(pathFromBytes(path), std::ios::binary) << bytes;
         return path;
     }
 

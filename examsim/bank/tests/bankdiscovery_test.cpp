@@ -169,14 +169,14 @@ TEST(Discovery, AccentedFolderAndBankNamesReachTheFiles) {
     PortRecorder ports;
     TempFolder dir;
     const std::string folderOnDisk = dir.file("T\xC3\xA9l\xC3\xA9" "chargements");
-    ASSERT_TRUE(std::filesystem::create_directory(folderOnDisk));
-    TempFolder::writeFile(folderOnDisk + "/Questions_\xC3\x89t\xC3\xA9.txt", crlf(goodBank()));
+    ASSERT_TRUE(std::filesystem::create_directory(pathFromBytes(folderOnDisk)));
+    TempFolder::writeFile(folderOnDisk + Slash + "Questions_\xC3\x89t\xC3\xA9.txt", crlf(goodBank()));
 
     BankShelf shelf;
-    ASSERT_TRUE(myDiscoverBanks(shelf, folderOnDisk)) << rec.lastText();
+    ASSERT_TRUE(myDiscoverBanks(shelf, pathFromBytes(folderOnDisk))) << rec.lastText();
     ASSERT_EQ(shelf.BankCount, 1);
     EXPECT_EQ(trimSpaces(shelf.BankList[1].Label), "\xC9t\xE9");
-    EXPECT_EQ(pathBytes(shelf.BankList[1].FullPath), folderOnDisk + "/Questions_\xC3\x89t\xC3\xA9.txt");
+    EXPECT_EQ(pathBytes(shelf.BankList[1].FullPath), folderOnDisk + Slash + "Questions_\xC3\x89t\xC3\xA9.txt");
     myChooseBankShownFirst(shelf, "");
     BankModel model;
     EXPECT_EQ(myChooseBank(model, shelf, "\xC9t\xE9"), BankChoice::Loaded);

@@ -167,7 +167,7 @@ TEST(ReadQuestionBank, StatisticsTextInBothLanguagesAndLayouts) {
     append(lines, {"> why"});
     append(lines, question("B-1-1-2", "2", "A longer question"));
     const std::string path = dir.write("Questions_S.txt", crlf(lines));
-    const std::string folder = dir.path() + "/";
+    const std::string folder = dir.path() + Slash;
     for (int language : {0, 1}) {
         ErrorRecorder rec(language);
         PortRecorder ports;

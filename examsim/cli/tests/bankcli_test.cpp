@@ -145,7 +145,7 @@ TEST(BankTool, ABankInTheCurrentFolderIsShownFromDotSlash) {
     ToolRun r = runTool({"check", "Questions_Here.txt"});
     std::filesystem::current_path(before);
     EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.out.find("From folder ./\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("From folder ." + Slash + "\n"), std::string::npos) << r.out;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "bankcli.h"
 #include "isedkit.h"
+#include "platformnames.h"
 #include "toolrun.h"
 
 namespace {
@@ -22,8 +23,8 @@ TEST_F(ImportCommand, WritesBothBanksAndSaysWhatTheReaderFound) {
     ToolRun r = runTool({"import", source, "--out", out});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, out + "/Questions_Basic_EN.txt: \"Basic 2025 English\", 2 questions in 2 topics, 2 lessons\n" +
-                         out + "/Questions_Basic_FR.txt: \"Base 2025 fran\xC3\xA7" "ais\", 2 questions in 2 topics, 2 lessons\n");
+    EXPECT_EQ(r.out, out + Slash + "Questions_Basic_EN.txt: \"Basic 2025 English\", 2 questions in 2 topics, 2 lessons\n" +
+                         out + Slash + "Questions_Basic_FR.txt: \"Base 2025 fran\xC3\xA7" "ais\", 2 questions in 2 topics, 2 lessons\n");
 }
 
 // A terminal is UTF-8: an accented folder is printed as typed, encoded once.
@@ -31,16 +32,16 @@ TEST_F(ImportCommand, AnAccentedFolderIsPrintedAsTyped) {
     const std::string out = dir.file("T\xC3\xA9l\xC3\xA9" "chargements");
     ToolRun r = runTool({"import", source, "--out", out});
     EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out.rfind(out + "/Questions_Basic_EN.txt: \"Basic 2025 English\"", 0), 0u) << r.out;
+    EXPECT_EQ(r.out.rfind(out + Slash + "Questions_Basic_EN.txt: \"Basic 2025 English\"", 0), 0u) << r.out;
 }
 
 TEST_F(ImportCommand, OptionsComeInAnyOrderAndFrenchIsSpokenOnRequest) {
     const std::string out = dir.file("banks");
     ToolRun r = runTool({"import", "--name", "Base2025", "--lang", "fr", "--out", out, source});
     EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_TRUE(std::filesystem::exists(out + "/Questions_Base2025_EN.txt"));
-    EXPECT_TRUE(std::filesystem::exists(out + "/Questions_Base2025_FR.txt"));
-    EXPECT_NE(r.out.find(out + "/Questions_Base2025_EN.txt : \xC2\xAB Basic 2025 English \xC2\xBB, 2 questions dans 2 sujets, 2 le\xC3\xA7ons\n"),
+    EXPECT_TRUE(std::filesystem::exists(pathFromBytes(out + Slash + "Questions_Base2025_EN.txt")));
+    EXPECT_TRUE(std::filesystem::exists(pathFromBytes(out + Slash + "Questions_Base2025_FR.txt")));
+    EXPECT_NE(r.out.find(out + Slash + "Questions_Base2025_EN.txt : \xC2\xAB Basic 2025 English \xC2\xBB, 2 questions dans 2 sujets, 2 le\xC3\xA7ons\n"),
               std::string::npos)
         << r.out;
 }
@@ -92,9 +93,9 @@ TEST_F(ImportCommand, AccentedPathsArePrintedAsGiven) {
     ToolRun r = runTool({"import", source, "--out", out});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_TRUE(std::filesystem::exists(out + "/Questions_Basic_EN.txt"));
-    EXPECT_EQ(r.out.rfind(out + "/Questions_Basic_EN.txt: \"Basic 2025 English\"", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("\n" + out + "/Questions_Basic_FR.txt: "), std::string::npos) << r.out;
+    EXPECT_TRUE(std::filesystem::exists(pathFromBytes(out + Slash + "Questions_Basic_EN.txt")));
+    EXPECT_EQ(r.out.rfind(out + Slash + "Questions_Basic_EN.txt: \"Basic 2025 English\"", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\n" + out + Slash + "Questions_Basic_FR.txt: "), std::string::npos) << r.out;
 
     const std::string missing = dir.file("Donn\xC3\xA9" "es manquantes.txt");
     r = runTool({"import", missing, "--out", out});

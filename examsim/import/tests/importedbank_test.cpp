@@ -114,8 +114,8 @@ const std::vector<std::string> SmallPool{"B-003-001-002", "B-001-001-001", "B-00
 
 TEST_F(WrittenBanks, ReadBackWithEveryQuestionUnderItsSectionAndTheRightAnswer) {
     write(SmallPool);
-    EXPECT_EQ(pathBytes(paths[0]), dir.file("out") + "/Questions_Basic_EN.txt");
-    EXPECT_EQ(pathBytes(paths[1]), dir.file("out") + "/Questions_Basic_FR.txt");
+    EXPECT_EQ(pathBytes(paths[0]), dir.file("out") + Slash + "Questions_Basic_EN.txt");
+    EXPECT_EQ(pathBytes(paths[1]), dir.file("out") + Slash + "Questions_Basic_FR.txt");
     BankModel banks[2];
     for (int language : {0, 1}) {
         BankModel& bank = banks[language];
@@ -203,7 +203,7 @@ TEST_F(WrittenBanks, ALatin1BankThatLooksLikeUtf8ReadsBackAsWritten) {
 
 TEST_F(WrittenBanks, NameChoosesTheFileNames) {
     write(SmallPool, "Basic-2025");
-    EXPECT_EQ(pathBytes(paths[0]), dir.file("out") + "/Questions_Basic-2025_EN.txt");
+    EXPECT_EQ(pathBytes(paths[0]), dir.file("out") + Slash + "Questions_Basic-2025_EN.txt");
     EXPECT_TRUE(std::filesystem::exists(paths[1]));
 }
 

@@ -34,7 +34,7 @@ protected:
     std::vector<std::string> banks() const {
         std::vector<std::string> state;
         for (const char* name : {"Questions_Basic_EN.txt", "Questions_Basic_FR.txt"}) {
-            const std::string path = dir.file("program/") + name;
+            const std::string path = dir.file("program") + Slash + name;
             state.push_back(fileBytes(path) + "@" +
                             std::to_string(fs::last_write_time(path).time_since_epoch().count()));
         }
@@ -42,7 +42,7 @@ protected:
     }
     void ageBanks() {
         for (const char* name : {"Questions_Basic_EN.txt", "Questions_Basic_FR.txt"})
-            fs::last_write_time(dir.file("program/") + name, fs::file_time_type{} + std::chrono::hours(24 * 365 * 30));
+            fs::last_write_time(dir.file("program") + Slash + name, fs::file_time_type{} + std::chrono::hours(24 * 365 * 30));
     }
 
     ErrorRecorder rec;
@@ -58,8 +58,8 @@ TEST_F(PoolImport, FirstImportWritesBothBanksAndSaysSo) {
     EXPECT_EQ(outcome.Qualification, 'B');
     EXPECT_EQ(outcome.Edition, "2025");
     EXPECT_EQ(outcome.QuestionCount, 2);
-    EXPECT_EQ(pathBytes(outcome.Paths[0]), dir.file("program/Questions_Basic_EN.txt"));
-    EXPECT_EQ(pathBytes(outcome.Paths[1]), dir.file("program/Questions_Basic_FR.txt"));
+    EXPECT_EQ(pathBytes(outcome.Paths[0]), dir.file("program") + Slash + "Questions_Basic_EN.txt");
+    EXPECT_EQ(pathBytes(outcome.Paths[1]), dir.file("program") + Slash + "Questions_Basic_FR.txt");
     EXPECT_EQ(importSummary(outcome), "Question pool imported: Basic 2025 (2 questions), from amat_basic_quest.zip.\r\n"
                                       "Banks written:\r\n  " + pathBytes(outcome.Paths[0]) + "\r\n  " + pathBytes(outcome.Paths[1]));
     ErrorRecorder french(1);
@@ -112,7 +112,7 @@ TEST_F(PoolImport, OtherQuestionsAreReplacedOnlyWhenTheUserSaysYes) {
                                "Basic, avec d'autres questions.\r\nLa remplacer par la banque Base 2025 importée "
                                "de amat_basic_quest.zip ?"));
     EXPECT_NE(banks(), before);
-    EXPECT_NE(fileBytes(dir.file("program/Questions_Basic_EN.txt")).find("a better answer"), std::string::npos);
+    EXPECT_NE(fileBytes(dir.file("program") + Slash + "Questions_Basic_EN.txt").find("a better answer"), std::string::npos);
     // Only the English bank changed: the French one keeps its date.
     EXPECT_EQ(banks()[1], before[1]);
     for (const auto& entry : fs::directory_iterator(dir.file("program")))
@@ -135,10 +135,10 @@ TEST_F(PoolImport, AFailedReadLeavesTheEarlierBanksAsTheyWere) {
 // the English one must not have taken its own either.
 TEST_F(PoolImport, BothBanksAreReplacedOrNeither) {
     ASSERT_EQ(import(Pool2025).Result, ImportResult::Written);
-    const std::string french = dir.file("program/Questions_Basic_FR.txt");
+    const std::string french = dir.file("program") + Slash + "Questions_Basic_FR.txt";
     fs::remove(french);
     fs::create_directories(french + "/kept");
-    const std::string english = fileBytes(dir.file("program/Questions_Basic_EN.txt"));
+    const std::string english = fileBytes(dir.file("program") + Slash + "Questions_Basic_EN.txt");
     replace = true;
     const ImportOutcome outcome =
         import(replaceAll(Pool2025, "right en B-001-001-001", "a better answer"));
@@ -146,7 +146,7 @@ TEST_F(PoolImport, BothBanksAreReplacedOrNeither) {
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_EQ(
         rec.lastText().rfind("myWriteImportedBanks, cannot write file " + french + " err=", 0), 0u);
-    EXPECT_EQ(fileBytes(dir.file("program/Questions_Basic_EN.txt")), english);
+    EXPECT_EQ(fileBytes(dir.file("program") + Slash + "Questions_Basic_EN.txt"), english);
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(dir.file("program")))
         left.push_back(pathBytes(entry.path().filename()));

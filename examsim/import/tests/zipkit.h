@@ -44,7 +44,13 @@ inline std::string makeZip(const std::vector<ZipMember>& members, const ZipOptio
         nullptr);
     for (const ZipMember& m : members) {
         archive_entry* entry = archive_entry_new();
+#ifdef _WIN32
+        // The names here are UTF-8; libarchive takes a plain name on Windows
+        // in the ANSI code page.
+        archive_entry_set_pathname_utf8(entry, m.name.c_str());
+#else
         archive_entry_set_pathname(entry, m.name.c_str());
+#endif
         archive_entry_set_filetype(entry, AE_IFREG);
         archive_entry_set_perm(entry, 0644);
         archive_entry_set_size(entry, static_cast<la_int64_t>(m.bytes.size()));

@@ -385,11 +385,11 @@ TEST(DiagramFiles, AccentedFolderAndFileNamesReachTheFiles) {
     ErrorRecorder rec;
     TempFolder dir;
     const std::string folderOnDisk = dir.file("Sch\xC3\xA9mas");
-    ASSERT_TRUE(std::filesystem::create_directory(folderOnDisk));
+    ASSERT_TRUE(std::filesystem::create_directory(pathFromBytes(folderOnDisk)));
     TempFolder::writeFile(folderOnDisk + "/Diagrams_R\xC3\xA9" "cepteurs.txt",
                           "{D}\r\n~A1~BOX~~C|a~b\r\n");
     PuzzleFiles files;
-    files.ProgramFolder = folderOnDisk;
+    files.ProgramFolder = pathFromBytes(folderOnDisk);
     ASSERT_TRUE(findDiagramFiles(files));
     ASSERT_EQ(files.DiagramFileCount, 1);
     EXPECT_EQ(trimSpaces(files.Files[1].DisplayName), "R\xE9" "cepteurs");
