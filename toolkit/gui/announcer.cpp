@@ -11,6 +11,12 @@ namespace {
 const char* const BarName = "screenReaderAnnouncer";
 const char* const MessageName = "screenReaderAnnouncement";
 const char* const LastProperty = "lastAnnouncement";
+const char* const TurnProperty = "announcementTurn";
+// The screen reader reads a notification's name when it comes to the event,
+// which under load may be after the next announcement: one notification
+// renamed again would lose the words before (the verdict under the next
+// question). So announcements take turns among a few.
+constexpr int Notifications = 4;
 
 // The roles are what Orca looks for: a notification whose ancestor is a
 // status bar is read without the word "notification" in front.
@@ -46,11 +52,13 @@ void installAnnouncer(QWidget* window) {
     bar->setGeometry(0, 0, 1, 1);
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* message = new QWidget(bar);
-    message->setObjectName(QLatin1String(MessageName));
-    message->setGeometry(0, 0, 1, 1);
-    message->setFocusPolicy(Qt::NoFocus);
-    message->hide();
+    for (int i = 0; i < Notifications; ++i) {
+        auto* message = new QWidget(bar);
+        message->setObjectName(QLatin1String(MessageName));
+        message->setGeometry(0, 0, 1, 1);
+        message->setFocusPolicy(Qt::NoFocus);
+        message->hide();
+    }
     bar->show();
 }
 
@@ -58,7 +66,14 @@ void announce(QWidget* widget, const QString& text, bool now) {
     QWidget* bar = barOf(widget);
     if (!bar || text.isEmpty()) return;
     bar->setProperty(LastProperty, text);
-    QPointer<QWidget> message = bar->findChild<QWidget*>(QLatin1String(MessageName));
+    const QList<QWidget*> messages =
+        bar->findChildren<QWidget*>(QLatin1String(MessageName), Qt::FindDirectChildrenOnly);
+    if (messages.isEmpty()) return;
+    // The turn is taken now, so that words queued one after the other go
+    // to different notifications.
+    const int turn = bar->property(TurnProperty).toInt() % messages.size();
+    bar->setProperty(TurnProperty, (turn + 1) % messages.size());
+    QPointer<QWidget> message = messages[turn];
     auto say = [message, text] {
         if (!message) return;
         message->hide();

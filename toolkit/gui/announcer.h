@@ -6,8 +6,10 @@
 // change of either (it gets an object instead of the text and drops it).
 // What it does speak, unprompted and with no role word, is a notification
 // inside a status bar that becomes showing: it reads the notification's
-// name. So a window gets an invisible status bar holding one notification,
-// and announcing hides the notification, renames it and shows it again.
+// name. So a window gets an invisible status bar holding a few
+// notifications, and announcing hides one of them, renames it and shows it
+// again; they take turns, since Orca reads the name as it comes to the
+// event, which may be after the next announcement.
 #pragma once
 
 class QString;
