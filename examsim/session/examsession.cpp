@@ -87,9 +87,9 @@ int mySeek(const ExamRecord& exam, int direction) {
 int myShowQuestion(ExamSession& s, const BankModel& bank, int mode) {
     ExamRecord& exam = s.Exam;
     ExamView& view = s.View;
-    if (mode == -1 || mode == 2)
+    if (mode == ShowNoExam || mode == ShowNewExam)
         myResetFigures(exam);
-    else if (mode == 1)
+    else if (mode == ShowAfterAnswer)
         myRecomputeFigures(exam);
     bool explanationOpen = view.explanationWindowOpen && view.explanationWindowOpen();
 
@@ -101,7 +101,7 @@ int myShowQuestion(ExamSession& s, const BankModel& bank, int mode) {
         if (!view.SimplifiedLayout) call(view.setFigure, IdPositionCaption, myPositionCaption(exam.Figures));
         if (explanationOpen) call(view.clearExplanationWindow);
         if (view.SimplifiedLayout) call(view.showExplanationHint);
-        if (mode == -1) call(view.showDefaultQuestionTexts);
+        if (mode == ShowNoExam) call(view.showDefaultQuestionTexts);
     } else {
         int p = exam.CurrentQuestion;
         int q = exam.ExamOrder[p];
@@ -122,7 +122,7 @@ int myShowQuestion(ExamSession& s, const BankModel& bank, int mode) {
         if (given != '0' && given != bank.ExpectedAnswer[q][0] && explanationOpen &&
             ((exam.ExamStage >= StageAnswering && marked) || exam.ExamStage == StageOver))
             call(view.postExplanationRefresh);
-        if (mode == 2 || mode == 3) {
+        if (mode == ShowNewExam || mode == ShowAfterNavigation) {
             std::array<std::string, 4> answers;
             for (int i = 0; i < 4; ++i) answers[i] = withoutTabs(bank.Answers[q][i + 1]);
             call(view.setQuestionTexts, withoutTabs(bank.Designation[q]), withoutTabs(bank.QuestionText[q]),
@@ -137,7 +137,8 @@ int myShowQuestion(ExamSession& s, const BankModel& bank, int mode) {
         }
     }
 
-    if (mode == -1 || mode == 1 || mode == 2) myShowFigures(exam, bank, view, mode);
+    if (mode == ShowNoExam || mode == ShowAfterAnswer || mode == ShowNewExam)
+        myShowFigures(exam, bank, view, mode);
     if (view.SimplifiedLayout) {
         std::string mark;
         std::string sentence = myStatusText(exam, bank, &mark);
@@ -207,7 +208,7 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
         sound = "SoundCheck";
     }
 
-    myShowQuestion(s, bank, 1);
+    myShowQuestion(s, bank, ShowAfterAnswer);
     // In both layouts: a candidate with a screen reader may have started
     // the program without /S. Under /S a missed question's explanation,
     // now in its area, follows the verdict when the program stays on the
@@ -227,7 +228,7 @@ int myAnswerChosen(ExamSession& s, BankModel& bank, int answerNo) {
         if (exam.MarkingMode == MarkAsYouGo) {
             exam.ExamStage = StageMarkedAsWent;
             if (exam.AudibleClues) call(view.wait, AdvanceDelayMs);
-            myEndExam(s, bank, 0);
+            myEndExam(s, bank, EndAfterLastMark);
         } else {
             exam.ExamStage = StageAllAnswered;
             setArmed(s, true);
@@ -290,7 +291,7 @@ void myNavigate(ExamSession& s, const BankModel& bank, Navigation where) {
             if (target != exam.CurrentQuestion) exam.LastAnswerTime = INT64_MIN / 2;
             exam.CurrentQuestion = target;
             if (s.View.SimplifiedLayout) call(s.View.moveFocus, FocusTarget::QuestionBox);
-            myShowQuestion(s, bank, 3);
+            myShowQuestion(s, bank, ShowAfterNavigation);
             return;
         }
     }
@@ -305,8 +306,8 @@ void myMarkButton(ExamSession& s, BankModel& bank) {
     setArmed(s, false);
     myMarkRange(s.Exam, bank, 1, s.Exam.ExamSize);
     s.Exam.ExamStage = StageMarked;
-    myShowQuestion(s, bank, 1);
-    myEndExam(s, bank, 0);
+    myShowQuestion(s, bank, ShowAfterAnswer);
+    myEndExam(s, bank, EndAfterLastMark);
     if (s.View.SimplifiedLayout) call(s.View.moveFocus, FocusTarget::StatusBox);
 }
 
@@ -320,7 +321,7 @@ void forgetExam(ExamSession& s, const BankModel& bank) {
     s.Exam.ExamStage = StageNoExam;
     s.Exam.ExamOrder.fill(0);
     s.Exam.ProgressCounts.fill(0);
-    myShowQuestion(s, bank, -1);
+    myShowQuestion(s, bank, ShowNoExam);
 }
 
 }  // namespace
@@ -370,7 +371,7 @@ bool myLaunchExam(ExamSession& s, BankModel& bank) {
     // changes first is taken (Orca) for the focus already, and its focus
     // then goes unsaid.
     call(s.View.moveFocus, FocusTarget::QuestionBox);
-    myShowQuestion(s, bank, 2);
+    myShowQuestion(s, bank, ShowNewExam);
     call(s.View.setSeekCaption, 2);
     return true;
 }
@@ -389,10 +390,10 @@ int myEndExam(ExamSession& s, BankModel& bank, int kind) {
         std::string text = sessionText(exam.ExamStage == StageAnswering ? SessionText::UnansweredWarning
                                                                         : SessionText::NotMarkedWarning);
         bool yes = s.View.askYesNo ? s.View.askYesNo(title, text) : true;
-        if (!yes) return 3;
+        if (!yes) return EndGoneBack;
         if (exam.ExamStage == StageAllAnswered) {
             myMarkRange(exam, bank, 1, exam.ExamSize);
-            myShowQuestion(s, bank, 1);
+            myShowQuestion(s, bank, ShowAfterAnswer);
         }
         myStartLogging(s, bank);
         finishExam(s);

@@ -35,8 +35,8 @@ int myAnswerChosen(ExamSession& session, BankModel& bank, int answerNo);
 int myMarkRange(ExamRecord& exam, BankModel& bank, int first, int last);
 // Position to show after PREVIOUS (-1) or NEXT (+1), seeking when enabled.
 int mySeek(const ExamRecord& exam, int direction);
-// Refreshes the display: 2 new exam, 1 after an answer or marking,
-// 3 after navigation, -1 no exam. Returns -1.
+// Refreshes the display: a new exam, after an answer or marking, after
+// navigation, or no exam (the Show values). Returns -1.
 int myShowQuestion(ExamSession& session, const BankModel& bank, int mode);
 
 // An exam under way stays on an answered question until NEXT (manual
@@ -58,8 +58,10 @@ void myDiscardDrawnExam(ExamSession& session, const BankModel& bank);
 // way is left alone (the bank list is disabled then).
 void myDiscardExamOfOtherBank(ExamSession& session, const BankModel& bank);
 
-// End of the exam: kind 0 after the last mark, 1 when the user leaves.
-// Returns 3 when the user chose to go back to the exam, else kind.
+// How an exam ends, and the answer when the user chose to go back to it.
+inline constexpr int EndAfterLastMark = 0, EndOnLeaving = 1, EndGoneBack = 3;
+// End of the exam: after the last mark or when the user leaves. Returns
+// EndGoneBack when the user chose to go back to the exam, else kind.
 int myEndExam(ExamSession& session, BankModel& bank, int kind);
 // Starts the logging thread and shows the mark. Returns 1.
 int myStartLogging(ExamSession& session, BankModel& bank);

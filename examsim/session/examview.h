@@ -22,6 +22,9 @@ enum ExamControlId : int {
     IdStatusText = 2038,
 };
 
+// What the display is refreshed after (myShowQuestion, myShowFigures).
+inline constexpr int ShowNoExam = -1, ShowAfterAnswer = 1, ShowNewExam = 2, ShowAfterNavigation = 3;
+
 enum class FocusTarget { QuestionBox, StatusBox };
 
 struct ExamView {

@@ -98,7 +98,7 @@ std::string myPositionCaption(const FigureValues& kept) {
 
 void myShowFigures(ExamRecord& exam, const BankModel& bank, ExamView& view, int mode) {
     if (view.SimplifiedLayout) return;
-    bool reset = mode == -1 || mode == 2;
+    bool reset = mode == ShowNoExam || mode == ShowNewExam;
     show(view, IdUnanswered,
          fillMask(sessionText(SessionText::UnansweredCaption), {keptNumber(exam.Figures.Unanswered)}));
     show(view, IdDontKnowCount, reset ? std::string("nnn") : std::to_string(exam.ProgressCounts[3]));

@@ -40,7 +40,8 @@ std::string myStatusText(const ExamRecord& exam, const BankModel& bank, std::str
 // Position caption "Question p of n[, pending]" from kept values.
 std::string myPositionCaption(const FigureValues& kept);
 
-// Shows the figures after a reset (mode -1 or 2) or a recomputation (mode 1),
+// Shows the figures after a reset (ShowNoExam, ShowNewExam) or a recomputation
+// (ShowAfterAnswer),
 // keeping the mark value it shows.
 void myShowFigures(ExamRecord& exam, const BankModel& bank, ExamView& view, int mode);
 // Shows again, in the interface language now in force, what the figures showed.

@@ -1,7 +1,10 @@
 // The exam window's controls by name. The values key the caption and
 // tooltip tables (uitexts.cpp) and the screen-reader names, so they never
-// change; a new control takes a free value.
+// change; a new control takes a free value. The figures and the status box
+// are the session's own ids.
 #pragma once
+
+#include "examview.h" // the ids of what the session writes
 
 enum ControlId : int {
     BankList = 2000,         // the question bank drop list
@@ -27,18 +30,18 @@ enum ControlId : int {
     NavigationFrame = 2021,
     Answer1Button = 2022, // normal layout: answers 1 to 5 ("Don't know"), 2022 to 2026
     Answer5Button = 2026,
-    UnansweredLabel = 2027,
-    GoodCount = 2028,
-    IncorrectCount = 2029,
-    DontKnowCount = 2030,
-    MarkLabel = 2031,
-    PositionLabel = 2032,
+    UnansweredLabel = IdUnanswered,
+    GoodCount = IdGoodCount,
+    IncorrectCount = IdIncorrectCount,
+    DontKnowCount = IdDontKnowCount,
+    MarkLabel = IdMarkFigure,
+    PositionLabel = IdPositionCaption,
     GoodHeading = 2033,
     IncorrectHeading = 2034,
     DontKnowHeading = 2035,
-    PoolFiguresLabel = 2036, // the lesson dialog's
-    ExplanationArea = 2037,  // simplified layout
-    StatusBox = 2038,        // simplified layout
+    PoolFiguresLabel = 2036,  // the lesson dialog's
+    ExplanationArea = 2037,   // simplified layout
+    StatusBox = IdStatusText, // simplified layout
     QuestionBox = 2039,
     Answer1Box = 2040, // simplified layout: answers 1 to 5, 2040 to 2044
     Answer5Box = 2044,
@@ -47,3 +50,11 @@ enum ControlId : int {
     StatusLine = 2049,  // the line at the foot of the normal layout
     Answer1Mark = 2050, // normal layout: the verdict picture beside each answer, 2050 to 2054
 };
+
+// The user slots (controls.h) the exam window keeps on its controls.
+inline constexpr int SlotCaptionField =
+    1; // which field of a control's caption shows (the bank list: its bank)
+inline constexpr int SlotKeptValue = 2; // a figure's value on show (-32768: none)
+inline constexpr int SlotKeptTotal = 3; // and the total it is out of
+inline constexpr int SlotShrink = 6;    // the window's: how far it has been shrunk to fit
+inline constexpr int SlotState = 7;     // a box's checked state, the Mark button's armed state

@@ -144,7 +144,7 @@ void MainWindow::command(int id) {
     case CmdAudibleClues: exam.AudibleClues = actions_[CmdAudibleClues]->isChecked(); return;
     case CmdManualAdvance: exam.ManualAdvance = actions_[CmdManualAdvance]->isChecked(); return;
     case CmdQuit:
-        if (myEndExam(s, p.Bank, 1) == 3) return;
+        if (myEndExam(s, p.Bank, EndOnLeaving) == EndGoneBack) return;
         close();
         return;
     case ExplanationButton:
@@ -198,7 +198,7 @@ void MainWindow::chooseBank() {
     ProgramState& p = program_;
     BankShelf& shelf = p.Shelf;
     auto* list = static_cast<QComboBox*>(control(BankList));
-    const int accepted = userSlot(list, 1);
+    const int accepted = userSlot(list, SlotCaptionField);
     // The history of a session still being written must be in before a
     // bank reads its history back.
     myWaitForLogging(p.Session, p.Bank);
@@ -218,7 +218,7 @@ void MainWindow::chooseBank() {
     mySortList(p.Bank.TopicOrder, p.Bank.TopicCount, 'T', p.Bank);
     mySortList(p.Bank.LessonIndex, p.Bank.LessonCount, 'L', p.Bank);
     if (list->count() > shelf.BankCount) list->removeItem(shelf.BankCount);
-    setUserSlot(list, 1, shelf.SelectedBank);
+    setUserSlot(list, SlotCaptionField, shelf.SelectedBank);
     // At once rather than posted: nothing may show the old exam against the
     // new bank in between.
     myDiscardExamOfOtherBank(p.Session, p.Bank);
@@ -231,7 +231,7 @@ void MainWindow::launch() {
         myErrorBox(message(MsgSelectBankFirst));
         return;
     }
-    if (myLaunchExam(p.Session, p.Bank)) setUserSlot(control(SeekBox), 1, 2);
+    if (myLaunchExam(p.Session, p.Bank)) setUserSlot(control(SeekBox), SlotCaptionField, 2);
     syncImportItem();
 }
 

@@ -188,7 +188,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // bar and the mouse choose on release.
 bool MainWindow::answerBoxEvent(QWidget* box, QEvent* event) {
     const int id = controlId(box);
-    const bool checked = userSlot(box, 7) != 0;
+    const bool checked = userSlot(box, SlotState) != 0;
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);

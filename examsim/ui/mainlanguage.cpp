@@ -49,7 +49,7 @@ void MainWindow::applyLanguage() {
         case ExplanationButton:
         case ExplanationArea:
         case QuestionBox:
-            setCaptionField(id, userSlot(widget, 1));
+            setCaptionField(id, userSlot(widget, SlotCaptionField));
             break;
         case Answer1Button:
         case Answer1Button + 1:
@@ -60,7 +60,8 @@ void MainWindow::applyLanguage() {
         case Answer1Box + 2:
         case Answer1Box + 3: {
             // While a question is on show its answers stay.
-            const std::string field = fieldOrEmpty(caption(id), userSlot(control(QuestionBox), 1));
+            const std::string field =
+                fieldOrEmpty(caption(id), userSlot(control(QuestionBox), SlotCaptionField));
             if (!field.empty()) setText(id, field);
             break;
         }
@@ -86,7 +87,8 @@ void MainWindow::applyLanguage() {
         }
         case BankList: {
             auto* list = static_cast<QComboBox*>(widget);
-            if (userSlot(list, 1) == p.Shelf.BankCount + 1 && list->count() > p.Shelf.BankCount) {
+            if (userSlot(list, SlotCaptionField) == p.Shelf.BankCount + 1 &&
+                list->count() > p.Shelf.BankCount) {
                 list->removeItem(p.Shelf.BankCount);
                 list->addItem(toQString(caption(BankList)));
                 list->setCurrentIndex(p.Shelf.BankCount);

@@ -142,7 +142,7 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
                 if (showingAnswerState_) return;
                 {
                     const QSignalBlocker quiet(box);
-                    box->setChecked(userSlot(box, 7) != 0);
+                    box->setChecked(userSlot(box, SlotState) != 0);
                 }
                 QMetaObject::invokeMethod(this, [this, id] { command(id); }, Qt::QueuedConnection);
             });
@@ -212,7 +212,7 @@ void MainWindow::buildControls(const QRect& workArea) {
         workArea.width(), workArea.height(), 2 * metrics.DialogFrame,
         metrics.CaptionHeight + 2 * metrics.DialogFrame,
         [&](int dlu) { return units.toPixelsX(dlu); }, [&](int dlu) { return units.toPixelsY(dlu); });
-    setUserSlot(this, 6, shrink_.slotValue());
+    setUserSlot(this, SlotShrink, shrink_.slotValue());
 
     const QPixmap logo = resourcePicture("Logo2", false);
     LayoutInput in;
@@ -259,11 +259,11 @@ void MainWindow::buildControls(const QRect& workArea) {
 
     for (int id : {ExplanationArea, StatusBox, QuestionBox, PositionLabel, SeekBox, PreviousButton,
                    NextButton, ExplanationButton})
-        setUserSlot(control(id), 1, 1);
-    setUserSlot(control(StatusBox), 2, -32768);
-    setUserSlot(control(PositionLabel), 2, -32768);
-    setUserSlot(control(PositionLabel), 3, -32768);
-    setUserSlot(control(MarkButton), 7, 0);
+        setUserSlot(control(id), SlotCaptionField, 1);
+    setUserSlot(control(StatusBox), SlotKeptValue, -32768);
+    setUserSlot(control(PositionLabel), SlotKeptValue, -32768);
+    setUserSlot(control(PositionLabel), SlotKeptTotal, -32768);
+    setUserSlot(control(MarkButton), SlotState, 0);
     static_cast<QCheckBox*>(control(ManualAdvanceBox))->setChecked(true);
 
     const QSize clientSize(units.toPixelsX(scaled(WindowWidthDlu, shrink_.fx())),
@@ -343,7 +343,7 @@ void MainWindow::fillLists() {
         shelf.SelectedBank = shelf.BankCount + 1;
     }
     banks->setCurrentIndex(shelf.SelectedBank - 1);
-    setUserSlot(banks, 1, shelf.SelectedBank);
+    setUserSlot(banks, SlotCaptionField, shelf.SelectedBank);
 
     const ExamRecord& exam = program_.Session.Exam;
     auto refill = [&](int id, int fields, int selected) {
@@ -393,7 +393,7 @@ void MainWindow::installView() {
     view.showExplanation = [this](const std::string& text) {
         if (QWidget* area = control(ExplanationArea)) {
             static_cast<QAbstractButton*>(area)->setText(literalAmpersands(toQLines(text)));
-            setUserSlot(area, 1, 2);
+            setUserSlot(area, SlotCaptionField, 2);
             // Tab to the area reads it: "Explanation", then the explanation.
             area->setAccessibleDescription(toQLines(text));
         }
@@ -454,7 +454,9 @@ void MainWindow::installView() {
     view.lessonMenuEnabled = [this] { return actions_[CmdLessons]->isEnabled(); };
     view.setLessonMenuEnabled = [this](bool enabled) { actions_[CmdLessons]->setEnabled(enabled); };
     view.setSeekCaption = [this](int field) { setCaptionField(SeekBox, field); };
-    view.setMarkArmed = [this](bool armed) { setUserSlot(control(MarkButton), 7, armed ? 1 : 0); };
+    view.setMarkArmed = [this](bool armed) {
+        setUserSlot(control(MarkButton), SlotState, armed ? 1 : 0);
+    };
     view.askYesNo = [this](const std::string& title, const std::string& text) {
         return myMsgBox(this, text, title, MbYesNo | MbIconExclamation, 0,
                         otherText(OtherButtonCaptions)) == IdYes;
@@ -488,7 +490,7 @@ void MainWindow::installPorts() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     ProgramState& p = program_;
-    if (myEndExam(p.Session, p.Bank, 1) == 3) {
+    if (myEndExam(p.Session, p.Bank, EndOnLeaving) == EndGoneBack) {
         event->ignore();
         return;
     }
@@ -519,7 +521,7 @@ void MainWindow::setCaptionField(int id, int field) {
     QWidget* widget = control(id);
     if (!widget) return;
     const std::string text = fieldOrEmpty(caption(id), field);
-    setUserSlot(widget, 1, field);
+    setUserSlot(widget, SlotCaptionField, field);
     if (!text.empty()) setText(id, text);
 }
 
@@ -531,7 +533,7 @@ void MainWindow::setIndicator(int indicator, int state) {
         showingAnswerState_ = true;
         static_cast<QCheckBox*>(box)->setChecked(checked);
         showingAnswerState_ = false;
-        setUserSlot(box, 7, checked ? 1 : 0);
+        setUserSlot(box, SlotState, checked ? 1 : 0);
         return;
     }
     if (state < 1 || state > 6) return;
@@ -548,7 +550,7 @@ void MainWindow::setQuestionTexts(const std::string& designation, const std::str
                                   const std::array<std::string, 4>& answers) {
     setText(DesignationLabel, designation);
     setText(QuestionBox, question);
-    setUserSlot(control(QuestionBox), 1, 2);
+    setUserSlot(control(QuestionBox), SlotCaptionField, 2);
     const int first = simplified_ ? Answer1Box : Answer1Button;
     for (int i = 0; i < 4; ++i)
         if (auto* answer = qobject_cast<QAbstractButton*>(control(first + i)))

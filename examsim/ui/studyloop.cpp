@@ -31,7 +31,7 @@ void MainWindow::installStudyLoop() {
         // Under /S the key E says the explanation in its area again.
         [this] {
             QWidget* area = simplified_ ? control(ExplanationArea) : nullptr;
-            if (!area || userSlot(area, 1) != 2) return false;
+            if (!area || userSlot(area, SlotCaptionField) != 2) return false;
             announce(this, static_cast<QAbstractButton*>(area)->text().replace(QLatin1String("&&"),
                                                                              QLatin1String("&")));
             return true;
