@@ -28,6 +28,8 @@ posix_only=(
     "^WholeFile\\.AFailedWrite :: a folder made read-only with chmod: Windows keeps writing in it"
     "^ProgramFolder\\.ANamedFolderNobodyMayRead :: a folder nobody may read (chmod 000)"
     "DisplayPath\\..*/NotUtf8 :: a name whose bytes are not UTF-8: Windows names are wide, never such bytes"
+    "^special_files_in_the_folder_end_or_wait_as_they_should$ :: a shell script planting FIFOs and links to devices around the Linux tools"
+    "^import_survives_kills_and_races$ :: a shell script killing the import with POSIX signals at random moments"
     "FolderNames\\.AFailureNamesTheFolderWithQuestionMarks :: a file where a folder should be: Windows answers 'path not found', which reads as a missing log, not ENOTDIR"
 )
 exclude=""
