@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "casenames.h"
 #include "text.h"
 
 namespace {
@@ -12,6 +13,19 @@ constexpr int LastText = static_cast<int>(ImportText::MemberOfArchive);
 
 std::string procedureOf(const std::string& text) {
     return text.rfind("my", 0) == 0 ? text.substr(0, text.find(',')) : std::string();
+}
+
+// A case is named by the words of its English text, after the procedure.
+std::string caseOf(const ::testing::TestParamInfo<int>& info) {
+    const std::string& text = importTextIn(static_cast<ImportText>(info.param), 0);
+    const size_t comma = text.rfind("my", 0) == 0 ? text.find(", ") : std::string::npos;
+    std::string words;
+    for (char c : text.substr(comma == std::string::npos ? 0 : comma + 2)) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (letter || (c == ' ' && !words.empty() && words.back() != ' ')) words += c;
+    }
+    while (!words.empty() && words.back() == ' ') words.pop_back();
+    return caseName(words.substr(0, 80));
 }
 
 class ImportTexts : public ::testing::TestWithParam<int> {};
@@ -32,6 +46,6 @@ TEST_P(ImportTexts, BothLanguagesTakeTheSameValues) {
     EXPECT_EQ(importTextIn(id, 2), english);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ImportTexts, ::testing::Range(0, LastText + 1));
+INSTANTIATE_TEST_SUITE_P(Table, ImportTexts, ::testing::Range(0, LastText + 1), caseOf);
 
 }  // namespace
