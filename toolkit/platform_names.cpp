@@ -1,6 +1,12 @@
-// What the files module decides alike on every system: the names it gives.
+// What the files module decides alike on every system: the names it gives
+// and how a fresh file beside a target is written.
 #include "platform.h"
 #include "platformnames.h"
+#include "platformside.h"
+
+#include <atomic>
+#include <random>
+#include <string>
 
 namespace fs = std::filesystem;
 
@@ -26,4 +32,26 @@ bool isFreshNameFor(const fs::path& name, const fs::path& targetName) {
         }
     }
     return inNumber && numbers == 3;
+}
+
+// A name no other writer picks: the process, a count and a random part, in
+// a hidden name that ends in neither ".txt" nor any name the programs list.
+static fs::path freshNameBeside(const fs::path& target) {
+    static std::atomic<unsigned> count{0};
+    static const unsigned seed = std::random_device{}();
+    const std::string name = "." + pathBytes(target.filename()) + "." + std::to_string(currentProcessNumber()) +
+                             "-" + std::to_string(count.fetch_add(1)) + "-" + std::to_string(seed % 100000) +
+                             ".new";
+    return target.parent_path() / pathFromBytes(name);
+}
+
+FileOutcome writeFreshFileBeside(const fs::path& target, std::string_view bytes, fs::path& fresh, int& error) {
+    FileOutcome outcome = FileOutcome::Exists;
+    // A name planted where this program would write is simply passed by.
+    for (int attempt = 0; attempt < 16 && outcome == FileOutcome::Exists; ++attempt) {
+        fresh = freshNameBeside(target);
+        outcome = writeFreshFile(fresh, bytes, error);
+    }
+    if (outcome != FileOutcome::Done) fresh.clear();
+    return outcome;
 }

@@ -1,6 +1,7 @@
 // POSIX side of the files module (Linux, and any POSIX system).
 #include "platform.h"
 #include "platformnames.h"
+#include "platformside.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -8,10 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -124,16 +123,6 @@ int createExclusiveFd(const fs::path& path, FileOutcome& outcome, int& error) {
     return fd;
 }
 
-// A name no other writer picks: the process, a count and a random part, in
-// a hidden name that ends in neither ".txt" nor any name the programs list.
-fs::path freshNameBeside(const fs::path& target) {
-    static std::atomic<unsigned> count{0};
-    static const unsigned seed = std::random_device{}();
-    const std::string name = "." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                             std::to_string(count.fetch_add(1)) + "-" + std::to_string(seed % 100000) + ".new";
-    return target.parent_path() / name;
-}
-
 }  // namespace
 
 int outcomeError(FileOutcome outcome) {
@@ -230,17 +219,6 @@ FileOutcome writeFreshFile(const fs::path& path, std::string_view bytes, int& er
     if (ok) return FileOutcome::Done;
     ::unlink(path.c_str());
     return failed(error, error);
-}
-
-FileOutcome writeFreshFileBeside(const fs::path& target, std::string_view bytes, fs::path& fresh, int& error) {
-    FileOutcome outcome = FileOutcome::Exists;
-    // A name planted where this program would write is simply passed by.
-    for (int attempt = 0; attempt < 16 && outcome == FileOutcome::Exists; ++attempt) {
-        fresh = freshNameBeside(target);
-        outcome = writeFreshFile(fresh, bytes, error);
-    }
-    if (outcome != FileOutcome::Done) fresh.clear();
-    return outcome;
 }
 
 FileOutcome writeFileWhole(const fs::path& target, std::string_view bytes, bool replaceExisting, int& error) {
@@ -449,3 +427,5 @@ int folderReadError(const fs::path& folder) {
     ::closedir(dir);
     return 0;
 }
+
+unsigned long currentProcessNumber() { return static_cast<unsigned long>(::getpid()); }

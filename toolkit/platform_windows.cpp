@@ -18,11 +18,10 @@
 
 #include "platform.h"
 #include "platformnames.h"
+#include "platformside.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -176,17 +175,6 @@ HANDLE createExclusiveHandle(const fs::path& path, FileOutcome& outcome, int& er
     return handle;
 }
 
-// A name no other writer picks: the process, a count and a random part, in
-// a name that ends in neither ".txt" nor any name the programs list.
-fs::path freshNameBeside(const fs::path& target) {
-    static std::atomic<unsigned> count{0};
-    static const unsigned seed = std::random_device{}();
-    const std::string name = "." + pathBytes(target.filename()) + "." + std::to_string(::GetCurrentProcessId()) +
-                             "-" + std::to_string(count.fetch_add(1)) + "-" + std::to_string(seed % 100000) +
-                             ".new";
-    return target.parent_path() / pathFromBytes(name);
-}
-
 bool moveReplacing(const fs::path& from, const fs::path& to) {
     return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
@@ -307,17 +295,6 @@ FileOutcome writeFreshFile(const fs::path& path, std::string_view bytes, int& er
     if (ok) return FileOutcome::Done;
     ::DeleteFileW(path.c_str());
     return failed(error, error);
-}
-
-FileOutcome writeFreshFileBeside(const fs::path& target, std::string_view bytes, fs::path& fresh, int& error) {
-    FileOutcome outcome = FileOutcome::Exists;
-    // A name planted where this program would write is simply passed by.
-    for (int attempt = 0; attempt < 16 && outcome == FileOutcome::Exists; ++attempt) {
-        fresh = freshNameBeside(target);
-        outcome = writeFreshFile(fresh, bytes, error);
-    }
-    if (outcome != FileOutcome::Done) fresh.clear();
-    return outcome;
 }
 
 FileOutcome writeFileWhole(const fs::path& target, std::string_view bytes, bool replaceExisting, int& error) {
@@ -560,3 +537,5 @@ int folderReadError(const fs::path& folder) {
     ::FindClose(search);
     return 0;
 }
+
+unsigned long currentProcessNumber() { return ::GetCurrentProcessId(); }
