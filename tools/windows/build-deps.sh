@@ -24,21 +24,11 @@ cmake -S /usr/src/googletest -B "$work/googletest" "${toolchain[@]}" "${launcher
 cmake --build "$work/googletest" >>"$work/googletest.log"
 cmake --install "$work/googletest" >>"$work/googletest.log"
 
-# libarchive's source package, through a private apt list of deb-src lines
-# made from the machine's own Debian list (the system's lists are left as
-# they are).
+# libarchive's source package (fetch-sources.sh leaves the system's apt
+# lists as they are).
 src=$work/libarchive-src
 if [ ! -d "$src" ]; then
-    apt=$work/apt
-    mkdir -p "$apt/lists/partial"
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt/src.sources"
-    else
-        sed -n -e 's/^deb /deb-src /p' /etc/apt/sources.list >"$apt/src.list"
-    fi
-    o=(-o "Dir::Etc::SourceParts=$apt" -o Dir::Etc::SourceList=/dev/null -o "Dir::State::Lists=$apt/lists")
-    apt-get "${o[@]}" update -qq
-    (cd "$work" && apt-get "${o[@]}" source --download-only libarchive 2>&1 | grep -v '^W: Download is performed unsandboxed' || true)
+    "$here/fetch-sources.sh" "$work" libarchive
     dsc=$(ls "$work"/libarchive_*.dsc | head -n 1)
     dpkg-source --no-check -x "$dsc" "$src" >/dev/null
 fi

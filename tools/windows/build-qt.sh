@@ -19,19 +19,10 @@ sudo=""
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
     qt6-base-dev qt6-base-dev-tools qt6-shadertools-dev qt6-multimedia-dev >/dev/null
 
-# The three source packages, through a private apt list of deb-src lines made
-# from the machine's own Debian list (the system's lists are left as they are).
-apt=$work/apt
-mkdir -p "$apt/lists/partial"
-if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt/src.sources"
-else
-    sed -n -e 's/^deb /deb-src /p' /etc/apt/sources.list >"$apt/src.list"
-fi
-o=(-o "Dir::Etc::SourceParts=$apt" -o Dir::Etc::SourceList=/dev/null -o "Dir::State::Lists=$apt/lists")
-apt-get "${o[@]}" update -qq
+# The three source packages (fetch-sources.sh leaves the system's apt lists
+# as they are).
+"$here/fetch-sources.sh" "$work" qt6-base qt6-shadertools qt6-multimedia
 cd "$work"
-apt-get "${o[@]}" source --download-only qt6-base qt6-shadertools qt6-multimedia
 [ -d qtbase-everywhere-src-6.4.2 ] || tar xf qt6-base_6.4.2+dfsg.orig.tar.xz
 [ -d qtshadertools-everywhere-src-6.4.2 ] || tar xf qt6-shadertools_6.4.2.orig.tar.xz
 [ -d qtmultimedia-everywhere-src-6.4.2 ] || tar xf qt6-multimedia_6.4.2.orig.tar.xz
