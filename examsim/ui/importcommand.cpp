@@ -1,18 +1,11 @@
-// File > Import Official Question Bank...: the department's pool, as
-// downloaded, becomes the bank in use. The import itself is the bank tool's
-// (poolimport.h); the window picks the file, answers the replace question,
-// then finds the banks again and reads the imported one as a choice in the
-// bank list would.
+#include "importcommand.h"
+
 #include <QAction>
-#include <QComboBox>
 #include <QStandardPaths>
-#include <filesystem>
 
 #include "bankdiscovery.h"
-#include "controlids.h"
 #include "filedialogs.h"
 #include "historylog.h"
-#include "mainwindow.h"
 #include "msgbox.h"
 #include "platform.h"
 #include "platformnames.h"
@@ -32,51 +25,56 @@ std::string fileNameOf(const std::filesystem::path& path) { return pathBytes(pat
 
 }  // namespace
 
-void MainWindow::syncImportItem() {
-    if (QAction* item = menuAction(CmdImportBank))
-        item->setEnabled(!examUnderWay(program_.Session.Exam.ExamStage));
+ImportCommand::ImportCommand(QWidget* window, QAction* item, ExamSession& session, BankModel& bank,
+                             BankShelf& shelf, const std::filesystem::path& programFolder,
+                             std::function<void()> refillLists, std::function<void(int)> chooseBank,
+                             std::function<void()> progressChanged)
+    : QObject(window), window_(window), item_(item), session_(session), bank_(bank), shelf_(shelf),
+      programFolder_(programFolder), refillLists_(std::move(refillLists)), chooseBank_(std::move(chooseBank)),
+      progressChanged_(std::move(progressChanged)) {}
+
+void ImportCommand::syncItem() {
+    if (item_) item_->setEnabled(!examUnderWay(session_.Exam.ExamStage));
 }
 
-void MainWindow::importOfficialBank() {
-    ProgramState& p = program_;
-    if (examUnderWay(p.Session.Exam.ExamStage)) return;
+void ImportCommand::run() {
+    if (examUnderWay(session_.Exam.ExamStage)) return;
     // Where a browser puts what it downloads.
     const std::filesystem::path downloads = fromQPath(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
     std::filesystem::path chosen;
     unsigned flags = OfnFileMustExist | OfnHideReadOnly | OfnExplorer;
-    if (!myOpenFileDialog(this, otherText(OtherImportDialogTitle), chosen, downloads, otherText(OtherImportFilter),
+    if (!myOpenFileDialog(window_, otherText(OtherImportDialogTitle), chosen, downloads, otherText(OtherImportFilter),
                           "zip", flags))
         return;
 
     ImportPorts ports;
     ports.askReplace = [this](const std::string& title, const std::string& text) {
-        return myMsgBox(this, text, title, MbYesNo | MbIconQuestion | MbDefButton2, 0,
+        return myMsgBox(window_, text, title, MbYesNo | MbIconQuestion | MbDefButton2, 0,
                         otherText(OtherButtonCaptions)) == IdYes;
     };
     // No wait cursor: the import takes a blink, and its question and error
     // boxes must not come up under a busy cursor.
     const ImportOutcome outcome =
-        myImportOfficialBank(chosen, p.ProgramFolder, "", ports);
+        myImportOfficialBank(chosen, programFolder_, "", ports);
     if (outcome.Result == ImportResult::Failed || outcome.Result == ImportResult::Declined) return;
     showImportedBank(outcome);
     // Tools > Progress and an open progress window follow the bank now loaded.
-    refreshProgress();
-    myMsgBox(this, importSummary(outcome), importBoxTitle(), MbOk | MbIconInformation, 0,
+    progressChanged_();
+    myMsgBox(window_, importSummary(outcome), importBoxTitle(), MbOk | MbIconInformation, 0,
              otherText(OtherButtonCaptions));
 }
 
 // The banks are found again (the imported ones may be new, and bank numbers
 // may move), the history catalogue follows the new numbers, and the bank of
 // the interface language is chosen in the list.
-void MainWindow::showImportedBank(const ImportOutcome& outcome) {
-    ProgramState& p = program_;
-    ExamSession& s = p.Session;
+void ImportCommand::showImportedBank(const ImportOutcome& outcome) {
+    ExamSession& s = session_;
     // The last exam's session must be in the log before it is catalogued.
-    myWaitForLogging(s, p.Bank);
+    myWaitForLogging(s, bank_);
     BankShelf shelf;
-    if (!myDiscoverBanks(shelf, p.ProgramFolder)) return;
+    if (!myDiscoverBanks(shelf, programFolder_)) return;
 
-    const BankShelf& old = p.Shelf;
+    const BankShelf& old = shelf_;
     const std::string loadedName = old.LoadedBank >= 1 && old.LoadedBank <= old.BankCount
                                        ? fileNameOf(old.BankList[old.LoadedBank].FullPath)
                                        : std::string();
@@ -92,7 +90,7 @@ void MainWindow::showImportedBank(const ImportOutcome& outcome) {
             shelf.LoadedBank = b;
     }
     shelf.SelectedBank = shelf.LoadedBank >= 1 ? shelf.LoadedBank : shelf.BankCount + 1;
-    p.Shelf = shelf;
+    shelf_ = shelf;
 
     s.Catalogue = HistoryCatalogue{};
     s.Catalogue.Titles.assign(shelf.BankTitles.begin(), shelf.BankTitles.begin() + shelf.BankCount + 1);
@@ -100,9 +98,7 @@ void MainWindow::showImportedBank(const ImportOutcome& outcome) {
     HistorySettings unused;
     myReadHistoryFile(s.LogFilePath, 0, 0, "", lastTitle, s.Catalogue, unused, nullptr);
 
-    fillLists();
+    refillLists_();
     if (imported == 0) return;  // beyond the eight banks the list can hold
-    static_cast<QComboBox*>(control(BankList))->setCurrentIndex(imported - 1);
-    chooseBank();
-    showNextExam();
+    chooseBank_(imported);
 }

@@ -17,6 +17,7 @@
 #include "controls.h"
 #include "controlwidgets.h"
 #include "errorbox.h"
+#include "importcommand.h"
 #include "lessondialog.h"
 #include "mainwindowparts.h"
 #include "msgbox.h"
@@ -26,6 +27,7 @@
 #include "secondarywindows.h"
 #include "selection.h"
 #include "sessiontexts.h"
+#include "studyloop.h"
 #include "text.h"
 #include "uicontext.h"
 
@@ -58,7 +60,7 @@ void MainWindow::buildMenus() {
     }
     actions_[CmdOpenFile]->setEnabled(false);
     menus_[0]->setToolTipsVisible(true);
-    connect(menus_[0], &QMenu::aboutToShow, this, [this] { syncImportItem(); });
+    connect(menus_[0], &QMenu::aboutToShow, this, [this] { import_->syncItem(); });
     actions_[CmdProgress]->setEnabled(false);  // until a bank is loaded
     menus_[1]->setToolTipsVisible(true);
     for (int c : {CmdFrench, CmdAudibleClues, CmdManualAdvance, CmdLessons})
@@ -81,7 +83,7 @@ void MainWindow::command(int id) {
     case BankList:
         chooseBank();
         refreshProgress();
-        showNextExam();
+        studyLoop_->showNextExam();
         return;
     case LaunchButton:
         launch();
@@ -148,7 +150,7 @@ void MainWindow::command(int id) {
         close();
         return;
     case ExplanationButton:
-        toggleExplanationWindow();
+        explanation_->toggle();
         return;
     case CmdLessons:
         myOpenLessonDialog(this, p.Bank, simplified_, shrink_.slotValue() & 0xFFFF, [this] {
@@ -158,24 +160,24 @@ void MainWindow::command(int id) {
         // The menu flipped its own mark before the command ran: the mark
         // shows whether a restriction is in force, whatever the dialog did.
         actions_[CmdLessons]->setChecked(p.Bank.LessonMenuChecked);
-        showNextExam();
+        studyLoop_->showNextExam();
         return;
-    case CmdDumpUtility: runDumpUtility(); return;
+    case CmdDumpUtility: runDumpUtility(this, p.Bank, p.ProgramFolder); return;
     case CmdProgress:
         if (p.Shelf.LoadedBank > 0) {
             openProgressWindow(progress_, p.Bank, p.Session.LogFilePath, simplified_, this);
-            connect(progress_, &ProgressWindow::practiseRequested, this, &MainWindow::practiseLessons,
+            connect(progress_, &ProgressWindow::practiseRequested, studyLoop_, &StudyLoop::practiseLessons,
                     Qt::UniqueConnection);
-            connect(progress_, &ProgressWindow::fullExamRequested, this, &MainWindow::launchFullExam,
+            connect(progress_, &ProgressWindow::fullExamRequested, studyLoop_, &StudyLoop::launchFullExam,
                     Qt::UniqueConnection);
         }
         return;
     case CmdOpenFile: showOpenFileDialog(); return;
-    case CmdImportBank: importOfficialBank(); return;
-    case CmdHelp: showInfoBox(1); return;
+    case CmdImportBank: import_->run(); return;
+    case CmdHelp: infoBoxes_->show(InfoKind::Help); return;
     case CmdAbout:
     case Logo:
-        showInfoBox(2);
+        infoBoxes_->show(InfoKind::About);
         if (QWidget* logo = control(Logo)) logo->clearFocus();
         return;
     case ExplanationArea:
@@ -232,7 +234,7 @@ void MainWindow::launch() {
         return;
     }
     if (myLaunchExam(p.Session, p.Bank)) setUserSlot(control(SeekBox), SlotCaptionField, 2);
-    syncImportItem();
+    import_->syncItem();
 }
 
 void MainWindow::toggleLanguage() {

@@ -1,19 +1,15 @@
 // The main window's events beyond its controls' own: the secondary windows
-// it opens, the answer-box filter of the simplified layout, proportional
-// resizing, the authors' dump utility and what screen readers are told.
+// it closes, the answer-box filter of the simplified layout, proportional
+// resizing and what screen readers are told.
 #include <QKeyEvent>
 #include <QLayout>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QScreen>
 
 #include "accessiblelabel.h"
-#include "bankdump.h"
 #include "controlids.h"
 #include "controls.h"
 #include "filedialogs.h"
-#include "inputbox.h"
 #include "mainwindow.h"
 #include "metrics.h"
 #include "qtext.h"
@@ -24,105 +20,15 @@
 #include "uicontext.h"
 #include "uitexts.h"
 
-ExplanationWindow* MainWindow::explanationWindow() const { return explanation_.data(); }
+ExplanationWindow* MainWindow::explanationWindow() const { return explanation_->window(); }
 
 InfoBox* MainWindow::infoBox(int kind) const {
-    return kind == 1 || kind == 2 ? infoBoxes_[static_cast<size_t>(kind)].data() : nullptr;
-}
-
-void MainWindow::toggleExplanationWindow() {
-    if (!explanation_) {
-        if (openExplanationWindow()) setCaptionField(ExplanationButton, 2);
-        if (QWidget* button = control(ExplanationButton)) button->setFocus();
-        return;
-    }
-    ExplanationWindow* window = explanation_;
-    explanation_ = nullptr;
-    window->close();
-    window->deleteLater();
-    setCaptionField(ExplanationButton, 1);
-    syncExplanationButton();
-}
-
-// A question without an explanation (the official pools give none) greys
-// the button; an open window can still be closed with it.
-void MainWindow::syncExplanationButton() {
-    QWidget* button = control(ExplanationButton);
-    if (!button) return;
-    const ExamRecord& exam = program_.Session.Exam;
-    const int p = exam.CurrentQuestion;
-    const bool none = p >= 1 && p <= exam.ExamSize &&
-                      trimSpaces(program_.Bank.Explanation[exam.ExamOrder[p]]).empty();
-    button->setEnabled(!none || explanation_);
-}
-
-bool MainWindow::openExplanationWindow() {
-    QWidget* progress = control(ProgressFrame);
-    if (!progress) return false;
-    const DialogUnits dlu = dialogUnits(this);
-    // It covers the caption, the menu bar and the controls left of the
-    // "Progress" frame.
-    int captionHeight = geometry().y() - frameGeometry().y();
-    if (captionHeight <= 0) captionHeight = systemWindowMetrics().CaptionHeight;
-    const int lift = captionHeight + menuBar()->height();
-    const QRect frame = progress->geometry();
-    const QPoint topLeft = centralWidget()->mapToGlobal(QPoint(0, 0)) - QPoint(0, lift);
-    const QSize size(frame.x() - dlu.toPixelsX(2), frame.height() + lift);
-    if (size.width() <= 0 || size.height() <= 0) return false;
-
-    explanation_ = new ExplanationWindow(this, QRect(topLeft, size), dlu);
-    const ExamRecord& exam = program_.Session.Exam;
-    const int p = exam.CurrentQuestion;
-    const bool onQuestion = p >= 1 && p <= exam.ExamSize;
-    if (onQuestion && ((exam.ExamStage >= StageAnswering && exam.result(p) > '0') ||
-                       exam.ExamStage == StageOver))
-        explanation_->showExplanation(program_.Bank.Explanation[exam.ExamOrder[p]]);
-    else
-        explanation_->showHint();
-    explanation_->show();
-    return true;
-}
-
-void MainWindow::refreshExplanationWindow() {
-    const ExamRecord& exam = program_.Session.Exam;
-    const int p = exam.CurrentQuestion;
-    if (!explanation_ || p < 1 || p > exam.ExamSize) return;
-    explanation_->showExplanation(program_.Bank.Explanation[exam.ExamOrder[p]]);
-}
-
-int MainWindow::showInfoBox(int kind) {
-    if (kind != 1 && kind != 2) return 0;
-    QPointer<InfoBox>& entry = infoBoxes_[static_cast<size_t>(kind)];
-    if (entry) {
-        entry->raise();
-        entry->activateWindow();
-        entry->focusTarget()->setFocus();
-        return 0;
-    }
-    auto* box = new InfoBox(static_cast<InfoKind>(kind), shrink_, dialogUnits(this));
-    entry = box;
-    box->show();
-    // A screen reader starts reading the help at once, in either layout:
-    // its first lines tell how to get the simplified one.
-    if (kind == 1) box->focusTarget()->setFocus();
-    return 1;
+    return kind == 1 || kind == 2 ? infoBoxes_->box(static_cast<InfoKind>(kind)) : nullptr;
 }
 
 void MainWindow::closeSecondaryWindows() {
-    for (QPointer<InfoBox>& box : infoBoxes_)
-        if (box) box->close();
-    if (explanation_) {
-        ExplanationWindow* window = explanation_;
-        explanation_ = nullptr;
-        window->close();
-        window->deleteLater();
-    }
-}
-
-void MainWindow::runDumpUtility() {
-    const std::optional<std::string> reply = myInputBox(this, dumpPrompt(), dumpTitle());
-    if (!reply) return;
-    myDumpBank(program_.Bank, program_.ProgramFolder, *reply, longTextIn(1, 0), longTextIn(1, 1));
+    infoBoxes_->closeAll();
+    explanation_->close();
 }
 
 void MainWindow::showOpenFileDialog() {

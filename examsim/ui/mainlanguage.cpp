@@ -15,6 +15,7 @@
 #include "qtext.h"
 #include "secondarywindows.h"
 #include "sessiontexts.h"
+#include "studyloop.h"
 #include "uicontext.h"
 
 void MainWindow::applyLanguage() {
@@ -101,11 +102,10 @@ void MainWindow::applyLanguage() {
         }
     }
     myRerenderFigures(p.Session.Exam, p.Bank, p.Session.View);
-    for (QPointer<InfoBox>& box : infoBoxes_)
-        if (box) box->applyLanguage();
+    infoBoxes_->applyLanguage();
     if (progress_) progress_->applyLanguage();
-    if (explanation_ && explanation_->content() == ShowsHint) explanation_->showHint();
+    explanation_->applyLanguage();
     describeForScreenReaders();
-    showNextExam();
+    studyLoop_->showNextExam();
     emit languageApplied();
 }

@@ -24,6 +24,7 @@
 #include "controlwidgets.h"
 #include "errorbox.h"
 #include "figures.h"
+#include "importcommand.h"
 #include "listchoice.h"
 #include "mainwindowparts.h"
 #include "menukey.h"
@@ -34,6 +35,7 @@
 #include "qttranslations.h"
 #include "secondarywindows.h"
 #include "sessiontexts.h"
+#include "studyloop.h"
 #include "text.h"
 #include "uicontext.h"
 #include "uitexts.h"
@@ -157,7 +159,7 @@ MainWindow::MainWindow(ProgramState& program, const QRect& workArea)
     // The verdicts and the questions are said in both layouts.
     installAnnouncer(this);
     describeForScreenReaders();
-    installStudyLoop();
+    installHandlers();
 
     acknowledgeTimer_.setSingleShot(true);
     connect(&acknowledgeTimer_, &QTimer::timeout, this, [this] {
@@ -176,7 +178,7 @@ MainWindow::~MainWindow() {
     // must be done before the view goes.
     myWaitForLogging(program_.Session, program_.Bank);
     // The help and about boxes have no owner to take them along.
-    for (QPointer<InfoBox>& box : infoBoxes_) delete box.data();
+    infoBoxes_->deleteAll();
     myResizeFree(resize_);
     // Nothing may reach this window once it is gone.
     program_.Session.View = ExamView{};
@@ -403,12 +405,10 @@ void MainWindow::installView() {
         if (QWidget* area = control(ExplanationArea))
             area->setAccessibleDescription(toQLines(captionField(caption(ExplanationArea), 1)));
     };
-    view.explanationWindowOpen = [this] { return !explanation_.isNull(); };
-    view.clearExplanationWindow = [this] {
-        if (explanation_) explanation_->clear();
-    };
+    view.explanationWindowOpen = [this] { return explanation_->window() != nullptr; };
+    view.clearExplanationWindow = [this] { explanation_->clear(); };
     view.postExplanationRefresh = [this] {
-        QMetaObject::invokeMethod(this, [this] { refreshExplanationWindow(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { explanation_->refresh(); }, Qt::QueuedConnection);
     };
     view.acknowledgeClick = [this] { acknowledgeClick(); };
     view.playSound = [this](const std::string& name) { playSound(name); };
@@ -448,8 +448,8 @@ void MainWindow::installView() {
     view.setExamChoicesEnabled = [this](bool enabled) {
         for (int id : {LaunchButton, BankList, SelectionList, MarkingList})
             if (QWidget* w = control(id)) w->setEnabled(enabled);
-        if (fullExam_) fullExam_->setEnabled(enabled);
-        syncImportItem();
+        studyLoop_->setFullExamEnabled(enabled);
+        import_->syncItem();
     };
     view.lessonMenuEnabled = [this] { return actions_[CmdLessons]->isEnabled(); };
     view.setLessonMenuEnabled = [this](bool enabled) { actions_[CmdLessons]->setEnabled(enabled); };
@@ -486,6 +486,33 @@ void MainWindow::installPorts() {
         static_cast<QLabel*>(line)->setText(toQString(text));
         setBackground(line, text.empty() ? QColor(Qt::white) : HintColour);
     };
+}
+
+// Each handler is given the few things it reads and what it asks of the
+// window; the controls and the menu items exist by now.
+void MainWindow::installHandlers() {
+    ProgramState& p = program_;
+    explanation_ = new ExplanationHandler(this, control(ProgressFrame), control(ExplanationButton), p.Session.Exam,
+                                          p.Bank, [this](int field) { setCaptionField(ExplanationButton, field); });
+    infoBoxes_ = new InfoBoxes(this, shrink_);
+    import_ = new ImportCommand(
+        this, menuAction(CmdImportBank), p.Session, p.Bank, p.Shelf, p.ProgramFolder, [this] { fillLists(); },
+        [this](int bank) {
+            static_cast<QComboBox*>(control(BankList))->setCurrentIndex(bank - 1);
+            chooseBank();
+            studyLoop_->showNextExam();
+        },
+        [this] { refreshProgress(); });
+
+    StudyLoopControls loop;
+    loop.launch = control(LaunchButton);
+    loop.next = qobject_cast<QAbstractButton*>(control(NextButton));
+    loop.explanationArea = qobject_cast<QAbstractButton*>(control(ExplanationArea));
+    loop.lessons = menuAction(CmdLessons);
+    studyLoop_ = new StudyLoop(
+        this, simplified_, shrink_, p.Session, p.Bank, loop,
+        [this](int answer) { command((simplified_ ? Answer1Box : Answer1Button) + answer - 1); },
+        [this] { launch(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -555,7 +582,7 @@ void MainWindow::setQuestionTexts(const std::string& designation, const std::str
     for (int i = 0; i < 4; ++i)
         if (auto* answer = qobject_cast<QAbstractButton*>(control(first + i)))
             answer->setText(literalAmpersands(toQLines(answers[static_cast<size_t>(i)])));
-    syncExplanationButton();
+    explanation_->syncButton();
     // Only Launch takes the keyboard to the question in this layout: the
     // question and its answers are said, so that the keys 1 to 5 can
     // answer it unseen - the answers alone when the screen reader has just
@@ -575,7 +602,7 @@ void MainWindow::showDefaultQuestionTexts() {
     setCaptionField(QuestionBox, 1);
     const int first = simplified_ ? Answer1Box : Answer1Button;
     for (int i = 0; i < 5; ++i) setText(first + i, caption(first + i));
-    syncExplanationButton();
+    explanation_->syncButton();
 }
 
 void MainWindow::acknowledgeClick() {

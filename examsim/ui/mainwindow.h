@@ -12,22 +12,21 @@
 #include <array>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "mainlayout.h"
 #include "program.h"
 #include "resizer.h"
 
 class QAction;
-class QComboBox;
-class QLabel;
 class QMenu;
-class QPushButton;
 class QSoundEffect;
+class ExplanationHandler;
 class ExplanationWindow;
+class ImportCommand;
 class InfoBox;
-struct ImportOutcome;
+class InfoBoxes;
 class ProgressWindow;
+class StudyLoop;
 
 // Command ids of the menu items.
 enum MenuCommand : int {
@@ -92,6 +91,8 @@ private:
     void installView();
     void installPorts();
     void connectControl(QWidget* widget, int id);
+    // The handlers of the secondary windows, the import and the study loop.
+    void installHandlers();
 
     void chooseBank();
     void launch();
@@ -106,23 +107,8 @@ private:
     void acknowledgeClick();
     void playSound(const std::string& name);
     void waitWithoutBlocking(int milliseconds);
-    void toggleExplanationWindow();
-    void syncExplanationButton();
-    bool openExplanationWindow();
-    void refreshExplanationWindow();
-    int showInfoBox(int kind);
-    void runDumpUtility();
     void showOpenFileDialog();
-    // File > Import Official Question Bank... (importcommand.cpp).
-    void importOfficialBank();
-    void syncImportItem();
-    void showImportedBank(const ImportOutcome& outcome);
     void closeSecondaryWindows();
-    // Answer keys, where the next exam stands, practising lessons (studyloop.cpp).
-    void installStudyLoop();
-    void showNextExam();
-    void practiseLessons(const std::vector<int>& lessons);
-    void launchFullExam();
     void refreshProgress();
     void registerResizing();
     bool answerBoxEvent(QWidget* box, QEvent* event);
@@ -139,11 +125,12 @@ private:
     std::array<QPixmap, 6> pictures_;
     QTimer acknowledgeTimer_;
     std::map<std::string, QSoundEffect*> sounds_;
-    QPointer<ExplanationWindow> explanation_;
-    std::array<QPointer<InfoBox>, 3> infoBoxes_;  // entries 1 help, 2 about
     QPointer<ProgressWindow> progress_;
-    QLabel* nextExam_ = nullptr;
-    QPushButton* fullExam_ = nullptr;  // beside the line while the next exam is limited
+    // Children of the window, each given only what it reads and drives.
+    ExplanationHandler* explanation_ = nullptr;  // secondarywindows.h
+    InfoBoxes* infoBoxes_ = nullptr;             // help and about
+    ImportCommand* import_ = nullptr;            // importcommand.h
+    StudyLoop* studyLoop_ = nullptr;             // studyloop.h
     ResizeState resize_;
     bool showingAnswerState_ = false;  // the window itself sets an answer box
     bool questionSaidByFocus_ = false;  // the keyboard has just moved to the question box

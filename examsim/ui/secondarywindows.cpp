@@ -1,12 +1,16 @@
 #include "secondarywindows.h"
 
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "bankdump.h"
 #include "controls.h"
 #include "controlwidgets.h"
+#include "inputbox.h"
 #include "qtext.h"
 #include "readingstart.h"
 #include "sessiontexts.h"
@@ -42,7 +46,7 @@ ExplanationWindow::ExplanationWindow(QWidget* owner, const QRect& geometry, cons
 
 void ExplanationWindow::setContent(const QString& text, ExplanationContent content) {
     text_->setPlainText(text);
-    setUserSlot(text_, 1, content);
+    setUserSlot(text_, SlotExplanationContent, content);
 }
 
 void ExplanationWindow::showHint() {
@@ -58,7 +62,7 @@ void ExplanationWindow::showExplanation(const std::string& latin1Text) {
 void ExplanationWindow::clear() { setContent(QString(), ShowsNothing); }
 
 ExplanationContent ExplanationWindow::content() const {
-    return static_cast<ExplanationContent>(userSlot(text_, 1));
+    return static_cast<ExplanationContent>(userSlot(text_, SlotExplanationContent));
 }
 
 // Every press that is not on the text (the border, the coloured line) is a
@@ -87,7 +91,7 @@ InfoBox::InfoBox(InfoKind kind, const ShrinkFactors& shrink, const DialogUnits& 
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/ProgIcon")));
     setModal(false);
-    setUserSlot(this, 3, static_cast<int>(kind));
+    setUserSlot(this, SlotInfoKind, static_cast<int>(kind));
 
     const int widthDlu = scaled(400, shrink.fx());
     const int heightDlu = scaled(kind == InfoKind::Help ? 200 : 160, shrink.fy());
@@ -111,7 +115,7 @@ InfoBox::InfoBox(InfoKind kind, const ShrinkFactors& shrink, const DialogUnits& 
         setControlId(about, AboutTextId);
     }
     ok_ = new QPushButton(QStringLiteral("OK"), this);
-    setControlId(ok_, 1);
+    setControlId(ok_, InfoOkButtonId);
     ok_->setGeometry(dlu.toPixels(QRect((widthDlu - 40) / 2, heightDlu - 18, 40, 14)));
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     // However it ends (OK, Escape, the close box, the main window closing),
@@ -134,4 +138,119 @@ void InfoBox::applyLanguage() {
 
 QWidget* InfoBox::focusTarget() const {
     return kind_ == InfoKind::Help ? text_ : static_cast<QWidget*>(ok_);
+}
+
+ExplanationHandler::ExplanationHandler(QMainWindow* window, QWidget* progressFrame, QWidget* button,
+                                       const ExamRecord& exam, const BankModel& bank,
+                                       std::function<void(int)> captionButton)
+    : QObject(window), owner_(window), progressFrame_(progressFrame), button_(button), exam_(exam), bank_(bank),
+      captionButton_(std::move(captionButton)) {}
+
+void ExplanationHandler::toggle() {
+    if (!explanation_) {
+        if (open()) captionButton_(2);
+        if (button_) button_->setFocus();
+        return;
+    }
+    ExplanationWindow* window = explanation_;
+    explanation_ = nullptr;
+    window->close();
+    window->deleteLater();
+    captionButton_(1);
+    syncButton();
+}
+
+void ExplanationHandler::syncButton() {
+    if (!button_) return;
+    const int p = exam_.CurrentQuestion;
+    const bool none = p >= 1 && p <= exam_.ExamSize && trimSpaces(bank_.Explanation[exam_.ExamOrder[p]]).empty();
+    button_->setEnabled(!none || explanation_);
+}
+
+bool ExplanationHandler::open() {
+    if (!progressFrame_) return false;
+    const DialogUnits dlu = dialogUnits(owner_);
+    // It covers the caption, the menu bar and the controls left of the
+    // "Progress" frame.
+    int captionHeight = owner_->geometry().y() - owner_->frameGeometry().y();
+    if (captionHeight <= 0) captionHeight = systemWindowMetrics().CaptionHeight;
+    const int lift = captionHeight + owner_->menuBar()->height();
+    const QRect frame = progressFrame_->geometry();
+    const QPoint topLeft = owner_->centralWidget()->mapToGlobal(QPoint(0, 0)) - QPoint(0, lift);
+    const QSize size(frame.x() - dlu.toPixelsX(2), frame.height() + lift);
+    if (size.width() <= 0 || size.height() <= 0) return false;
+
+    explanation_ = new ExplanationWindow(owner_, QRect(topLeft, size), dlu);
+    const int p = exam_.CurrentQuestion;
+    const bool onQuestion = p >= 1 && p <= exam_.ExamSize;
+    if (onQuestion && ((exam_.ExamStage >= StageAnswering && exam_.result(p) > '0') ||
+                       exam_.ExamStage == StageOver))
+        explanation_->showExplanation(bank_.Explanation[exam_.ExamOrder[p]]);
+    else
+        explanation_->showHint();
+    explanation_->show();
+    return true;
+}
+
+void ExplanationHandler::refresh() {
+    const int p = exam_.CurrentQuestion;
+    if (!explanation_ || p < 1 || p > exam_.ExamSize) return;
+    explanation_->showExplanation(bank_.Explanation[exam_.ExamOrder[p]]);
+}
+
+void ExplanationHandler::clear() {
+    if (explanation_) explanation_->clear();
+}
+
+void ExplanationHandler::applyLanguage() {
+    if (explanation_ && explanation_->content() == ShowsHint) explanation_->showHint();
+}
+
+void ExplanationHandler::close() {
+    if (!explanation_) return;
+    ExplanationWindow* window = explanation_;
+    explanation_ = nullptr;
+    window->close();
+    window->deleteLater();
+}
+
+InfoBoxes::InfoBoxes(QWidget* window, const ShrinkFactors& shrink)
+    : QObject(window), window_(window), shrink_(shrink) {}
+
+InfoBoxes::~InfoBoxes() { deleteAll(); }
+
+void InfoBoxes::show(InfoKind kind) {
+    QPointer<InfoBox>& entry = boxes_[static_cast<size_t>(kind)];
+    if (entry) {
+        entry->raise();
+        entry->activateWindow();
+        entry->focusTarget()->setFocus();
+        return;
+    }
+    auto* box = new InfoBox(kind, shrink_, dialogUnits(window_));
+    entry = box;
+    box->show();
+    // A screen reader starts reading the help at once, in either layout:
+    // its first lines tell how to get the simplified one.
+    if (kind == InfoKind::Help) box->focusTarget()->setFocus();
+}
+
+void InfoBoxes::applyLanguage() {
+    for (QPointer<InfoBox>& box : boxes_)
+        if (box) box->applyLanguage();
+}
+
+void InfoBoxes::closeAll() {
+    for (QPointer<InfoBox>& box : boxes_)
+        if (box) box->close();
+}
+
+void InfoBoxes::deleteAll() {
+    for (QPointer<InfoBox>& box : boxes_) delete box.data();
+}
+
+void runDumpUtility(QWidget* window, const BankModel& bank, const std::filesystem::path& programFolder) {
+    const std::optional<std::string> reply = myInputBox(window, dumpPrompt(), dumpTitle());
+    if (!reply) return;
+    myDumpBank(bank, programFolder, *reply, longTextIn(1, 0), longTextIn(1, 1));
 }
