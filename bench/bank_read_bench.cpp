@@ -15,11 +15,11 @@
 
 #include <unistd.h>
 
-#include "bankports.h"
-#include "bankreader.h"
-#include "benchkit.h"
-#include "errorbox.h"
-#include "text.h"
+#include "bench/benchkit.h"
+#include "examsim/bank/bankports.h"
+#include "examsim/bank/bankreader.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "text.h"
+#include "toolkit/text.h"
 
 // CPU time of the calling thread, in microseconds.
 inline double threadCpuMicros() {

@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "benchkit.h"
-#include "errorbox.h"
-#include "poolimport.h"
-#include "tempfolder.h"
-#include "text.h"
-#include "zipkit.h"
+#include "bench/benchkit.h"
+#include "examsim/import/poolimport.h"
+#include "examsim/import/tests/zipkit.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <string>
 
-#include "bankmodel.h"
-#include "benchkit.h"
-#include "historylog.h"
-#include "progressfigures.h"
-#include "text.h"
+#include "bench/benchkit.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/progress/progressfigures.h"
+#include "examsim/session/historylog.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <string>
 
-#include "bankmodel.h"
-#include "benchkit.h"
-#include "historylog.h"
-#include "selection.h"
-#include "text.h"
+#include "bench/benchkit.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/historylog.h"
+#include "examsim/session/selection.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -23,9 +23,9 @@
 #include <memory>
 
 #ifdef PROGRESS_WINDOW
-#include "bankreader.h"
-#include "improvinglog.h"
-#include "progresswindow.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/progress/window/progresswindow.h"
+#include "examsim/progress/window/tests/improvinglog.h"
 #endif
 
 namespace {

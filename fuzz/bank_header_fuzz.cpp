@@ -2,8 +2,8 @@
 // file holds, it must not crash, and it must leave the model untouched.
 #include <cstdlib>
 
-#include "bankreader.h"
-#include "fuzzsupport.h"
+#include "examsim/bank/bankreader.h"
+#include "fuzz/fuzzsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFile file("bank-header");

@@ -2,9 +2,9 @@
 // choice start-up makes from it.
 #include <cstdlib>
 
-#include "commandline.h"
-#include "fuzzsupport.h"
-#include "uicontext.h"
+#include "examsim/ui/commandline.h"
+#include "fuzz/fuzzsupport.h"
+#include "toolkit/uicontext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     silenceMessages();

@@ -2,9 +2,9 @@
 // start-up chooses from it.
 #include <cstdlib>
 
-#include "commandline.h"
-#include "fuzzsupport.h"
-#include "uicontext.h"
+#include "fuzz/fuzzsupport.h"
+#include "puzzle/ui/commandline.h"
+#include "toolkit/uicontext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     silenceMessages();

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "diagramfile.h"
-#include "fuzzsupport.h"
+#include "fuzz/fuzzsupport.h"
+#include "puzzle/diagram/diagramfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFile file("diagram");

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "errorbox.h"
-#include "uicontext.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/uicontext.h"
 
 // One file per fuzzing process, rewritten for each input. /dev/shm keeps the
 // file writes off the disk when it is there.

@@ -3,10 +3,10 @@
 // oldest of them into the counters of the sample bank.
 #include <cstdlib>
 
-#include "bankreader.h"
-#include "fuzzsupport.h"
-#include "historylog.h"
-#include "text.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/session/historylog.h"
+#include "fuzz/fuzzsupport.h"
+#include "toolkit/text.h"
 
 #ifndef SAMPLES_DIR
 #error "SAMPLES_DIR must name the folder of the sample banks"

@@ -2,9 +2,9 @@
 // sessions per bank, the last qualification and the interface settings.
 #include <cstdlib>
 
-#include "fuzzsupport.h"
-#include "historylog.h"
-#include "text.h"
+#include "examsim/session/historylog.h"
+#include "fuzz/fuzzsupport.h"
+#include "toolkit/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFile file("history-catalogue");

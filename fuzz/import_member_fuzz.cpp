@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <string>
 
-#include "bankreader.h"
-#include "fuzzsupport.h"
-#include "poolimport.h"
-#include "text.h"
-#include "zipkit.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/import/poolimport.h"
+#include "examsim/import/tests/zipkit.h"
+#include "fuzz/fuzzsupport.h"
+#include "toolkit/text.h"
 
 namespace {
 

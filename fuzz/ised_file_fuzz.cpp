@@ -2,10 +2,10 @@
 // accepts must come out as two banks the program itself reads back whole.
 #include <cstdlib>
 
-#include "bankreader.h"
-#include "fuzzsupport.h"
-#include "importedbank.h"
-#include "isedfile.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/import/importedbank.h"
+#include "examsim/import/isedfile.h"
+#include "fuzz/fuzzsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFile bank("ised-bank");

@@ -2,9 +2,9 @@
 // unpacking it in memory within its limit, then reading the pool it holds.
 #include <cstdlib>
 
-#include "fuzzsupport.h"
-#include "isedarchive.h"
-#include "isedfile.h"
+#include "examsim/import/isedarchive.h"
+#include "examsim/import/isedfile.h"
+#include "fuzz/fuzzsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     silenceMessages();

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "masks.h"
+#include "toolkit/masks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);

@@ -1,9 +1,9 @@
-#include "commandanswer.h"
+#include "toolkit/commandanswer.h"
 
 #include <cstdlib>
 
-#include "projectversion.h"
-#include "text.h"
+#include "toolkit/projectversion.h"
+#include "toolkit/text.h"
 
 StandardRequest standardRequest(const std::vector<std::string>& args) {
     StandardRequest request = StandardRequest::None;

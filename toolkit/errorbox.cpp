@@ -1,9 +1,9 @@
-#include "errorbox.h"
+#include "toolkit/errorbox.h"
 
 #include <cstdio>
 
-#include "text.h"
-#include "uicontext.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 UiContext& uiContext() {
     static UiContext context;

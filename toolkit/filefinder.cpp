@@ -1,14 +1,14 @@
-#include "filefinder.h"
-#include "platformnames.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/platformnames.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "errorbox.h"
-#include "masks.h"
-#include "text.h"
-#include "uicontext.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/masks.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace fs = std::filesystem;
 

@@ -1,10 +1,10 @@
-#include "masks.h"
+#include "toolkit/masks.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "text.h"
+#include "toolkit/text.h"
 
 std::string MaskValue::asText() const {
     if (!numeric) return text;

@@ -1,8 +1,8 @@
-#include "paths.h"
+#include "toolkit/paths.h"
 
-#include "platform.h"
-#include "platformnames.h"
-#include "text.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/text.h"
 
 // The file system names files in UTF-8 (Windows' wide names come as UTF-8
 // too); bytes that are not UTF-8 are shown as they are.

@@ -1,8 +1,8 @@
 // What the files module decides alike on every system: the names it gives
 // and how a fresh file beside a target is written.
-#include "platform.h"
-#include "platformnames.h"
-#include "platformside.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/platformside.h"
 
 #include <atomic>
 #include <random>

@@ -1,7 +1,7 @@
 // POSIX side of the files module (Linux, and any POSIX system).
-#include "platform.h"
-#include "platformnames.h"
-#include "platformside.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/platformside.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -16,9 +16,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "platform.h"
-#include "platformnames.h"
-#include "platformside.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/platformside.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,16 +1,16 @@
-#include "programfolder.h"
+#include "toolkit/programfolder.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <system_error>
 
-#include "filefinder.h"
-#include "masks.h"
-#include "paths.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "text.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/text.h"
 
 namespace fs = std::filesystem;
 

@@ -1,11 +1,11 @@
-#include "text.h"
+#include "toolkit/text.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 
-#include "masks.h"
-#include "uicontext.h"
+#include "toolkit/masks.h"
+#include "toolkit/uicontext.h"
 
 std::string fileErrorText(FileOutcome outcome, int error, std::uint64_t sizeLimit) {
     if (outcome == FileOutcome::NotRegular)

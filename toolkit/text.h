@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform.h"
+#include "toolkit/platform.h"
 
 inline constexpr const char* CRLF = "\r\n";
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "text.h"
+#include "toolkit/text.h"
 
 template <typename Id>
 struct TextPair {

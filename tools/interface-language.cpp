@@ -8,8 +8,8 @@
 
 #include <cstdio>
 
-#include "commandline.h"
-#include "qtext.h"
+#include "examsim/ui/commandline.h"
+#include "toolkit/gui/qtext.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

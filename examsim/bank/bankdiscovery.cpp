@@ -1,11 +1,11 @@
-#include "bankdiscovery.h"
+#include "examsim/bank/bankdiscovery.h"
 
-#include "bankports.h"
-#include "bankreader.h"
-#include "banktexts.h"
-#include "errorbox.h"
-#include "filefinder.h"
-#include "text.h"
+#include "examsim/bank/bankports.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/bank/banktexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/text.h"
 
 bool myDiscoverBanks(BankShelf& shelf, const std::filesystem::path& programFolder) {
     std::vector<BankEntry> found;

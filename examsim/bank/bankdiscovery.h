@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "bankmodel.h"
+#include "examsim/bank/bankmodel.h"
 
 // The banks' names, as the file finder takes them.
 inline constexpr const char* BankFilePattern = "\\Questions_*.txt";

@@ -1,4 +1,4 @@
-#include "bankdump.h"
+#include "examsim/bank/bankdump.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,12 +6,12 @@
 #include <numeric>
 #include <vector>
 
-#include "errorbox.h"
-#include "filefinder.h"
-#include "masks.h"
-#include "paths.h"
-#include "text.h"
-#include "uicontext.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 std::string dumpPrompt() {
     std::string prompt;

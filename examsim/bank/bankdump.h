@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "bankmodel.h"
+#include "examsim/bank/bankmodel.h"
 
 // Prompt and title of the input box that asks for the choice.
 std::string dumpPrompt();

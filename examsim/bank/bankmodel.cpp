@@ -1,6 +1,6 @@
-#include "bankmodel.h"
+#include "examsim/bank/bankmodel.h"
 
-#include "text.h"
+#include "toolkit/text.h"
 
 BankModel::BankModel()
     : Designation(MaxQuestions + 1, std::string(DesignationWidth, ' ')),

@@ -1,4 +1,4 @@
-#include "bankports.h"
+#include "examsim/bank/bankports.h"
 
 BankPorts& bankPorts() {
     static BankPorts ports;

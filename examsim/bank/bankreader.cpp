@@ -1,4 +1,4 @@
-#include "bankreader.h"
+#include "examsim/bank/bankreader.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,15 +6,15 @@
 #include <memory>
 #include <string_view>
 
-#include "bankports.h"
-#include "banktext.h"
-#include "banktexts.h"
-#include "designation.h"
-#include "errorbox.h"
-#include "masks.h"
-#include "paths.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/bank/bankports.h"
+#include "examsim/bank/banktext.h"
+#include "examsim/bank/banktexts.h"
+#include "examsim/bank/designation.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "bankmodel.h"
+#include "examsim/bank/bankmodel.h"
 
 inline constexpr int HeaderPass = 0;
 inline constexpr int FullRead = 1;

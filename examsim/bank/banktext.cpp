@@ -1,8 +1,8 @@
-#include "banktext.h"
+#include "examsim/bank/banktext.h"
 
 #include <cstdio>
 
-#include "text.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "banktexts.h"
+#include "examsim/bank/banktexts.h"
 
 #include <map>
 
-#include "text.h"
-#include "uicontext.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "banktwin.h"
+#include "examsim/bank/banktwin.h"
 
 #include <array>
 #include <vector>
 
-#include "text.h"
+#include "toolkit/text.h"
 
 namespace {
 

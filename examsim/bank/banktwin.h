@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "bankmodel.h"
+#include "examsim/bank/bankmodel.h"
 
 // The language a bank is in, from its file name or else its title: 0
 // English, 1 French, -1 when neither says.

@@ -1,11 +1,11 @@
-#include "designation.h"
+#include "examsim/bank/designation.h"
 
 #include <string_view>
 
-#include "banktexts.h"
-#include "errorbox.h"
-#include "masks.h"
-#include "text.h"
+#include "examsim/bank/banktexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/masks.h"
+#include "toolkit/text.h"
 
 namespace {
 // A field in the number picture "000": at least three digits, zero-filled

@@ -5,7 +5,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "bankmodel.h"
+#include "examsim/bank/bankmodel.h"
 
 // Checks and normalises a designation: on success it holds the normalised
 // form, topicKey the first three fields and numberKey the fourth.

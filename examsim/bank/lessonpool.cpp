@@ -1,12 +1,12 @@
-#include "lessonpool.h"
+#include "examsim/bank/lessonpool.h"
 
 #include <algorithm>
 
-#include "bankports.h"
-#include "banktexts.h"
-#include "errorbox.h"
-#include "masks.h"
-#include "text.h"
+#include "examsim/bank/bankports.h"
+#include "examsim/bank/banktexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/masks.h"
+#include "toolkit/text.h"
 
 namespace {
 void setMenuCheck(BankModel& model, bool checked) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "bankmodel.h"
+#include "examsim/bank/bankmodel.h"
 
 inline constexpr int LessonExamMaximum = 125;
 inline constexpr int MessageResetExam = 2025;

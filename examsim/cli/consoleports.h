@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <string>
 
-#include "bankports.h"
-#include "errorbox.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/bank/bankports.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 // Box texts carry CR LF and Latin-1; a terminal wants LF and UTF-8.
 inline void printBoxText(std::FILE* to, const std::string& text) {

@@ -1,17 +1,17 @@
-#include "importcli.h"
+#include "examsim/cli/importcli.h"
 
 #include <cctype>
 
-#include "bankports.h"
-#include "consoleports.h"
-#include "bankreader.h"
-#include "errorbox.h"
-#include "poolimport.h"
-#include "masks.h"
-#include "paths.h"
-#include "platformnames.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/bank/bankports.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/cli/consoleports.h"
+#include "examsim/import/poolimport.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

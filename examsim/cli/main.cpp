@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "bankcli.h"
-#include "platformnames.h"
+#include "examsim/cli/bankcli.h"
+#include "toolkit/platformnames.h"
 
 int main(int argc, char** argv) {
     // Windows hands argv over in its ANSI code page: the wide command line

@@ -1,17 +1,17 @@
-#include "progresscli.h"
+#include "examsim/cli/progresscli.h"
 
 #include <cerrno>
 #include <cstdio>
 
-#include "bankreader.h"
-#include "consoleports.h"
-#include "historylog.h"
-#include "masks.h"
-#include "progressfigures.h"
-#include "progressreport.h"
-#include "paths.h"
-#include "platformnames.h"
-#include "text.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/cli/consoleports.h"
+#include "examsim/progress/progressfigures.h"
+#include "examsim/progress/progressreport.h"
+#include "examsim/session/historylog.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/text.h"
 
 int runProgressTool(const std::vector<std::string>& args, int language, std::FILE* out, std::FILE* err) {
     std::string bankPath, logPath;

@@ -1,18 +1,18 @@
-#include "bankpair.h"
+#include "examsim/import/bankpair.h"
 
 #include <cerrno>
 #include <system_error>
 #include <vector>
 
-#include "errorbox.h"
-#include "importedbank.h"
-#include "importtexts.h"
-#include "masks.h"
-#include "paths.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/import/importedbank.h"
+#include "examsim/import/importtexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "importedbank.h"
+#include "examsim/import/importedbank.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -6,16 +6,16 @@
 #include <filesystem>
 #include <system_error>
 
-#include "bankmodel.h"
-#include "bankpair.h"
-#include "banktext.h"
-#include "errorbox.h"
-#include "filefinder.h"
-#include "masks.h"
-#include "paths.h"
-#include "syllabus.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/bank/banktext.h"
+#include "examsim/import/bankpair.h"
+#include "examsim/import/syllabus.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

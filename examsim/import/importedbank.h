@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "bankpair.h"
-#include "isedfile.h"
+#include "examsim/import/bankpair.h"
+#include "examsim/import/isedfile.h"
 
 // Positions of the four answers: entry k is the answer shown at position
 // k + 1 (0 the correct one, 1..3 the wrong ones in file order). Taken from

@@ -1,7 +1,7 @@
-#include "importtexts.h"
+#include "examsim/import/importtexts.h"
 
-#include "texttable.h"
-#include "uicontext.h"
+#include "toolkit/texttable.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "isedarchive.h"
+#include "examsim/import/isedarchive.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -8,12 +8,12 @@
 #include <memory>
 #include <vector>
 
-#include "errorbox.h"
-#include "masks.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "text.h"
-#include "uicontext.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/masks.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

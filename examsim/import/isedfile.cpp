@@ -1,4 +1,4 @@
-#include "isedfile.h"
+#include "examsim/import/isedfile.h"
 
 #include <cerrno>
 
@@ -11,17 +11,17 @@
 #include <set>
 #include <string_view>
 
-#include "bankmodel.h"
-#include "errorbox.h"
-#include "importtexts.h"
-#include "isedarchive.h"
-#include "masks.h"
-#include "paths.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "syllabus.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/import/importtexts.h"
+#include "examsim/import/isedarchive.h"
+#include "examsim/import/syllabus.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "banktext.h"
+#include "examsim/bank/banktext.h"
 
 inline constexpr int IsedFieldCount = 11;
 

@@ -1,15 +1,15 @@
-#include "poolimport.h"
+#include "examsim/import/poolimport.h"
 
 #include <filesystem>
 
-#include "bankpair.h"
-#include "importedbank.h"
-#include "isedfile.h"
-#include "masks.h"
-#include "paths.h"
-#include "syllabus.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/import/bankpair.h"
+#include "examsim/import/importedbank.h"
+#include "examsim/import/isedfile.h"
+#include "examsim/import/syllabus.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "bankpair.h"
+#include "examsim/import/bankpair.h"
 
 struct ImportPorts {
     // Yes/no before other content is replaced; unset: replace (the command,

@@ -1,8 +1,8 @@
-#include "syllabus.h"
+#include "examsim/import/syllabus.h"
 
 #include <array>
 
-#include "text.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "passmodel.h"
+#include "examsim/progress/passmodel.h"
 
 #include <algorithm>
 #include <cmath>

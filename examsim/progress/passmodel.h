@@ -20,7 +20,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "bankmodel.h"
+#include "examsim/bank/bankmodel.h"
 
 inline constexpr int FewestAnswersForRange = 50;  // below: "too few answers yet"
 inline constexpr double RecencyHalfLife = 6.0;   // sessions

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "colour.h"
-#include "progressfigures.h"
+#include "examsim/progress/progressfigures.h"
+#include "toolkit/colour.h"
 
 struct ChartPoint {
     double X = 0;  // the session's place in the log, 1 for the first

@@ -1,17 +1,17 @@
-#include "progressfigures.h"
+#include "examsim/progress/progressfigures.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <filesystem>
 
-#include "errorbox.h"
-#include "historylog.h"
-#include "historyscan.h"
-#include "masks.h"
-#include "paths.h"
-#include "progresstexts.h"
-#include "text.h"
+#include "examsim/progress/progresstexts.h"
+#include "examsim/session/historylog.h"
+#include "examsim/session/historyscan.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "bankmodel.h"
-#include "passmodel.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/progress/passmodel.h"
 
 inline constexpr size_t NextLessonsShown = 3;  // a next step short enough to take
 

@@ -1,11 +1,11 @@
-#include "progressreport.h"
+#include "examsim/progress/progressreport.h"
 
 #include <algorithm>
 
-#include "masks.h"
-#include "paths.h"
-#include "progresstexts.h"
-#include "text.h"
+#include "examsim/progress/progresstexts.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
 
 namespace {
 

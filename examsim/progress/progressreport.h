@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "progressfigures.h"
+#include "examsim/progress/progressfigures.h"
 
 // The cells of one row: id, questions, seen, attempts, success rate, and
 // for a lesson its title.

@@ -1,8 +1,8 @@
-#include "progresstexts.h"
+#include "examsim/progress/progresstexts.h"
 
-#include "text.h"
-#include "texttable.h"
-#include "uicontext.h"
+#include "toolkit/text.h"
+#include "toolkit/texttable.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
-#include "examsession.h"
+#include "examsim/session/examsession.h"
 
 #include <algorithm>
 
-#include "errorbox.h"
-#include "figures.h"
-#include "filefinder.h"
-#include "masks.h"
-#include "paths.h"
-#include "missedreport.h"
-#include "sessiontexts.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/session/figures.h"
+#include "examsim/session/missedreport.h"
+#include "examsim/session/sessiontexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

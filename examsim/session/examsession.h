@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <string>
 
-#include "bankmodel.h"
-#include "examrecord.h"
-#include "examview.h"
-#include "historylog.h"
-#include "logging.h"
-#include "selection.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examrecord.h"
+#include "examsim/session/examview.h"
+#include "examsim/session/historylog.h"
+#include "examsim/session/logging.h"
+#include "examsim/session/selection.h"
 
 struct ExamSession {
     ExamRecord Exam;

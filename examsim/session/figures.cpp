@@ -1,11 +1,11 @@
-#include "figures.h"
+#include "examsim/session/figures.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "masks.h"
-#include "sessiontexts.h"
-#include "text.h"
+#include "examsim/session/sessiontexts.h"
+#include "toolkit/masks.h"
+#include "toolkit/text.h"
 
 namespace {
 

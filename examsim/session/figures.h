@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "bankmodel.h"
-#include "examrecord.h"
-#include "examview.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examrecord.h"
+#include "examsim/session/examview.h"
 
 // correct / (incorrect + correct + "Don't know") in single precision; 0
 // when nothing counts yet (the display keeps its reset texts then).

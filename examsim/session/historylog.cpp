@@ -1,17 +1,17 @@
-#include "historylog.h"
+#include "examsim/session/historylog.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
 
-#include "errorbox.h"
-#include "filefinder.h"
-#include "historyscan.h"
-#include "masks.h"
-#include "paths.h"
-#include "sessiontexts.h"
-#include "text.h"
+#include "examsim/session/historyscan.h"
+#include "examsim/session/sessiontexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "bankmodel.h"
-#include "examrecord.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examrecord.h"
 
 inline constexpr const char* LogFileName = "Ulvorane_Log.txt";
 inline constexpr int CatalogueDepth = 100;   // sessions remembered per bank

@@ -1,4 +1,4 @@
-#include "historyscan.h"
+#include "examsim/session/historyscan.h"
 
 std::string_view logField(std::string_view line, int index, bool* present) {
     size_t start = 0;

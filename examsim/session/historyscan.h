@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "bankmodel.h"
-#include "historylog.h"
-#include "text.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/historylog.h"
+#include "toolkit/text.h"
 
 // Field `index` (1-based) of a "~"-separated line; empty when absent.
 std::string_view logField(std::string_view line, int index, bool* present = nullptr);

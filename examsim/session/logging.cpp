@@ -1,11 +1,11 @@
-#include "logging.h"
+#include "examsim/session/logging.h"
 
 #include <filesystem>
 
-#include "missedreport.h"
-#include "paths.h"
-#include "platform.h"
-#include "text.h"
+#include "examsim/session/missedreport.h"
+#include "toolkit/paths.h"
+#include "toolkit/platform.h"
+#include "toolkit/text.h"
 
 LogOutcome myLogSession(const LogJob& job) {
     LogOutcome outcome;

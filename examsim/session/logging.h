@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform.h"
+#include "toolkit/platform.h"
 
 struct LogJob {
     std::filesystem::path LogPath;

@@ -1,15 +1,15 @@
-#include "missedreport.h"
+#include "examsim/session/missedreport.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "figures.h"
-#include "filefinder.h"
-#include "historylog.h"
-#include "masks.h"
-#include "paths.h"
-#include "sessiontexts.h"
-#include "text.h"
+#include "examsim/session/figures.h"
+#include "examsim/session/historylog.h"
+#include "examsim/session/sessiontexts.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "bankmodel.h"
-#include "examrecord.h"
-#include "examview.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examrecord.h"
+#include "examsim/session/examview.h"
 
 // "2014/04/25 14:30"
 std::string mySessionStamp(const LocalMoment& moment);

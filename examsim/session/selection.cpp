@@ -1,12 +1,12 @@
-#include "selection.h"
+#include "examsim/session/selection.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "lessonpool.h"
-#include "masks.h"
-#include "sessiontexts.h"
-#include "text.h"
+#include "examsim/bank/lessonpool.h"
+#include "examsim/session/sessiontexts.h"
+#include "toolkit/masks.h"
+#include "toolkit/text.h"
 
 void ExamRandom::seed(float secondsOfDay) { State = std::bit_cast<uint32_t>(secondsOfDay); }
 

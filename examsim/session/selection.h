@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "bankmodel.h"
-#include "examrecord.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examrecord.h"
 
 // The exam's random generator. A given seed always draws the same exam,
 // so it must stay exactly this linear congruential sequence.

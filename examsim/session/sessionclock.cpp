@@ -1,10 +1,10 @@
 #include <chrono>
 #include <ctime>
 
-#include "examview.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "text.h"
+#include "examsim/session/examview.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/text.h"
 
 SessionClock systemClock() {
     SessionClock clock;

@@ -1,8 +1,8 @@
-#include "sessiontexts.h"
+#include "examsim/session/sessiontexts.h"
 
-#include "text.h"
-#include "texttable.h"
-#include "uicontext.h"
+#include "toolkit/text.h"
+#include "toolkit/texttable.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "answerkeys.h"
+#include "examsim/ui/answerkeys.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

@@ -1,8 +1,8 @@
-#include "commandline.h"
+#include "examsim/ui/commandline.h"
 
-#include "errorbox.h"
-#include "text.h"
-#include "uitexts.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "bankmodel.h"
-#include "historylog.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/historylog.h"
 
 struct CommandLine {
     bool ReportToolTipFailures = true;  // "/X" clears it

@@ -1,6 +1,6 @@
-#include "consolehelp.h"
+#include "examsim/ui/consolehelp.h"
 
-#include "text.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // are the session's own ids.
 #pragma once
 
-#include "examview.h" // the ids of what the session writes
+#include "examsim/session/examview.h" // the ids of what the session writes
 
 enum ControlId : int {
     BankList = 2000,         // the question bank drop list

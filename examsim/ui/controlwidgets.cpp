@@ -1,4 +1,4 @@
-#include "controlwidgets.h"
+#include "examsim/ui/controlwidgets.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -7,7 +7,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "readingstart.h"
+#include "toolkit/gui/readingstart.h"
 
 namespace {
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "picturecontrol.h"
+#include "toolkit/gui/picturecontrol.h"
 
 // Multi-line push button: the caption wraps within the button, vertically
 // centred, at the left or centred.

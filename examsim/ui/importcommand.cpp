@@ -1,19 +1,19 @@
-#include "importcommand.h"
+#include "examsim/ui/importcommand.h"
 
 #include <QAction>
 #include <QStandardPaths>
 
-#include "bankdiscovery.h"
-#include "filedialogs.h"
-#include "historylog.h"
-#include "msgbox.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "poolimport.h"
-#include "qtext.h"
-#include "text.h"
-#include "uicontext.h"
-#include "uitexts.h"
+#include "examsim/bank/bankdiscovery.h"
+#include "examsim/import/poolimport.h"
+#include "examsim/session/historylog.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/gui/filedialogs.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

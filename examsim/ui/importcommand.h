@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "bankmodel.h"
-#include "examsession.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examsession.h"
 
 class QAction;
 class QWidget;

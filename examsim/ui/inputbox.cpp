@@ -1,4 +1,4 @@
-#include "inputbox.h"
+#include "examsim/ui/inputbox.h"
 
 #include <QDialog>
 #include <QGuiApplication>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "controls.h"
-#include "modalgate.h"
-#include "qtext.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/modalgate.h"
+#include "toolkit/gui/qtext.h"
 
 std::optional<std::string> myInputBox(QWidget* owner, const std::string& prompt,
                                       const std::string& title, const std::string& defaultReply,

@@ -1,19 +1,19 @@
-#include "lessondialog.h"
+#include "examsim/ui/lessondialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include "announcer.h"
-#include "controls.h"
-#include "lessonpool.h"
-#include "metrics.h"
-#include "modalgate.h"
-#include "qtext.h"
-#include "tooltips.h"
-#include "uicontext.h"
-#include "uitexts.h"
+#include "examsim/bank/lessonpool.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/gui/announcer.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/modalgate.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/tooltips.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 // A lesson's fixed-column row reads as a table only in a fixed-pitch font.

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "bankmodel.h"
+#include "examsim/bank/bankmodel.h"
 
 class QCheckBox;
 class QComboBox;

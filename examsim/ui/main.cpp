@@ -2,18 +2,18 @@
 #include <QApplication>
 #include <QInputMethod>
 
-#include "commandanswer.h"
-#include "consolehelp.h"
-#include "bankdiscovery.h"
-#include "historylog.h"
-#include "mainwindow.h"
-#include "msgbox.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "projectversion.h"
-#include "programstart.h"
-#include "qtext.h"
-#include "startup.h"
+#include "examsim/bank/bankdiscovery.h"
+#include "examsim/session/historylog.h"
+#include "examsim/ui/consolehelp.h"
+#include "examsim/ui/mainwindow.h"
+#include "examsim/ui/startup.h"
+#include "toolkit/commandanswer.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/programstart.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/projectversion.h"
 
 int main(int argc, char** argv) {
     // Answered before any window exists, so they work without a display.

@@ -1,6 +1,6 @@
 // The menus and the commands of the main window: the menu table, then what
 // each command of a menu or a control does.
-#include "mainwindow.h"
+#include "examsim/ui/mainwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,26 +10,26 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "announcer.h"
-#include "bankdiscovery.h"
-#include "banktwin.h"
-#include "controlids.h"
-#include "controls.h"
-#include "controlwidgets.h"
-#include "errorbox.h"
-#include "importcommand.h"
-#include "lessondialog.h"
-#include "mainwindowparts.h"
-#include "msgbox.h"
-#include "progresswindow.h"
-#include "qtext.h"
-#include "qttranslations.h"
-#include "secondarywindows.h"
-#include "selection.h"
-#include "sessiontexts.h"
-#include "studyloop.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/bank/bankdiscovery.h"
+#include "examsim/bank/banktwin.h"
+#include "examsim/progress/window/progresswindow.h"
+#include "examsim/session/selection.h"
+#include "examsim/session/sessiontexts.h"
+#include "examsim/ui/controlids.h"
+#include "examsim/ui/controlwidgets.h"
+#include "examsim/ui/importcommand.h"
+#include "examsim/ui/lessondialog.h"
+#include "examsim/ui/mainwindowparts.h"
+#include "examsim/ui/secondarywindows.h"
+#include "examsim/ui/studyloop.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/announcer.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/qttranslations.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 void MainWindow::buildMenus() {
     const ExamRecord& exam = program_.Session.Exam;

@@ -6,19 +6,19 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "accessiblelabel.h"
-#include "controlids.h"
-#include "controls.h"
-#include "filedialogs.h"
-#include "mainwindow.h"
-#include "metrics.h"
-#include "qtext.h"
-#include "screenreadertexts.h"
-#include "secondarywindows.h"
-#include "sessiontexts.h"
-#include "text.h"
-#include "uicontext.h"
-#include "uitexts.h"
+#include "examsim/session/sessiontexts.h"
+#include "examsim/ui/controlids.h"
+#include "examsim/ui/mainwindow.h"
+#include "examsim/ui/screenreadertexts.h"
+#include "examsim/ui/secondarywindows.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/gui/accessiblelabel.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/filedialogs.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 ExplanationWindow* MainWindow::explanationWindow() const { return explanation_->window(); }
 

@@ -1,22 +1,22 @@
 // The main window in the other language: menus, captions, lists and the
 // figures on show, and the windows it owns.
-#include "mainwindow.h"
+#include "examsim/ui/mainwindow.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
 
-#include "controlids.h"
-#include "controls.h"
-#include "controlwidgets.h"
-#include "figures.h"
-#include "mainwindowparts.h"
-#include "progresswindow.h"
-#include "qtext.h"
-#include "secondarywindows.h"
-#include "sessiontexts.h"
-#include "studyloop.h"
-#include "uicontext.h"
+#include "examsim/progress/window/progresswindow.h"
+#include "examsim/session/figures.h"
+#include "examsim/session/sessiontexts.h"
+#include "examsim/ui/controlids.h"
+#include "examsim/ui/controlwidgets.h"
+#include "examsim/ui/mainwindowparts.h"
+#include "examsim/ui/secondarywindows.h"
+#include "examsim/ui/studyloop.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/uicontext.h"
 
 void MainWindow::applyLanguage() {
     for (int m = 0; m < MenuCount; ++m) {

@@ -1,9 +1,9 @@
-#include "mainlayout.h"
+#include "examsim/ui/mainlayout.h"
 
 #include <algorithm>
 
-#include "controlids.h"
-#include "text.h"
+#include "examsim/ui/controlids.h"
+#include "toolkit/text.h"
 
 int ShrinkFactors::slotValue() const {
     const int x = static_cast<int>(roundHalfEven(100.0 * fx()));

@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "examsim/ui/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,29 +16,29 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "announcer.h"
-#include "bankports.h"
-#include "colour.h"
-#include "controlids.h"
-#include "controls.h"
-#include "controlwidgets.h"
-#include "errorbox.h"
-#include "figures.h"
-#include "importcommand.h"
-#include "listchoice.h"
-#include "mainwindowparts.h"
-#include "menukey.h"
-#include "metrics.h"
-#include "modalgate.h"
-#include "msgbox.h"
-#include "qtext.h"
-#include "qttranslations.h"
-#include "secondarywindows.h"
-#include "sessiontexts.h"
-#include "studyloop.h"
-#include "text.h"
-#include "uicontext.h"
-#include "uitexts.h"
+#include "examsim/bank/bankports.h"
+#include "examsim/session/figures.h"
+#include "examsim/session/sessiontexts.h"
+#include "examsim/ui/controlids.h"
+#include "examsim/ui/controlwidgets.h"
+#include "examsim/ui/importcommand.h"
+#include "examsim/ui/mainwindowparts.h"
+#include "examsim/ui/secondarywindows.h"
+#include "examsim/ui/studyloop.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/colour.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/announcer.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/listchoice.h"
+#include "toolkit/gui/menukey.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/modalgate.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/qttranslations.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 static void initExamResources() { Q_INIT_RESOURCE(ulvorane); }
 

@@ -13,9 +13,9 @@
 #include <map>
 #include <string>
 
-#include "mainlayout.h"
-#include "program.h"
-#include "resizer.h"
+#include "examsim/ui/mainlayout.h"
+#include "examsim/ui/program.h"
+#include "toolkit/gui/resizer.h"
 
 class QAction;
 class QMenu;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "text.h"
-#include "uitexts.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/text.h"
 
 // What a menu item's command id is, by its place in the menu text table.
 struct MenuItem {

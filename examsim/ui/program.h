@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "bankmodel.h"
-#include "commandline.h"
-#include "examsession.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examsession.h"
+#include "examsim/ui/commandline.h"
 
 struct ProgramState {
     BankModel Bank;

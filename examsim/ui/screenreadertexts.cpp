@@ -1,9 +1,9 @@
-#include "screenreadertexts.h"
+#include "examsim/ui/screenreadertexts.h"
 
 #include <array>
 #include <map>
 
-#include "text.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "secondarywindows.h"
+#include "examsim/ui/secondarywindows.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -7,16 +7,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "bankdump.h"
-#include "controls.h"
-#include "controlwidgets.h"
-#include "inputbox.h"
-#include "qtext.h"
-#include "readingstart.h"
-#include "sessiontexts.h"
-#include "text.h"
-#include "uicontext.h"
-#include "uitexts.h"
+#include "examsim/bank/bankdump.h"
+#include "examsim/session/sessiontexts.h"
+#include "examsim/ui/controlwidgets.h"
+#include "examsim/ui/inputbox.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/readingstart.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 ExplanationWindow::ExplanationWindow(QWidget* owner, const QRect& geometry, const DialogUnits& dlu)
     : QFrame(owner, Qt::Tool | Qt::FramelessWindowHint) {

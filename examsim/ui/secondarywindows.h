@@ -15,10 +15,10 @@
 #include <functional>
 #include <string>
 
-#include "bankmodel.h"
-#include "examrecord.h"
-#include "mainlayout.h"
-#include "metrics.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examrecord.h"
+#include "examsim/ui/mainlayout.h"
+#include "toolkit/gui/metrics.h"
 
 class QLabel;
 class QMainWindow;

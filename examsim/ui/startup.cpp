@@ -1,21 +1,21 @@
-#include "startup.h"
+#include "examsim/ui/startup.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QScreen>
 
-#include "bankdiscovery.h"
-#include "bankpair.h"
-#include "errorbox.h"
-#include "filedialogs.h"
-#include "mainwindow.h"
-#include "metrics.h"
-#include "msgbox.h"
-#include "paths.h"
-#include "qtext.h"
-#include "tooltips.h"
-#include "uicontext.h"
-#include "uitexts.h"
+#include "examsim/bank/bankdiscovery.h"
+#include "examsim/import/bankpair.h"
+#include "examsim/ui/mainwindow.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/filedialogs.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/tooltips.h"
+#include "toolkit/paths.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

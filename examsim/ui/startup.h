@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "program.h"
+#include "examsim/ui/program.h"
 
 class MainWindow;
 

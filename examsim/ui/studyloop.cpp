@@ -1,4 +1,4 @@
-#include "studyloop.h"
+#include "examsim/ui/studyloop.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -6,16 +6,16 @@
 #include <QMainWindow>
 #include <QPushButton>
 
-#include "announcer.h"
-#include "answerkeys.h"
-#include "controlids.h"
-#include "controls.h"
-#include "lessonpool.h"
-#include "metrics.h"
-#include "qtext.h"
-#include "selection.h"
-#include "uicontext.h"
-#include "uitexts.h"
+#include "examsim/bank/lessonpool.h"
+#include "examsim/session/selection.h"
+#include "examsim/ui/answerkeys.h"
+#include "examsim/ui/controlids.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/gui/announcer.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/uicontext.h"
 
 StudyLoop::StudyLoop(QMainWindow* window, bool simplified, const ShrinkFactors& shrink, ExamSession& session,
                      BankModel& bank, const StudyLoopControls& controls, std::function<void(int)> clickAnswer,

@@ -9,9 +9,9 @@
 #include <functional>
 #include <vector>
 
-#include "bankmodel.h"
-#include "examsession.h"
-#include "mainlayout.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examsession.h"
+#include "examsim/ui/mainlayout.h"
 
 class QAbstractButton;
 class QAction;

@@ -1,11 +1,11 @@
-#include "uitexts.h"
+#include "examsim/ui/uitexts.h"
 
-#include "banktexts.h"
-#include "filefinder.h"
-#include "projectversion.h"
-#include "sessiontexts.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/bank/banktexts.h"
+#include "examsim/session/sessiontexts.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/projectversion.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

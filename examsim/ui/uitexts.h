@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
-#include "banktexts.h"
-#include "tooltips.h"
+#include "examsim/bank/banktexts.h"
+#include "toolkit/gui/tooltips.h"
 
 inline constexpr int FirstCaptionId = 2000;
 inline constexpr int LastCaptionId = 2044;

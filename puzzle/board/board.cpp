@@ -1,4 +1,4 @@
-#include "board.h"
+#include "puzzle/board/board.h"
 
 #include <algorithm>
 #include <memory>

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "diagramfile.h"
+#include "puzzle/diagram/diagramfile.h"
 
 inline constexpr int32_t CellCount = 27;
 inline constexpr int32_t HomeSlotCount = 12;

@@ -1,7 +1,7 @@
-#include "diagramselect.h"
+#include "puzzle/board/diagramselect.h"
 
-#include "errorbox.h"
-#include "text.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/text.h"
 
 void selectDiagramFile(PuzzleFiles& files, Board& board, BoardView& boardView,
                        SelectionView& lists, const std::string& listText) {

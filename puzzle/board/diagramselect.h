@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "board.h"
-#include "diagramfile.h"
+#include "puzzle/board/board.h"
+#include "puzzle/diagram/diagramfile.h"
 
 // What the file choice asks of the window's lists and buttons. Positions are
 // 1-based list positions.

@@ -1,4 +1,4 @@
-#include "tilekeys.h"
+#include "puzzle/board/tilekeys.h"
 
 namespace {
 

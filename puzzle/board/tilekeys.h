@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "board.h"
+#include "puzzle/board/board.h"
 
 enum class TileKey { Take, Left, Right, Up, Down, Cancel };
 

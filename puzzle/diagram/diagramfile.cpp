@@ -1,13 +1,13 @@
-#include "diagramfile.h"
+#include "puzzle/diagram/diagramfile.h"
 
 #include <algorithm>
 
-#include "errorbox.h"
-#include "filefinder.h"
-#include "masks.h"
-#include "paths.h"
-#include "text.h"
-#include "uicontext.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 void growDiagramTables(DiagramTables& tables, int32_t n) {
     // Slot n + 1 must exist too: the file choice stores the list prompt there.

@@ -18,12 +18,12 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include "announcer.h"
-#include "boardspeech.h"
-#include "puzzletexts.h"
-#include "puzzlewindow.h"
-#include "qtext.h"
-#include "tilecontrol.h"
+#include "puzzle/ui/boardspeech.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "puzzle/ui/puzzlewindow.h"
+#include "puzzle/ui/tilecontrol.h"
+#include "toolkit/gui/announcer.h"
+#include "toolkit/gui/qtext.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "puzzlewindow.h"
-#include "qtext.h"
-#include "text.h"
-#include "tilecontrol.h"
+#include "puzzle/ui/puzzlewindow.h"
+#include "puzzle/ui/tilecontrol.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/text.h"
 
 int PuzzleWindow::pieceIndex(const QObject* widget) const {
     for (int p = 1; p <= PieceCount; ++p)

@@ -1,8 +1,8 @@
-#include "boardspeech.h"
+#include "puzzle/ui/boardspeech.h"
 
-#include "masks.h"
-#include "puzzletexts.h"
-#include "text.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "toolkit/masks.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "board.h"
-#include "tilekeys.h"
+#include "puzzle/board/board.h"
+#include "puzzle/board/tilekeys.h"
 
 // The tile's label as one line ("Local Oscillator"), "" for a blank piece.
 std::string tileLabel(const Board& board, const PuzzleFiles& files, int32_t piece);

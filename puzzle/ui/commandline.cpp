@@ -1,12 +1,12 @@
-#include "commandline.h"
+#include "puzzle/ui/commandline.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "errorbox.h"
-#include "puzzletexts.h"
-#include "text.h"
-#include "uicontext.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "fontsreport.h"
+#include "puzzle/ui/fontsreport.h"
 
 #include <QFontInfo>
 #include <QWidget>
 
-#include "masks.h"
-#include "metrics.h"
-#include "puzzletexts.h"
-#include "qtext.h"
-#include "text.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/masks.h"
+#include "toolkit/text.h"
 
 int pointsFromEmHeight(int emPixels, int dpi) {
     int p = 4;

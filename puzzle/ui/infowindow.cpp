@@ -1,14 +1,14 @@
-#include "infowindow.h"
+#include "puzzle/ui/infowindow.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "controls.h"
-#include "metrics.h"
-#include "puzzletexts.h"
-#include "qtext.h"
-#include "readingstart.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/readingstart.h"
 
 InfoWindow::InfoWindow(int kind, QWidget* owner) : QDialog(owner), kind_(kind) {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -2,17 +2,17 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "commandanswer.h"
-#include "consolehelp.h"
-#include "projectversion.h"
-#include "diagramfile.h"
-#include "msgbox.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "programstart.h"
-#include "puzzlewindow.h"
-#include "startup.h"
-#include "uicontext.h"
+#include "puzzle/diagram/diagramfile.h"
+#include "puzzle/ui/consolehelp.h"
+#include "puzzle/ui/puzzlewindow.h"
+#include "puzzle/ui/startup.h"
+#include "toolkit/commandanswer.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/programstart.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/projectversion.h"
+#include "toolkit/uicontext.h"
 
 int main(int argc, char** argv) {
     // Answered before any window exists, so they work without a display.

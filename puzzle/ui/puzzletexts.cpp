@@ -1,9 +1,9 @@
-#include "puzzletexts.h"
+#include "puzzle/ui/puzzletexts.h"
 
-#include "diagramfile.h"
-#include "projectversion.h"
-#include "text.h"
-#include "uicontext.h"
+#include "puzzle/diagram/diagramfile.h"
+#include "toolkit/projectversion.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

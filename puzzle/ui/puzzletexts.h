@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "tooltips.h"
+#include "toolkit/gui/tooltips.h"
 
 using TextPair = std::array<std::string, 2>;
 

@@ -1,4 +1,4 @@
-#include "puzzlewindow.h"
+#include "puzzle/ui/puzzlewindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,21 +13,21 @@
 #include <QScrollArea>
 #include <QStyle>
 
-#include "controls.h"
-#include "errorbox.h"
-#include "fontsreport.h"
-#include "infowindow.h"
-#include "msgbox.h"
-#include "puzzletexts.h"
-#include "announcer.h"
-#include "listchoice.h"
-#include "masks.h"
-#include "menukey.h"
-#include "qtext.h"
-#include "qttranslations.h"
-#include "text.h"
-#include "tilecontrol.h"
-#include "uicontext.h"
+#include "puzzle/ui/fontsreport.h"
+#include "puzzle/ui/infowindow.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "puzzle/ui/tilecontrol.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/announcer.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/listchoice.h"
+#include "toolkit/gui/menukey.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/qttranslations.h"
+#include "toolkit/masks.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 constexpr int ClientWidth = 512, ClientHeight = 336;

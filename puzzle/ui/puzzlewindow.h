@@ -11,12 +11,12 @@
 #include <optional>
 #include <string>
 
-#include "board.h"
-#include "diagramselect.h"
-#include "metrics.h"
-#include "picturecontrol.h"
-#include "tilekeys.h"
-#include "tilerender.h"
+#include "puzzle/board/board.h"
+#include "puzzle/board/diagramselect.h"
+#include "puzzle/board/tilekeys.h"
+#include "puzzle/ui/tilerender.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/picturecontrol.h"
 
 class QAction;
 class QCheckBox;

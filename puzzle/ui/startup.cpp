@@ -1,22 +1,22 @@
-#include "startup.h"
+#include "puzzle/ui/startup.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QInputMethod>
 
-#include "commandline.h"
-#include "diagramfile.h"
-#include "errorbox.h"
-#include "metrics.h"
-#include "msgbox.h"
-#include "paths.h"
-#include "puzzletexts.h"
-#include "puzzlewindow.h"
-#include "qtext.h"
-#include "text.h"
-#include "tilerender.h"
-#include "tooltips.h"
-#include "uicontext.h"
+#include "puzzle/diagram/diagramfile.h"
+#include "puzzle/ui/commandline.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "puzzle/ui/puzzlewindow.h"
+#include "puzzle/ui/tilerender.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/tooltips.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 int keyboardLanguage() {
     const QInputMethod* input = QGuiApplication::inputMethod();

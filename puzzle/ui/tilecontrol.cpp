@@ -1,4 +1,4 @@
-#include "tilecontrol.h"
+#include "puzzle/ui/tilecontrol.h"
 
 #include <QPainter>
 #include <QPen>

@@ -3,7 +3,7 @@
 // with the keyboard would be dropped.
 #pragma once
 
-#include "picturecontrol.h"
+#include "toolkit/gui/picturecontrol.h"
 
 // A tile piece: the picture, and over it a focus frame while it has the
 // keyboard focus. It takes the focus from Tab only, so a mouse click (which

@@ -1,4 +1,4 @@
-#include "tilerender.h"
+#include "puzzle/ui/tilerender.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -11,8 +11,8 @@
 #include <numbers>
 #include <cstdlib>
 
-#include "qtext.h"
-#include "text.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "diagramfile.h"
+#include "puzzle/diagram/diagramfile.h"
 
 struct TileColours {
     QColor Line;        // symbols, stubs, arrowheads

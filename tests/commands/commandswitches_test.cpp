@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "projectversion.h"
-#include "tempfolder.h"
+#include "toolkit/projectversion.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

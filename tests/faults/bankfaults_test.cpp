@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "bankdiscovery.h"
-#include "bankreader.h"
-#include "errorrecorder.h"
-#include "tempfolder.h"
-#include "text.h"
-#include "casenames.h"
+#include "examsim/bank/bankdiscovery.h"
+#include "examsim/bank/bankreader.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

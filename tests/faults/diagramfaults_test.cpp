@@ -3,11 +3,11 @@
 // file leaves the diagrams of the file loaded before in place.
 #include <gtest/gtest.h>
 
-#include "diagramselect.h"
-#include "errorrecorder.h"
-#include "recordingviews.h"
-#include "tempfolder.h"
-#include "text.h"
+#include "puzzle/board/diagramselect.h"
+#include "puzzle/board/tests/recordingviews.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // the sessions around the damage.
 #include <gtest/gtest.h>
 
-#include "errorrecorder.h"
-#include "historylog.h"
-#include "sessiontestkit.h"
-#include "tempfolder.h"
+#include "examsim/session/historylog.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // Usage: import-repair FOLDER; exit 0 when nothing was left to report.
 #include <cstdio>
 
-#include "bankpair.h"
-#include "errorbox.h"
+#include "examsim/import/bankpair.h"
+#include "toolkit/errorbox.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -10,14 +10,14 @@
 #include <csignal>
 #include <filesystem>
 
-#include "errorrecorder.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "examsession.h"
-#include "filefinder.h"
-#include "sessiontestkit.h"
-#include "tempfolder.h"
-#include "unwritablefolder.h"
+#include "examsim/session/examsession.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "tests/faults/unwritablefolder.h"
+#include "toolkit/filefinder.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

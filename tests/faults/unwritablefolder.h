@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tempfolder.h"
+#include "toolkit/tests/tempfolder.h"
 
 class UnwritableFolder {
 public:

@@ -5,19 +5,19 @@
 
 #include <filesystem>
 
-#include "bankdiscovery.h"
-#include "platformnames.h"
-#include "bankdump.h"
-#include "bankreader.h"
-#include "diagramfile.h"
-#include "errorrecorder.h"
-#include "examsession.h"
-#include "historylog.h"
-#include "paths.h"
-#include "programfolder.h"
-#include "sessiontestkit.h"
-#include "tempfolder.h"
-#include "text.h"
+#include "examsim/bank/bankdiscovery.h"
+#include "examsim/bank/bankdump.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/session/examsession.h"
+#include "examsim/session/historylog.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "puzzle/diagram/diagramfile.h"
+#include "toolkit/paths.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/programfolder.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace fs = std::filesystem;
 

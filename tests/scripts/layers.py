@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """The exam simulator's layers depend one way: a folder includes headers of
 its own layer and of the layers below it, never of one built on top of it.
-Prints each include that points up and fails when there is one.
+A header is included by its path from the source root
+("examsim/session/figures.h"), which names the layer it belongs to.
+Prints each include that points up (or that does not say whose header it
+is) and fails when there is one.
 Usage: layers.py SOURCE-FOLDER"""
 import os
 import re
@@ -19,14 +22,20 @@ BELOW = {
 LAYERS = sorted(BELOW) + ["examsim/ui"]
 
 root = sys.argv[1]
-where = {}  # header name -> the layers that hold one of that name
-for layer in LAYERS:
-    for folder, _, files in os.walk(os.path.join(root, layer)):
-        for name in files:
-            if name.endswith(".h"):
-                where.setdefault(name, set()).add(layer)
 
-upward = 0
+
+def owner(header):
+    """The layer a header's path from the root lies in; "toolkit" for the
+    toolkit's; None for anything else of the tree."""
+    if header.startswith("toolkit/"):
+        return "toolkit"
+    for layer in LAYERS:
+        if header.startswith(layer + "/"):
+            return layer
+    return None
+
+
+faults = 0
 for layer, below in BELOW.items():
     for folder, _, files in os.walk(os.path.join(root, layer)):
         for name in sorted(files):
@@ -38,10 +47,16 @@ for layer, below in BELOW.items():
                     match = re.match(r'\s*#\s*include\s+"([^"]+)"', line)
                     if not match:
                         continue
-                    holders = where.get(os.path.basename(match.group(1)), set())
-                    if holders and not holders & ({layer} | below):
-                        upward += 1
-                        print(f"{os.path.relpath(path, root)}:{number}: {layer} includes "
-                              f"{match.group(1)} of {', '.join(sorted(holders))}")
-print(f"{upward} include(s) pointing up" if upward else "ok   the layers include downward only")
-sys.exit(1 if upward else 0)
+                    header = match.group(1)
+                    where = f"{os.path.relpath(path, root)}:{number}: {layer} includes {header}"
+                    if not os.path.isfile(os.path.join(root, header)):
+                        if os.path.isfile(os.path.join(folder, header)):
+                            faults += 1
+                            print(f"{where} by its bare name, not by its path from the source root")
+                        continue  # made by the build, or not the tree's
+                    holder = owner(header)
+                    if holder != "toolkit" and holder not in {layer} | below:
+                        faults += 1
+                        print(f"{where} of {holder or os.path.dirname(header)}")
+print(f"{faults} include(s) pointing up or unqualified" if faults else "ok   the layers include downward only")
+sys.exit(1 if faults else 0)

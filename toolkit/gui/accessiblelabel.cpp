@@ -1,4 +1,4 @@
-#include "accessiblelabel.h"
+#include "toolkit/gui/accessiblelabel.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -6,7 +6,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "announcer.h"
+#include "toolkit/gui/announcer.h"
 
 namespace {
 

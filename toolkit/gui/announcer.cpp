@@ -1,4 +1,4 @@
-#include "announcer.h"
+#include "toolkit/gui/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

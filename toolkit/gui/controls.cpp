@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "toolkit/gui/controls.h"
 
 #include <QVariant>
 #include <QWidget>

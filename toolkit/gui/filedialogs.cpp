@@ -1,5 +1,5 @@
-#include "filedialogs.h"
-#include "platformnames.h"
+#include "toolkit/gui/filedialogs.h"
+#include "toolkit/platformnames.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,10 +11,10 @@
 #include <QSplitter>
 #include <QTreeView>
 
-#include "modalgate.h"
-#include "paths.h"
-#include "qtext.h"
-#include "text.h"
+#include "toolkit/gui/modalgate.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
 
 namespace {
 std::string joinFields(const std::vector<std::string>& fields, char separator) {

@@ -1,4 +1,4 @@
-#include "listchoice.h"
+#include "toolkit/gui/listchoice.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "accessiblelabel.h"
-#include "announcer.h"
+#include "toolkit/gui/accessiblelabel.h"
+#include "toolkit/gui/announcer.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "menukey.h"
+#include "toolkit/gui/menukey.h"
 
 #include <QAction>
 #include <QMainWindow>

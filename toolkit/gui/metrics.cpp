@@ -1,4 +1,4 @@
-#include "metrics.h"
+#include "toolkit/gui/metrics.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -16,10 +16,10 @@
 #include <climits>
 #include <cstdlib>
 
-#include "errorbox.h"
-#include "modalgate.h"
-#include "qtext.h"
-#include "text.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/modalgate.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/text.h"
 
 int mulDiv(int number, int numerator, int denominator) {
     if (denominator == 0) return -1;

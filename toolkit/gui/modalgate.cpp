@@ -1,7 +1,7 @@
-#include "modalgate.h"
+#include "toolkit/gui/modalgate.h"
 
-#include "msgbox.h"
-#include "qtext.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/qtext.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "msgbox.h"
+#include "toolkit/gui/msgbox.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -10,12 +10,12 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "controls.h"
-#include "errorbox.h"
-#include "metrics.h"
-#include "modalgate.h"
-#include "qtext.h"
-#include "text.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/modalgate.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/text.h"
 
 QMessageBox::Icon styleIcon(unsigned style) {
     switch (style & 0xF0) {

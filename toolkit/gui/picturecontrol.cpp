@@ -1,4 +1,4 @@
-#include "picturecontrol.h"
+#include "toolkit/gui/picturecontrol.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "programstart.h"
+#include "toolkit/gui/programstart.h"
 
 #include <QCoreApplication>
 
-#include "errorbox.h"
-#include "programfolder.h"
-#include "qtext.h"
-#include "text.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/programfolder.h"
+#include "toolkit/text.h"
 
 ProgramStart myStartInProgramFolder(const std::vector<std::string>& arguments,
                                     const std::string& dataFolderName, const std::string& filePattern,

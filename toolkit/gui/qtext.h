@@ -1,7 +1,7 @@
 // The one crossing between the programs' Latin-1 texts and Qt's strings.
 #pragma once
 
-#include "platformnames.h"
+#include "toolkit/platformnames.h"
 
 #include <QString>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "qttranslations.h"
+#include "toolkit/gui/qttranslations.h"
 
 #include <QCoreApplication>
 #include <QDir>

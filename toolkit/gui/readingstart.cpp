@@ -1,4 +1,4 @@
-#include "readingstart.h"
+#include "toolkit/gui/readingstart.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>

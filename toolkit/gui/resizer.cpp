@@ -1,9 +1,9 @@
-#include "resizer.h"
+#include "toolkit/gui/resizer.h"
 
 #include <QWidget>
 
-#include "controls.h"
-#include "metrics.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/metrics.h"
 
 void myResizeInit(QWidget* window, ResizeState& state) {
     state = ResizeState();

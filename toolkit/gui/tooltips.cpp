@@ -1,4 +1,4 @@
-#include "tooltips.h"
+#include "toolkit/gui/tooltips.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -8,11 +8,11 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "controls.h"
-#include "errorbox.h"
-#include "qtext.h"
-#include "text.h"
-#include "uicontext.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 bool ToolTipTable::hasTip(int id) const {
     if (id < FirstId || id > lastId()) return false;

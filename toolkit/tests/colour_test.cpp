@@ -1,4 +1,4 @@
-#include "colour.h"
+#include "toolkit/colour.h"
 
 #include <gtest/gtest.h>
 

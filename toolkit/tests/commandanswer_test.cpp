@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "commandanswer.h"
+#include "toolkit/commandanswer.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "errorbox.h"
+#include "toolkit/errorbox.h"
 
 #include <gtest/gtest.h>
 
-#include "errorrecorder.h"
+#include "toolkit/tests/errorrecorder.h"
 
 TEST(ErrorBox, TitleFollowsProgramAndLanguage) {
     std::string savedName = uiContext().ProgramName;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "errorbox.h"
-#include "uicontext.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/uicontext.h"
 
 struct ShownBox {
     std::string title;

@@ -1,4 +1,4 @@
-#include "filefinder.h"
+#include "toolkit/filefinder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 
 #include <filesystem>
 
-#include "errorrecorder.h"
-#include "tempfolder.h"
-#include "text.h"
-#include "casenames.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 struct LabelCase {
     const char* file;

@@ -1,8 +1,8 @@
-#include "masks.h"
+#include "toolkit/masks.h"
 
 #include <gtest/gtest.h>
 
-#include "casenames.h"
+#include "toolkit/tests/casenames.h"
 
 struct MaskCase {
     const char* mask;

@@ -1,7 +1,7 @@
-#include "paths.h"
+#include "toolkit/paths.h"
 
-#include "platform.h"
-#include "platformnames.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 #include <gtest/gtest.h>
 

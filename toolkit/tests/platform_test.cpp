@@ -1,5 +1,5 @@
-#include "platform.h"
-#include "platformnames.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 #include <gtest/gtest.h>
 #ifndef _WIN32
@@ -11,11 +11,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "casenames.h"
-#include "tempfolder.h"
-#include "testchild.h"
-#include "testlinks.h"
-#include "text.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/tests/testchild.h"
+#include "toolkit/tests/testlinks.h"
+#include "toolkit/text.h"
 
 namespace fs = std::filesystem;
 

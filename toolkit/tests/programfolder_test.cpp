@@ -1,6 +1,6 @@
-#include "programfolder.h"
-#include "platform.h"
-#include "platformnames.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/programfolder.h"
 
 #ifndef _WIN32
 #include <pwd.h>
@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "tempfolder.h"
-#include "text.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace fs = std::filesystem;
 

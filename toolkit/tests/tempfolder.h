@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "platformnames.h"
+#include "toolkit/platformnames.h"
 
 // The separator the programs put between a folder and a name they join
 // (std::filesystem's own: '\\' on Windows), as they print it.

@@ -1,4 +1,4 @@
-#include "text.h"
+#include "toolkit/text.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "errorrecorder.h"
-#include "tempfolder.h"
-#include "casenames.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
 
 TEST(LineReader, SplitsOnLfAndCrLfKeepingEveryOtherByte) {
     TempFolder dir;

@@ -1,4 +1,4 @@
-#include "texttable.h"
+#include "toolkit/texttable.h"
 
 #include <gtest/gtest.h>
 

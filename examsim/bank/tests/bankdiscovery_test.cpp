@@ -1,11 +1,11 @@
-#include "bankdiscovery.h"
-#include "platform.h"
-#include "platformnames.h"
+#include "examsim/bank/bankdiscovery.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 #include <gtest/gtest.h>
 
-#include "bankfixture.h"
-#include "casenames.h"
+#include "examsim/bank/tests/bankfixture.h"
+#include "toolkit/tests/casenames.h"
 
 namespace {
 

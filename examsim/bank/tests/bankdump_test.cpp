@@ -1,4 +1,4 @@
-#include "bankdump.h"
+#include "examsim/bank/bankdump.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -9,10 +9,10 @@
 #include <csignal>
 #include <filesystem>
 
-#include "bankfixture.h"
-#include "bankreader.h"
-#include "casenames.h"
-#include "testlinks.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/bank/tests/bankfixture.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/testlinks.h"
 
 namespace {
 

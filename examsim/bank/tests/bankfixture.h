@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "bankports.h"
-#include "errorrecorder.h"
-#include "tempfolder.h"
-#include "text.h"
+#include "examsim/bank/bankports.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 struct PortRecorder {
     PortRecorder() {

@@ -1,10 +1,10 @@
-#include "bankreader.h"
+#include "examsim/bank/bankreader.h"
 
 #include <gtest/gtest.h>
 
-#include "bankfixture.h"
-#include "masks.h"
-#include "casenames.h"
+#include "examsim/bank/tests/bankfixture.h"
+#include "toolkit/masks.h"
+#include "toolkit/tests/casenames.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "banktext.h"
+#include "examsim/bank/banktext.h"
 
 #include <gtest/gtest.h>
 

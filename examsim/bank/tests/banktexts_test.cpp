@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "banktexts.h"
-#include "bankdiscovery.h"
-#include "text.h"
-#include "uicontext.h"
-#include "casenames.h"
+#include "examsim/bank/bankdiscovery.h"
+#include "examsim/bank/banktexts.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

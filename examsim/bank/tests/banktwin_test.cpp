@@ -1,12 +1,12 @@
-#include "banktwin.h"
+#include "examsim/bank/banktwin.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
-#include "casenames.h"
-#include "text.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/text.h"
 
 namespace {
 

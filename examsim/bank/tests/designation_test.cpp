@@ -1,10 +1,10 @@
-#include "designation.h"
+#include "examsim/bank/designation.h"
 
 #include <gtest/gtest.h>
 
-#include "errorrecorder.h"
-#include "text.h"
-#include "casenames.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "lessonpool.h"
+#include "examsim/bank/lessonpool.h"
 
 #include <gtest/gtest.h>
 
-#include "bankfixture.h"
-#include "designation.h"
+#include "examsim/bank/designation.h"
+#include "examsim/bank/tests/bankfixture.h"
 
 namespace {
 

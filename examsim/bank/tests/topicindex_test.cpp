@@ -3,9 +3,9 @@
 // exactly as filing each designation through the plain table search does.
 #include <gtest/gtest.h>
 
-#include "bankfixture.h"
-#include "bankreader.h"
-#include "designation.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/bank/designation.h"
+#include "examsim/bank/tests/bankfixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "bankcli.h"
+#include "examsim/cli/bankcli.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <regex>
 
-#include "bankfixture.h"
-#include "bankreader.h"
-#include "toolrun.h"
-#include "casenames.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/bank/tests/bankfixture.h"
+#include "examsim/cli/tests/toolrun.h"
+#include "toolkit/tests/casenames.h"
 
 namespace {
 

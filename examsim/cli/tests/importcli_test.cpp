@@ -1,13 +1,13 @@
-#include "importcli.h"
+#include "examsim/cli/importcli.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "bankcli.h"
-#include "isedkit.h"
-#include "platformnames.h"
-#include "toolrun.h"
+#include "examsim/cli/bankcli.h"
+#include "examsim/cli/tests/toolrun.h"
+#include "examsim/import/tests/isedkit.h"
+#include "toolkit/platformnames.h"
 
 namespace {
 

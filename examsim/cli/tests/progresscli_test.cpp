@@ -1,14 +1,14 @@
-#include "progresscli.h"
+#include "examsim/cli/progresscli.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
 
-#include "bankreader.h"
-#include "progresskit.h"
-#include "tempfolder.h"
-#include "toolrun.h"
-#include "casenames.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/cli/tests/toolrun.h"
+#include "examsim/progress/tests/progresskit.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "bankcli.h"
+#include "examsim/cli/bankcli.h"
 
 struct ToolRun {
     int code;

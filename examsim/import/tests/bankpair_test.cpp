@@ -1,4 +1,4 @@
-#include "bankpair.h"
+#include "examsim/import/bankpair.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <thread>
 
-#include "isedkit.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "poolimport.h"
+#include "examsim/import/poolimport.h"
+#include "examsim/import/tests/isedkit.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 namespace {
 

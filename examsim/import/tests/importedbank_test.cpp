@@ -1,6 +1,6 @@
-#include "importedbank.h"
-#include "platform.h"
-#include "platformnames.h"
+#include "examsim/import/importedbank.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <set>
 
-#include "bankreader.h"
-#include "isedkit.h"
-#include "syllabus.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/import/syllabus.h"
+#include "examsim/import/tests/isedkit.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "importtexts.h"
+#include "examsim/import/importtexts.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "casenames.h"
-#include "text.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/text.h"
 
 namespace {
 

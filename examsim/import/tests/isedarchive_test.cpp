@@ -1,13 +1,13 @@
-#include "isedarchive.h"
+#include "examsim/import/isedarchive.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "isedfile.h"
-#include "isedkit.h"
-#include "poolimport.h"
-#include "zipkit.h"
+#include "examsim/import/isedfile.h"
+#include "examsim/import/poolimport.h"
+#include "examsim/import/tests/isedkit.h"
+#include "examsim/import/tests/zipkit.h"
 
 namespace {
 

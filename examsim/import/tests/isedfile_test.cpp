@@ -1,4 +1,4 @@
-#include "isedfile.h"
+#include "examsim/import/isedfile.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "importedbank.h"
-#include "isedkit.h"
-#include "masks.h"
+#include "examsim/import/importedbank.h"
+#include "examsim/import/tests/isedkit.h"
+#include "toolkit/masks.h"
 
 namespace {
 

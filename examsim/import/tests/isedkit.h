@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "bankfixture.h"
+#include "examsim/bank/tests/bankfixture.h"
 
 inline const std::string IsedHeader =
     "question_id ;question_english;correct_answer_english;incorrect_answer_1_english;"

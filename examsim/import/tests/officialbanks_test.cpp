@@ -7,11 +7,11 @@
 #include <map>
 #include <set>
 
-#include "bankreader.h"
-#include "importedbank.h"
-#include "isedkit.h"
-#include "selection.h"
-#include "syllabus.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/import/importedbank.h"
+#include "examsim/import/syllabus.h"
+#include "examsim/import/tests/isedkit.h"
+#include "examsim/session/selection.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "poolimport.h"
-#include "platform.h"
-#include "platformnames.h"
+#include "examsim/import/poolimport.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 
-#include "bankreader.h"
-#include "isedkit.h"
-#include "zipkit.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/import/tests/isedkit.h"
+#include "examsim/import/tests/zipkit.h"
 
 namespace {
 

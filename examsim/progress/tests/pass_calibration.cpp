@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "bankreader.h"
-#include "simulatedcandidates.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/progress/tests/simulatedcandidates.h"
 
 int main(int argc, char** argv) {
     const int candidates = argc > 1 ? std::atoi(argv[1]) : 1000;

@@ -1,10 +1,10 @@
-#include "passmodel.h"
+#include "examsim/progress/passmodel.h"
 
 #include <gtest/gtest.h>
 
-#include "bankreader.h"
-#include "simulatedcandidates.h"
-#include "tempfolder.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/progress/tests/simulatedcandidates.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

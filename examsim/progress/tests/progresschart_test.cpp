@@ -1,4 +1,4 @@
-#include "progresschart.h"
+#include "examsim/progress/progresschart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,16 @@
-#include "progressfigures.h"
+#include "examsim/progress/progressfigures.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
-#include "errorrecorder.h"
-#include "historylog.h"
-#include "progresskit.h"
-#include "sessiontestkit.h"
-#include "tempfolder.h"
-#include "casenames.h"
+#include "examsim/progress/tests/progresskit.h"
+#include "examsim/session/historylog.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

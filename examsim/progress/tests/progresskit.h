@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "historylog.h"
-#include "text.h"
+#include "examsim/session/historylog.h"
+#include "toolkit/text.h"
 
 // An answer in a logged session: designation, expected answer, given (0 none, 5 "Don't know").
 struct LoggedAnswer {

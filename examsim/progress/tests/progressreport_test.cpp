@@ -1,8 +1,8 @@
-#include "progressreport.h"
+#include "examsim/progress/progressreport.h"
 
 #include <gtest/gtest.h>
 
-#include "progresstexts.h"
+#include "examsim/progress/progresstexts.h"
 
 namespace {
 

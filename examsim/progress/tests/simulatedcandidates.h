@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "bankmodel.h"
-#include "examrecord.h"
-#include "figures.h"
-#include "historylog.h"
-#include "progressfigures.h"
-#include "text.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/progress/progressfigures.h"
+#include "examsim/session/examrecord.h"
+#include "examsim/session/figures.h"
+#include "examsim/session/historylog.h"
+#include "toolkit/text.h"
 
 struct SimulatedOutcome {
     int Sessions = 0;

@@ -1,4 +1,4 @@
-#include "progresschartwidget.h"
+#include "examsim/progress/window/progresschartwidget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

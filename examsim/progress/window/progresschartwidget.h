@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "progresschart.h"
+#include "examsim/progress/progresschart.h"
 
 class ProgressChartWidget : public QWidget {
     Q_OBJECT

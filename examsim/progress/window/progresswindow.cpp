@@ -1,4 +1,4 @@
-#include "progresswindow.h"
+#include "examsim/progress/window/progresswindow.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -12,13 +12,13 @@
 #include <QTableView>
 #include <algorithm>
 
-#include "masks.h"
-#include "metrics.h"
-#include "progresschartwidget.h"
-#include "progressreport.h"
-#include "progresstexts.h"
-#include "qtext.h"
-#include "uicontext.h"
+#include "examsim/progress/progressreport.h"
+#include "examsim/progress/progresstexts.h"
+#include "examsim/progress/window/progresschartwidget.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/masks.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "bankmodel.h"
-#include "progressfigures.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/progress/progressfigures.h"
 
 class ProgressChartWidget;
 class QLabel;

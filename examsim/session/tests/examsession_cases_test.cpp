@@ -3,10 +3,10 @@
 // what a language switch draws again.
 #include <gtest/gtest.h>
 
-#include "examsession.h"
-#include "examtest.h"
-#include "figures.h"
-#include "sessiontexts.h"
+#include "examsim/session/examsession.h"
+#include "examsim/session/figures.h"
+#include "examsim/session/sessiontexts.h"
+#include "examsim/session/tests/examtest.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Whole exams through the recording view, and the rules of answering,
 // marking, seeking and ending.
-#include "examsession.h"
-#include "platform.h"
-#include "platformnames.h"
+#include "examsim/session/examsession.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@
 #include <mutex>
 #include <thread>
 
-#include "examtest.h"
-#include "figures.h"
-#include "lessonpool.h"
-#include "sessiontestkit.h"
-#include "sessiontexts.h"
+#include "examsim/bank/lessonpool.h"
+#include "examsim/session/figures.h"
+#include "examsim/session/sessiontexts.h"
+#include "examsim/session/tests/examtest.h"
+#include "examsim/session/tests/sessiontestkit.h"
 
 namespace {
 

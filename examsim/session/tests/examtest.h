@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "errorrecorder.h"
-#include "examsession.h"
-#include "sessiontestkit.h"
-#include "tempfolder.h"
+#include "examsim/session/examsession.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
 
 class ExamTest : public ::testing::Test {
 protected:

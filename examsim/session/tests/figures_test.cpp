@@ -1,10 +1,10 @@
-#include "figures.h"
+#include "examsim/session/figures.h"
 
 #include <gtest/gtest.h>
 
-#include "errorrecorder.h"
-#include "sessiontestkit.h"
-#include "casenames.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
 
 namespace {
 

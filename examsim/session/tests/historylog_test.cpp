@@ -1,12 +1,12 @@
-#include "historylog.h"
-#include "platform.h"
-#include "platformnames.h"
+#include "examsim/session/historylog.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 #include <gtest/gtest.h>
 
-#include "errorrecorder.h"
-#include "sessiontestkit.h"
-#include "tempfolder.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

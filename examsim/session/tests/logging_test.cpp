@@ -1,4 +1,4 @@
-#include "logging.h"
+#include "examsim/session/logging.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "sessiontestkit.h"
-#include "tempfolder.h"
-#include "testchild.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/tests/testchild.h"
 
 namespace {
 

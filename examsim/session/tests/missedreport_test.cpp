@@ -1,13 +1,13 @@
-#include "missedreport.h"
+#include "examsim/session/missedreport.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "historylog.h"
-#include "logging.h"
-#include "sessiontestkit.h"
-#include "tempfolder.h"
+#include "examsim/session/historylog.h"
+#include "examsim/session/logging.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

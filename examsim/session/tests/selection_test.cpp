@@ -1,10 +1,10 @@
-#include "selection.h"
+#include "examsim/session/selection.h"
 
 #include <gtest/gtest.h>
 
-#include "lessonpool.h"
-#include "sessiontestkit.h"
-#include "casenames.h"
+#include "examsim/bank/lessonpool.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "toolkit/tests/casenames.h"
 
 namespace {
 

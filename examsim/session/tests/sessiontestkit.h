@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "bankmodel.h"
-#include "examsession.h"
-#include "masks.h"
-#include "text.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/session/examsession.h"
+#include "toolkit/masks.h"
+#include "toolkit/text.h"
 
 struct TestQuestion {
     std::string designation;  // such as B-001-002-003

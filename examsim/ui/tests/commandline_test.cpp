@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "commandline.h"
-#include "errorrecorder.h"
-#include "uitexts.h"
-#include "casenames.h"
+#include "examsim/ui/commandline.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
 
 namespace {
 

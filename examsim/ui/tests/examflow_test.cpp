@@ -12,13 +12,13 @@
 #include <QTest>
 #include <filesystem>
 
-#include "controls.h"
-#include "qtext.h"
-#include "selection.h"
-#include "startedwindow.h"
-#include "uicontext.h"
-#include "uitexts.h"
-#include "casenames.h"
+#include "examsim/session/selection.h"
+#include "examsim/ui/tests/startedwindow.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "casenames.h"
-#include "importcommand.h"
-#include "secondarywindows.h"
-#include "selection.h"
-#include "studyloop.h"
+#include "examsim/session/selection.h"
+#include "examsim/ui/importcommand.h"
+#include "examsim/ui/secondarywindows.h"
+#include "examsim/ui/studyloop.h"
+#include "toolkit/tests/casenames.h"
 
 namespace {
 

@@ -11,14 +11,14 @@
 
 #include <gtest/gtest.h>
 
-#include "msgbox.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "poolimport.h"
-#include "progresswindow.h"
-#include "startedwindow.h"
-#include "uitexts.h"
-#include "zipkit.h"
+#include "examsim/import/poolimport.h"
+#include "examsim/import/tests/zipkit.h"
+#include "examsim/progress/window/progresswindow.h"
+#include "examsim/ui/tests/startedwindow.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // "always" is remembered, and written into the log's settings.
 #include <gtest/gtest.h>
 
-#include "banktwin.h"
-#include "msgbox.h"
-#include "startedwindow.h"
-#include "uicontext.h"
+#include "examsim/bank/banktwin.h"
+#include "examsim/ui/tests/startedwindow.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "mainlayout.h"
-#include "casenames.h"
+#include "examsim/ui/mainlayout.h"
+#include "toolkit/tests/casenames.h"
 
 namespace {
 

@@ -9,18 +9,18 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "startedwindow.h"
-#include "boxanswers.h"
-#include "colour.h"
-#include "controls.h"
-#include "metrics.h"
-#include "errorrecorder.h"
-#include "mainwindow.h"
-#include "qtext.h"
-#include "startup.h"
-#include "tempfolder.h"
-#include "text.h"
-#include "uitexts.h"
+#include "examsim/ui/mainwindow.h"
+#include "examsim/ui/startup.h"
+#include "examsim/ui/tests/startedwindow.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/colour.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "progresswindow.h"
-#include "startedwindow.h"
-#include "uitexts.h"
+#include "examsim/progress/window/progresswindow.h"
+#include "examsim/ui/tests/startedwindow.h"
+#include "examsim/ui/uitexts.h"
 
 namespace {
 

@@ -10,15 +10,15 @@
 #include <QTest>
 #include <filesystem>
 
-#include "controls.h"
-#include "inputbox.h"
-#include "lessondialog.h"
-#include "qtext.h"
-#include "secondarywindows.h"
-#include "startedwindow.h"
-#include "tooltips.h"
-#include "uicontext.h"
-#include "uitexts.h"
+#include "examsim/ui/inputbox.h"
+#include "examsim/ui/lessondialog.h"
+#include "examsim/ui/secondarywindows.h"
+#include "examsim/ui/tests/startedwindow.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/tooltips.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

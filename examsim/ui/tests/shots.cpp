@@ -20,16 +20,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "bankreader.h"
-#include "improvinglog.h"
-#include "lessondialog.h"
-#include "progresswindow.h"
-#include "mainwindow.h"
-#include "secondarywindows.h"
-#include "modalgate.h"
-#include "startup.h"
-#include "uicontext.h"
-#include "zipkit.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/import/tests/zipkit.h"
+#include "examsim/progress/window/progresswindow.h"
+#include "examsim/progress/window/tests/improvinglog.h"
+#include "examsim/ui/lessondialog.h"
+#include "examsim/ui/mainwindow.h"
+#include "examsim/ui/secondarywindows.h"
+#include "examsim/ui/startup.h"
+#include "toolkit/gui/modalgate.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -13,17 +13,17 @@
 #include <QScreen>
 #include <QTest>
 
-#include "boxanswers.h"
-#include "improvinglog.h"
-#include "metrics.h"
-#include "mainwindow.h"
-#include "progresswindow.h"
-#include "secondarywindows.h"
-#include "sessiontestkit.h"
-#include "startup.h"
-#include "tempfolder.h"
-#include "text.h"
-#include "uicontext.h"
+#include "examsim/progress/window/progresswindow.h"
+#include "examsim/progress/window/tests/improvinglog.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "examsim/ui/mainwindow.h"
+#include "examsim/ui/secondarywindows.h"
+#include "examsim/ui/startup.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

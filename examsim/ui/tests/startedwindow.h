@@ -13,13 +13,13 @@
 #include <utility>
 #include <vector>
 
-#include "boxanswers.h"
-#include "errorrecorder.h"
-#include "mainwindow.h"
-#include "sessiontestkit.h"
-#include "startup.h"
-#include "tempfolder.h"
-#include "text.h"
+#include "examsim/session/tests/sessiontestkit.h"
+#include "examsim/ui/mainwindow.h"
+#include "examsim/ui/startup.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 inline const char* const English = "Questions_Basic-English.txt";
 inline const char* const French = "Questions_Base-Francais.txt";

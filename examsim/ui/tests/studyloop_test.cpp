@@ -10,12 +10,12 @@
 #include <QAccessibleActionInterface>
 #include <QPushButton>
 
-#include "bankreader.h"
-#include "casenames.h"
-#include "improvinglog.h"
-#include "progresswindow.h"
-#include "startedwindow.h"
-#include "uicontext.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/progress/window/progresswindow.h"
+#include "examsim/progress/window/tests/improvinglog.h"
+#include "examsim/ui/tests/startedwindow.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "bankdiscovery.h"
-#include "projectversion.h"
-#include "sessiontexts.h"
-#include "text.h"
-#include "uitexts.h"
-#include "casenames.h"
+#include "examsim/bank/bankdiscovery.h"
+#include "examsim/session/sessiontexts.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/projectversion.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -12,15 +12,15 @@
 #include <QGuiApplication>
 #include <QTest>
 
-#include "controls.h"
-#include "controlwidgets.h"
-#include "errorbox.h"
-#include "qtext.h"
-#include "sessiontexts.h"
-#include "startedwindow.h"
-#include "uicontext.h"
-#include "uitexts.h"
-#include "casenames.h"
+#include "examsim/session/sessiontexts.h"
+#include "examsim/ui/controlwidgets.h"
+#include "examsim/ui/tests/startedwindow.h"
+#include "examsim/ui/uitexts.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

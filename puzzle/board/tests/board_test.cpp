@@ -1,13 +1,13 @@
-#include "board.h"
+#include "puzzle/board/board.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "puzzlefixture.h"
-#include "recordingviews.h"
-#include "text.h"
-#include "casenames.h"
+#include "puzzle/board/tests/puzzlefixture.h"
+#include "puzzle/board/tests/recordingviews.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/text.h"
 
 struct CentringCase {
     std::vector<const char*> positions;

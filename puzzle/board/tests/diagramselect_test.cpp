@@ -1,11 +1,11 @@
-#include "diagramselect.h"
+#include "puzzle/board/diagramselect.h"
 
 #include <gtest/gtest.h>
 
-#include "errorrecorder.h"
-#include "recordingviews.h"
-#include "tempfolder.h"
-#include "text.h"
+#include "puzzle/board/tests/recordingviews.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

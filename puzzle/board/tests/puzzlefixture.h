@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "board.h"
-#include "recordingviews.h"
-#include "text.h"
+#include "puzzle/board/board.h"
+#include "puzzle/board/tests/recordingviews.h"
+#include "toolkit/text.h"
 
 struct TileSpec {
     const char* position;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "board.h"
-#include "diagramselect.h"
+#include "puzzle/board/board.h"
+#include "puzzle/board/diagramselect.h"
 
 struct RecordingBoardView : BoardView {
     std::array<bool, CellCount + 1> frame{};

@@ -1,12 +1,12 @@
-#include "tilekeys.h"
+#include "puzzle/board/tilekeys.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "puzzlefixture.h"
-#include "casenames.h"
+#include "puzzle/board/tests/puzzlefixture.h"
+#include "toolkit/tests/casenames.h"
 
 namespace {
 

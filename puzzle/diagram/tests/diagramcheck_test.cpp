@@ -1,4 +1,4 @@
-#include "diagramcheck.h"
+#include "puzzle/diagram/tool/diagramcheck.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <set>
 #include <sys/wait.h>
 
-#include "diagramfile.h"
-#include "errorrecorder.h"
-#include "tempfolder.h"
-#include "text.h"
+#include "puzzle/diagram/diagramfile.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

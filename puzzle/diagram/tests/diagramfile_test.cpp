@@ -1,13 +1,13 @@
-#include "diagramfile.h"
+#include "puzzle/diagram/diagramfile.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "errorrecorder.h"
-#include "tempfolder.h"
-#include "text.h"
-#include "casenames.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

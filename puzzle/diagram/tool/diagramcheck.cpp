@@ -1,13 +1,13 @@
-#include "diagramcheck.h"
+#include "puzzle/diagram/tool/diagramcheck.h"
 
 #include <map>
 #include <vector>
 
-#include "diagramfile.h"
-#include "masks.h"
-#include "paths.h"
-#include "text.h"
-#include "uicontext.h"
+#include "puzzle/diagram/diagramfile.h"
+#include "toolkit/masks.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "commandanswer.h"
-#include "diagramcheck.h"
-#include "errorbox.h"
-#include "text.h"
-#include "uicontext.h"
+#include "puzzle/diagram/tool/diagramcheck.h"
+#include "toolkit/commandanswer.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

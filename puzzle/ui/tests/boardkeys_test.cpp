@@ -5,16 +5,16 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 
-#include "announcer.h"
-#include "boardspeech.h"
-#include "boxanswers.h"
-#include "infowindow.h"
-#include "puzzlegui.h"
-#include "puzzletexts.h"
-#include "tempfolder.h"
-#include "text.h"
-#include "tilecontrol.h"
-#include "casenames.h"
+#include "puzzle/ui/boardspeech.h"
+#include "puzzle/ui/infowindow.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "puzzle/ui/tests/puzzlegui.h"
+#include "puzzle/ui/tilecontrol.h"
+#include "toolkit/gui/announcer.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "infowindow.h"
-#include "puzzlegui.h"
-#include "text.h"
+#include "puzzle/ui/infowindow.h"
+#include "puzzle/ui/tests/puzzlegui.h"
+#include "toolkit/text.h"
 
 namespace {
 QString out;

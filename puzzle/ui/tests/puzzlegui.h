@@ -12,11 +12,11 @@
 #include <memory>
 #include <string>
 
-#include "diagramfile.h"
-#include "puzzlewindow.h"
-#include "qtext.h"
-#include "tilerender.h"
-#include "uicontext.h"
+#include "puzzle/diagram/diagramfile.h"
+#include "puzzle/ui/puzzlewindow.h"
+#include "puzzle/ui/tilerender.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/uicontext.h"
 
 inline const char* TestFace = "DejaVu Sans";
 

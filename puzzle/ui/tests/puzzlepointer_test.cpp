@@ -4,10 +4,10 @@
 
 #include <QFrame>
 
-#include "boxanswers.h"
-#include "puzzlegui.h"
-#include "tempfolder.h"
-#include "tooltips.h"
+#include "puzzle/ui/tests/puzzlegui.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/gui/tooltips.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <QAction>
 
-#include "boxanswers.h"
-#include "puzzlegui.h"
-#include "puzzletexts.h"
-#include "tempfolder.h"
-#include "text.h"
-#include "tooltips.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "puzzle/ui/tests/puzzlegui.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/gui/tooltips.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "boxanswers.h"
-#include "controls.h"
-#include "infowindow.h"
-#include "metrics.h"
-#include "puzzlewindow.h"
-#include "startup.h"
-#include "uicontext.h"
+#include "puzzle/ui/infowindow.h"
+#include "puzzle/ui/puzzlewindow.h"
+#include "puzzle/ui/startup.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

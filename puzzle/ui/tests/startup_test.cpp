@@ -2,16 +2,16 @@
 // the texts of both languages and the fonts report's figures.
 #include <gtest/gtest.h>
 
-#include "boxanswers.h"
-#include "commandline.h"
-#include "errorrecorder.h"
-#include "fontsreport.h"
-#include "puzzlegui.h"
-#include "puzzletexts.h"
-#include "startup.h"
-#include "tempfolder.h"
-#include "text.h"
-#include "casenames.h"
+#include "puzzle/ui/commandline.h"
+#include "puzzle/ui/fontsreport.h"
+#include "puzzle/ui/puzzletexts.h"
+#include "puzzle/ui/startup.h"
+#include "puzzle/ui/tests/puzzlegui.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <QPainter>
 
-#include "puzzlegui.h"
-#include "text.h"
-#include "casenames.h"
+#include "puzzle/ui/tests/puzzlegui.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/text.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include "accessiblelabel.h"
+#include "toolkit/gui/accessiblelabel.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "announcer.h"
+#include "toolkit/gui/announcer.h"
 
 namespace {
 

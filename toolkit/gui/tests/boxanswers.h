@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "modalgate.h"
-#include "msgbox.h"
-#include "qtext.h"
+#include "toolkit/gui/modalgate.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/qtext.h"
 
 struct AnsweredBox {
     ModalKind kind;

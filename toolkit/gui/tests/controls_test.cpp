@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "controls.h"
+#include "toolkit/gui/controls.h"
 
 TEST(Controls, IdGivesNameAndPropertyAndIsFoundAtAnyDepth) {
     QWidget window;

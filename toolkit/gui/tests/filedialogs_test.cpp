@@ -8,13 +8,13 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "boxanswers.h"
-#include "platform.h"
-#include "platformnames.h"
-#include "filedialogs.h"
-#include "qttranslations.h"
-#include "tempfolder.h"
-#include "casenames.h"
+#include "toolkit/gui/filedialogs.h"
+#include "toolkit/gui/qttranslations.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 const std::string TextFilter = "Text Files|*.txt|All Files|*.*";

@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "metrics.h"
-#include "casenames.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/tests/casenames.h"
 
 struct MulDivCase {
     int number, numerator, denominator, expected;

@@ -8,14 +8,14 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "boxanswers.h"
-#include "controls.h"
-#include "errorbox.h"
-#include "metrics.h"
-#include "msgbox.h"
-#include "text.h"
-#include "uicontext.h"
-#include "casenames.h"
+#include "toolkit/errorbox.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/tests/boxanswers.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 const std::string FrenchCaptions =

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 
-#include "picturecontrol.h"
+#include "toolkit/gui/picturecontrol.h"
 
 namespace {
 

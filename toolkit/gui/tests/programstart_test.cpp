@@ -1,13 +1,13 @@
-#include "programstart.h"
-#include "platform.h"
-#include "platformnames.h"
+#include "toolkit/gui/programstart.h"
+#include "toolkit/platform.h"
+#include "toolkit/platformnames.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "errorrecorder.h"
-#include "tempfolder.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
 
 namespace {
 

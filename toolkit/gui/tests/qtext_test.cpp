@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "casenames.h"
-#include "platform.h"
-#include "qtext.h"
-#include "tempfolder.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/platform.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/tempfolder.h"
 
 struct QPathCase {
     const char* what;

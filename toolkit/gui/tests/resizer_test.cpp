@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "controls.h"
-#include "resizer.h"
-#include "casenames.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/resizer.h"
+#include "toolkit/tests/casenames.h"
 
 namespace {
 // A 400 x 300 window with one control at (40, 20), 100 x 30.

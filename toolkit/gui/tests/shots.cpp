@@ -10,15 +10,15 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include "controls.h"
-#include "metrics.h"
-#include "modalgate.h"
-#include "msgbox.h"
-#include "programfolder.h"
-#include "qtext.h"
-#include "text.h"
-#include "tooltips.h"
-#include "uicontext.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/metrics.h"
+#include "toolkit/gui/modalgate.h"
+#include "toolkit/gui/msgbox.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/tooltips.h"
+#include "toolkit/programfolder.h"
+#include "toolkit/text.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 QString folder;

@@ -7,12 +7,12 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "controls.h"
-#include "errorrecorder.h"
-#include "qtext.h"
-#include "text.h"
-#include "tooltips.h"
-#include "casenames.h"
+#include "toolkit/gui/controls.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/gui/tooltips.h"
+#include "toolkit/tests/casenames.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/text.h"
 
 namespace {
 ToolTipTable sampleTable() {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "bankmodel.h"
-#include "figures.h"
-#include "progresskit.h"
-#include "text.h"
+#include "examsim/bank/bankmodel.h"
+#include "examsim/progress/tests/progresskit.h"
+#include "examsim/session/figures.h"
+#include "toolkit/text.h"
 
 inline std::string improvingLog(const BankModel& bank, int sessions, int drillEvery = 0) {
     std::string log;

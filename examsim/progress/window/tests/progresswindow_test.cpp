@@ -1,4 +1,4 @@
-#include "progresswindow.h"
+#include "examsim/progress/window/progresswindow.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,15 @@
 #include <QTest>
 #include <QScreen>
 
-#include "bankreader.h"
-#include "errorrecorder.h"
-#include "improvinglog.h"
-#include "progresschartwidget.h"
-#include "progressreport.h"
-#include "progresstexts.h"
-#include "qtext.h"
-#include "tempfolder.h"
-#include "uicontext.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/progress/progressreport.h"
+#include "examsim/progress/progresstexts.h"
+#include "examsim/progress/window/progresschartwidget.h"
+#include "examsim/progress/window/tests/improvinglog.h"
+#include "toolkit/gui/qtext.h"
+#include "toolkit/tests/errorrecorder.h"
+#include "toolkit/tests/tempfolder.h"
+#include "toolkit/uicontext.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <QTest>
 #include <filesystem>
 
-#include "bankreader.h"
-#include "improvinglog.h"
-#include "progresswindow.h"
-#include "uicontext.h"
+#include "examsim/bank/bankreader.h"
+#include "examsim/progress/window/progresswindow.h"
+#include "examsim/progress/window/tests/improvinglog.h"
+#include "toolkit/uicontext.h"
 
 int main(int argc, char** argv) {
     // Offscreen unless told otherwise: the shots need no display.
