@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -26,6 +27,34 @@
 #include "examsim/session/historylog.h"
 #include "toolkit/text.h"
 
+// What the simulation knows of one candidate and the program cannot: for
+// predictors that are told some of it (how much of the error a better model
+// could remove, and how much no model can).
+struct CandidateTruth {
+    double Ability = 0;  // at the first session
+    double Growth = 0;   // per session
+    int Sessions = 0;
+    std::vector<double> Lesson;            // per lesson number: its lead over the ability
+    const std::vector<double>* Difficulty = nullptr;  // per question
+    const std::vector<int>* LessonOf = nullptr;       // per question
+    struct Answer {
+        int Session = 0, Question = 0;
+        bool Right = false;
+        double Memory = 0;  // what the candidate remembered of it as they answered
+    };
+    std::vector<Answer> Answers;           // in the order given
+    std::vector<double> Memory;            // per question, now
+    std::vector<double> Chance;            // per question: the chance of a right answer now
+    double abilityNow() const { return Ability + Growth * (Sessions - 1); }
+};
+
+// A predictor given the truth, the program's figures of the log and the
+// bank: the chance of passing it would say.
+struct Oracle {
+    std::string Name;
+    std::function<double(const BankModel&, const CandidateTruth&, const ProgressFigures&)> Predict;
+};
+
 struct SimulatedOutcome {
     int Sessions = 0;
     bool SingleExam = false;  // one full exam and nothing else
@@ -33,6 +62,7 @@ struct SimulatedOutcome {
     double Predicted = 0, Low = 0, High = 0, True = 0;
     double PredictedHonours = 0, TrueHonours = 0;
     double Before = 0;  // the former chance: (right + 1) / (tries + 2) over the last three
+    std::vector<double> Oracles;  // each oracle's chance, in the order given
 };
 
 struct CalibrationRow {
@@ -46,6 +76,7 @@ struct SimulationSummary {
     int SingleExams = 0;
     CalibrationRow Tenths[10];
     CalibrationRow BeforeTenths[10];
+    std::vector<std::string> OracleNames;
 };
 
 namespace simulation {
@@ -75,9 +106,11 @@ inline void tabulate(CalibrationRow (&rows)[10], double predicted, double truth)
 }  // namespace simulation
 
 // `candidates` candidates of the given seed, each with 1 to maxSessions
-// sessions; every log written in `folder` and removed after reading.
+// sessions; every log written in `folder` and removed after reading. The
+// oracles, if any, predict beside the program.
 inline SimulationSummary simulateCandidates(const BankModel& bank, int candidates, unsigned seed,
-                                            const std::filesystem::path& folder, int maxSessions = 10) {
+                                            const std::filesystem::path& folder, int maxSessions = 10,
+                                            const std::vector<Oracle>& oracles = {}) {
     using simulation::logistic;
     std::mt19937 random(seed);
     std::normal_distribution<double> normal(0, 1);
@@ -91,11 +124,18 @@ inline SimulationSummary simulateCandidates(const BankModel& bank, int candidate
             if (slot.QuestionIndex >= 1) lessonOf[static_cast<size_t>(slot.QuestionIndex)] = slot.LessonNo;
 
     SimulationSummary summary;
+    for (const Oracle& o : oracles) summary.OracleNames.push_back(o.Name);
     for (int c = 0; c < candidates; ++c) {
         double ability = -1.5 + 3.0 * uniform(random);
         const double growth = 0.2 * uniform(random);
         std::vector<double> lesson(static_cast<size_t>(bank.LessonCount) + 1);
         for (double& e : lesson) e = 0.6 * normal(random);
+        CandidateTruth known;
+        known.Ability = ability;
+        known.Growth = growth;
+        known.Lesson = lesson;
+        known.Difficulty = &difficulty;
+        known.LessonOf = &lessonOf;
         std::vector<double> memory(static_cast<size_t>(questions) + 1, 0.0);
         std::vector<int> last(static_cast<size_t>(questions) + 1, -1);  // -1 unseen, 0 missed, 1 right
         auto chanceOf = [&](int q) {
@@ -148,6 +188,7 @@ inline SimulationSummary simulateCandidates(const BankModel& bank, int candidate
                 exam.GivenAnswers[p - 1] = static_cast<char>('0' + given);
                 exam.MarkResults[p - 1] = ok ? '1' : given == 5 ? '3' : '2';
                 right += ok;
+                known.Answers.push_back({s, q, ok, memory[i]});
                 last[i] = ok;
                 memory[i] += ok ? 0.6 : 1.2;
             }
@@ -163,6 +204,9 @@ inline SimulationSummary simulateCandidates(const BankModel& bank, int candidate
         for (double& m : memory) m *= 0.7;
         std::vector<double> truth(static_cast<size_t>(questions) + 1, 0.0);
         for (int q = 1; q <= questions; ++q) truth[static_cast<size_t>(q)] = chanceOf(q);
+        known.Sessions = sessions;
+        known.Memory = memory;
+        known.Chance = truth;
 
         const std::filesystem::path path = folder / ("candidate_" + std::to_string(c) + "_Log.txt");
         std::ofstream(path, std::ios::binary).write(log.data(), static_cast<std::streamsize>(log.size()));
@@ -181,6 +225,7 @@ inline SimulationSummary simulateCandidates(const BankModel& bank, int candidate
         o.True = myExactChance(bank, truth, bank.PassMarkPercent);
         o.TrueHonours = myExactChance(bank, truth, HonoursPercent);
         o.Before = simulation::formerChance(bank, figures, bank.PassMarkPercent);
+        for (const Oracle& oracle : oracles) o.Oracles.push_back(oracle.Predict(bank, known, figures));
         summary.Outcomes.push_back(o);
     }
     for (const SimulatedOutcome& o : summary.Outcomes) {
@@ -219,12 +264,36 @@ inline std::vector<std::string> simulationReport(const SimulationSummary& s) {
     lines.push_back(line);
     for (int sessions = 1; sessions <= 20; ++sessions) {
         double error = 0, bias = 0;
+        std::vector<double> oracle(s.OracleNames.size(), 0.0);
         int n = 0;
-        for (const SimulatedOutcome& o : s.Outcomes)
-            if (o.Sessions == sessions) error += std::abs(o.Predicted - o.True) * 100, bias += (o.Predicted - o.True) * 100, ++n;
+        for (const SimulatedOutcome& o : s.Outcomes) {
+            if (o.Sessions != sessions) continue;
+            error += std::abs(o.Predicted - o.True) * 100, bias += (o.Predicted - o.True) * 100, ++n;
+            for (size_t k = 0; k < oracle.size(); ++k) oracle[k] += std::abs(o.Oracles[k] - o.True) * 100;
+        }
         if (!n) continue;
         std::snprintf(line, sizeof line, "after %2d sessions: %4d candidates, mean error %5.2f, mean signed error %+6.2f",
                       sessions, n, error / n, bias / n);
+        std::string text = line;
+        if (!oracle.empty()) text += "; oracles";
+        for (double e : oracle) {
+            std::snprintf(line, sizeof line, " %5.2f", e / n);
+            text += line;
+        }
+        lines.push_back(text);
+    }
+    for (size_t k = 0; k < s.OracleNames.size(); ++k) {
+        double all = 0, single = 0, ten = 0;
+        int singles = 0, tens = 0;
+        for (const SimulatedOutcome& o : s.Outcomes) {
+            const double error = std::abs(o.Oracles[k] - o.True) * 100;
+            all += error;
+            if (o.SingleExam) single += error, ++singles;
+            if (o.Sessions == 10) ten += error, ++tens;
+        }
+        std::snprintf(line, sizeof line, "oracle %-58s mean error %5.2f, single exam %5.2f, 10 sessions %5.2f",
+                      s.OracleNames[k].c_str(), all / std::max<size_t>(1, s.Outcomes.size()),
+                      single / std::max(1, singles), ten / std::max(1, tens));
         lines.push_back(line);
     }
     lines.push_back("tenth      now: candidates predicted true   former: candidates predicted true");
