@@ -11,7 +11,7 @@ constexpr double RangeLow = 0.10, RangeHigh = 0.90;
 constexpr size_t MaxAge = 200;           // sessions back; older answers count as that old
 // Priors, in log-odds and their precision: a lesson's level drawn toward
 // the whole level as a dozen answers would, a re-attempt rate toward what
-// the level implies as ten would.
+// the level implies as ten would, its growth toward the level's.
 constexpr double LessonPull = 12 * 0.2;
 constexpr double ReattemptPull = 10 * 0.2;
 constexpr double LessonShare = 0.5;      // how much of a lesson's lead a re-attempt keeps
@@ -75,16 +75,18 @@ Fit fitLogOdds(const ByAge& answers, double growth, double priorMean, double pri
     return {x, h};
 }
 
-// The whole level now and the growth per session, from first answers:
-// log-odds a - growth * age, normal priors on both. Returns the level's fit,
-// its precision that of a with the growth's uncertainty carried.
-Fit fitLevel(const ByAge& answers, double& growth) {
-    double a = 0, b = GrowthPrior;
+// A log-odds now and its growth per session, from answers of log-odds
+// a - growth * age, normal priors on both (by default the whole level's,
+// from first answers). Returns the fit of a, its precision that of a with
+// the growth's uncertainty carried.
+Fit fitTrend(const ByAge& answers, double& growth, double priorMean = 0, double priorPrecision = LevelPriorPrecision,
+             double growthMean = GrowthPrior) {
+    double a = priorMean, b = growthMean;
     double haa = 0;
     double det = 1, hbb = 0;
     for (int step = 0; step < 40; ++step) {
-        double ga = -LevelPriorPrecision * a, gb = -GrowthPriorPrecision * (b - GrowthPrior);
-        haa = LevelPriorPrecision, hbb = GrowthPriorPrecision;
+        double ga = -priorPrecision * (a - priorMean), gb = -GrowthPriorPrecision * (b - growthMean);
+        haa = priorPrecision, hbb = GrowthPriorPrecision;
         double hab = 0;
         for (size_t age = 0; age <= MaxAge; ++age) {
             if (answers.n[age] <= 0) continue;
@@ -220,9 +222,8 @@ PassModel myPassModel(const BankModel& bank, const std::vector<std::vector<Quest
     auto ageOf = [&](const QuestionAttempt& a) { return a.Session < sessions ? sessions - 1 - a.Session : 0; };
     auto inFullExam = [&](const QuestionAttempt& a) { return a.Session < sessions && fullSessions[a.Session]; };
 
-    // First answers, and re-attempts after the same last one or two answers.
-    // Re-attempts by the last answer and the one before it (none, missed, right).
-    ByAge firstAll, firstFull, byLast[2], byCell[2][3];
+    // First answers, and re-attempts by the answer before them (missed, right).
+    ByAge firstAll, firstFull, byLast[2];
     std::vector<ByAge> firstLesson(static_cast<size_t>(std::max(bank.LessonCount, 0)) + 1);
     const size_t counted = std::min(attempts.size(), static_cast<size_t>(questions) + 1);
     for (size_t q = 1; q < counted; ++q) {
@@ -238,29 +239,25 @@ PassModel myPassModel(const BankModel& bank, const std::vector<std::vector<Quest
                 firstLesson[static_cast<size_t>(lessonOf[q])].add(age, w, ok);
                 continue;
             }
-            const int last = list[i - 1].correct();
-            const int before = i >= 2 ? 1 + list[i - 2].correct() : 0;
-            byLast[last].add(age, w, ok);
-            byCell[last][before].add(age, w, ok);
+            byLast[list[i - 1].correct()].add(age, w, ok);
         }
     }
     model.TooFew = model.Answers < FewestAnswersForRange;
 
     double growth = 0;
-    const Fit level = fitLevel(firstFull.total() >= FullExamAnswersEnough ? firstFull : firstAll, growth);
+    const Fit level = fitTrend(firstFull.total() >= FullExamAnswersEnough ? firstFull : firstAll, growth);
     model.Level = logistic(level.logOdds);
     std::vector<Fit> lessonLevel;
     for (const ByAge& lesson : firstLesson) lessonLevel.push_back(fitLogOdds(lesson, growth, level.logOdds, LessonPull));
-    Fit one[2], cell[2][3];
+    // The re-attempt rates grow at their own pace (a question met again is
+    // learnt again), their growth drawn toward the level's.
+    Fit one[2];
     const double prior[2] = {PriorAfterMissed, PriorAfterRight};
-    std::vector<const Fit*> fits{&level};  // what a question's chance rests on
     for (int last = 0; last < 2; ++last) {
-        one[last] = fitLogOdds(byLast[last], growth, level.logOdds + prior[last], ReattemptPull);
-        for (int before = 0; before < 3; ++before) {
-            cell[last][before] = fitLogOdds(byCell[last][before], growth, one[last].logOdds, ReattemptPull);
-            fits.push_back(&cell[last][before]);
-        }
+        double own = growth;
+        one[last] = fitTrend(byLast[last], own, level.logOdds + prior[last], ReattemptPull, growth);
     }
+    const Fit* fits[] = {&level, &one[0], &one[1]};  // what a question's chance rests on
 
     // Each question's chance now, in log-odds so that the uncertainty can
     // shift them all alike; the shift's spread is that of the fits the
@@ -275,22 +272,20 @@ PassModel myPassModel(const BankModel& bank, const std::vector<std::vector<Quest
         if (!list || list->empty()) {
             logOdds[q] = lesson.logOdds;
         } else {
-            const size_t n = list->size();
-            const int last = (*list)[n - 1].correct();
-            const int before = n >= 2 ? 1 + (*list)[n - 2].correct() : 0;
-            logOdds[q] = cell[last][before].logOdds + LessonShare * (lesson.logOdds - level.logOdds);
-            restsOn[q] = 1 + last * 3 + before;
+            const int last = list->back().correct();
+            logOdds[q] = one[last].logOdds + LessonShare * (lesson.logOdds - level.logOdds);
+            restsOn[q] = 1 + last;
         }
         model.QuestionChance[q] = logistic(logOdds[q]);
     }
     model.LessonGain.assign(static_cast<size_t>(std::max(bank.LessonCount, 0)) + 1, 0.0);
     if (topics.empty()) return model;
-    std::vector<double> share(fits.size(), 0.0);
+    std::vector<double> share(std::size(fits), 0.0);
     for (const auto& topic : topics)
         for (int q : topic)
             share[restsOn[static_cast<size_t>(q)]] += 1 / static_cast<double>(topic.size() * topics.size());
     double variance = 0;
-    for (size_t k = 0; k < fits.size(); ++k) variance += share[k] * share[k] / fits[k]->precision;
+    for (size_t k = 0; k < std::size(fits); ++k) variance += share[k] * share[k] / fits[k]->precision;
     const double sd = std::sqrt(variance);
 
     std::vector<double> shifts;

@@ -6,13 +6,16 @@
 //     only when there are some, so that a drill of weak lessons does not
 //     drag it down;
 //   - a question met before counts for how often this candidate gets a
-//     question right after the same last two answers (right or missed), as
-//     their own re-attempts show;
+//     question right after missing it or after getting it right, as their
+//     own re-attempts show;
 //   - every answer counts with a weight that halves every RecencyHalfLife
-//     sessions back, so that what the candidate knows now counts most;
-//   - the level is uncertain (a Beta posterior over the answers' weight):
-//     the chance is integrated over it by quadrature, and its 10th and 90th
-//     percentiles make the range shown.
+//     sessions back, so that what the candidate knows now counts most; the
+//     level's growth from session to session and the re-attempt rates' own
+//     are fitted and taken off older answers;
+//   - the level is uncertain (a normal posterior in log-odds, the re-attempt
+//     rates' uncertainty added by their share of the exam): the chance is
+//     integrated over it by quadrature, and its 10th and 90th percentiles
+//     make the range shown.
 // The probability of enough right topics is exact, by dynamic programming
 // over the topics. Plain code, no window.
 #pragma once

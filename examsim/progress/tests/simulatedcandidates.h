@@ -68,6 +68,7 @@ struct SimulatedOutcome {
 struct CalibrationRow {
     int Candidates = 0;
     double Predicted = 0, True = 0;  // means, per cent
+    int Off = 0;  // candidates more than 10 points from their true chance
 };
 
 struct SimulationSummary {
@@ -101,6 +102,7 @@ inline void tabulate(CalibrationRow (&rows)[10], double predicted, double truth)
     row.Predicted += predicted * 100;
     row.True += truth * 100;
     ++row.Candidates;
+    if (std::abs(predicted - truth) > 0.10) ++row.Off;
 }
 
 }  // namespace simulation
@@ -284,24 +286,26 @@ inline std::vector<std::string> simulationReport(const SimulationSummary& s) {
     }
     for (size_t k = 0; k < s.OracleNames.size(); ++k) {
         double all = 0, single = 0, ten = 0;
-        int singles = 0, tens = 0;
+        int singles = 0, tens = 0, off = 0;
         for (const SimulatedOutcome& o : s.Outcomes) {
             const double error = std::abs(o.Oracles[k] - o.True) * 100;
             all += error;
+            off += error > 10;
             if (o.SingleExam) single += error, ++singles;
             if (o.Sessions == 10) ten += error, ++tens;
         }
-        std::snprintf(line, sizeof line, "oracle %-58s mean error %5.2f, single exam %5.2f, 10 sessions %5.2f",
+        std::snprintf(line, sizeof line,
+                      "oracle %-58s mean error %5.2f, single exam %5.2f, 10 sessions %5.2f, off by more than 10: %d",
                       s.OracleNames[k].c_str(), all / std::max<size_t>(1, s.Outcomes.size()),
-                      single / std::max(1, singles), ten / std::max(1, tens));
+                      single / std::max(1, singles), ten / std::max(1, tens), off);
         lines.push_back(line);
     }
-    lines.push_back("tenth      now: candidates predicted true   former: candidates predicted true");
+    lines.push_back("tenth      now: candidates predicted true off>10   former: candidates predicted true");
     for (int t = 0; t < 10; ++t) {
         const CalibrationRow& a = s.Tenths[t];
         const CalibrationRow& b = s.BeforeTenths[t];
-        std::snprintf(line, sizeof line, "%3d-%3d%%  %14d %9.1f %5.1f  %17d %9.1f %5.1f", t * 10, t * 10 + 10,
-                      a.Candidates, a.Predicted, a.True, b.Candidates, b.Predicted, b.True);
+        std::snprintf(line, sizeof line, "%3d-%3d%%  %14d %9.1f %5.1f %6d  %17d %9.1f %5.1f", t * 10, t * 10 + 10,
+                      a.Candidates, a.Predicted, a.True, a.Off, b.Candidates, b.Predicted, b.True);
         lines.push_back(line);
     }
     return lines;
