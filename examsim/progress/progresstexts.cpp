@@ -34,11 +34,11 @@ const TextPair<ProgressText> kTexts[] = {
     {ProgressText::ChancesHow,
      "The exam draws one question from each topic. A question never met counts for how you do on "
      "questions met for the first time, in its lesson; one met before, for how often you get a "
-     "question right after the same last answers. Recent sessions count most, and the range is "
+     "question right after the same last answer. Recent sessions count most, and the range is "
      "where the chance lies as sure as your answers can make it.",
      "L'examen tire une question de chaque sujet. Une question jamais vue compte pour vos "
      "résultats aux questions vues pour la première fois, dans sa leçon ; une question déjà vue, "
-     "pour la fréquence de vos bonnes réponses après les mêmes dernières réponses. Les séances "
+     "pour la fréquence de vos bonnes réponses après la même dernière réponse. Les séances "
      "récentes comptent le plus, et l'intervalle est celui où se trouve la chance, aussi sûr que "
      "vos réponses permettent de l'être."},
     {ProgressText::LessonsCaption, "&Lessons, weakest first", "&Leçons, les plus faibles d'abord"},
