@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Prints the folder of Qt for Windows (see configure.sh for where it looks),
 # unpacking or building it into BUILD_WINDOWS/sdk when needed.
-#   find-sdk.sh BUILD_WINDOWS
+#   find-sdk.sh [--present] BUILD_WINDOWS
+# With --present it never builds: it fails when no SDK is there already.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+present_only=no
+[ "${1:-}" = --present ] && { present_only=yes; shift; }
 root=$1
 unpacked=$root/sdk/qt6-mingw64
 
@@ -31,6 +34,7 @@ fi
 shared=$here/../../../shared/winsdk
 [ -d "$shared" ] && take "$(cd "$shared" && pwd)" && exit 0
 usable "$unpacked" && { echo "$unpacked"; exit 0; }
+[ $present_only = yes ] && { echo "No Qt for Windows here" >&2; exit 1; }
 echo "No Qt for Windows found: building it from Debian's source packages (about an hour)" >&2
 "$here/build-qt.sh" "$root/sdk-build" >&2
 take "$root/sdk-build"
