@@ -107,5 +107,4 @@ void MainWindow::applyLanguage() {
     explanation_->applyLanguage();
     describeForScreenReaders();
     studyLoop_->showNextExam();
-    emit languageApplied();
 }

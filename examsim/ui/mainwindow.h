@@ -74,11 +74,6 @@ public:
     ProgressWindow* progressWindow() const;
     const ResizeState& resizeState() const { return resize_; }
 
-signals:
-    // After a language switch: the help, about and explanation windows
-    // re-caption themselves on it.
-    void languageApplied();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
