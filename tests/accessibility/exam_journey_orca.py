@@ -15,7 +15,8 @@ said); Launch (the first question said); ten answers by the number keys,
 right, wrong and "Don't know" (each verdict said, then the next question,
 by itself after a right answer, after NEXT otherwise; under /S the
 explanation after a wrong answer, and again with the key E); the mark; the
-progress window (its chance said once); the language switched (said in the
+progress window before any exam (its empty state said once) and after the
+exam (its chance said once); the language switched (said in the
 new language). Every moment is counted; the test fails at the end with
 each one not heard once and whole.
 """
@@ -56,6 +57,7 @@ WORDS = {
         "language_said": "Interface en fran\u00e7ais",
         "progress_item": "Progress...",
         "chance": re.compile(r"Chance of passing now"),
+        "no_session": "No session of this bank is in the history log yet",
         "next_step": "Next step:",
         "explanation": "Explanation %d.",
     },
@@ -74,6 +76,7 @@ WORDS = {
         "language_said": "Interface in English",
         "progress_item": "Progr\u00e8s...",
         "chance": re.compile(r"Chance de r\u00e9ussir maintenant"),
+        "no_session": "Le journal ne contient encore aucune s\u00e9ance de cette banque",
         "next_step": "Prochaine \u00e9tape :",
         "explanation": "Explanation %d.",
     },
@@ -244,6 +247,15 @@ def test(desktop, program, desktop_file, language, how):
         moment(ticked_said, heard, said(w["pool"]))
         moment("a lesson ticked: the exam's size said", heard, said("6 question(s)"))
         j.close_dialogs()
+
+    # -- the progress window before any exam -----------------------------------
+    empty_said = "Progress before any exam: the empty state said once"
+    desktop.give_keyboard(app, "Ulvorane")
+    heard = j.by_menu(1, w["progress_item"], empty_said)
+    if heard is not None:
+        moment(empty_said, heard, said(w["no_session"]))
+        desktop.press("Escape")
+        desktop.give_keyboard(app, "Ulvorane")
 
     # -- the exam by number keys ---------------------------------------------
     desktop.give_keyboard(app, "Ulvorane")

@@ -245,7 +245,10 @@ void ProgressWindow::refresh() {
 
 void ProgressWindow::focusFirst() {
     if (figures_.Sessions.empty()) {
-        emptyState_->setFocus();
+        // The dialog's text is read as it opens: given the keyboard as well,
+        // it was read a second time. The keyboard goes to Close (Copy is
+        // greyed); Shift+Tab reaches the text.
+        close_->setFocus();
     } else if (simplified_) {
         // A screen reader reads the window's lines as it opens, the chances
         // and the next step among them, then what has the keyboard: a line

@@ -49,6 +49,7 @@ public:
     QLabel* honoursChanceLabel() const { return honoursChance_; }
     QLabel* emptyStateLabel() const { return emptyState_; }
     QPushButton* copyButton() const { return copy_; }
+    QPushButton* closeButton() const { return close_; }
     QLabel* nextStepLabel() const { return nextStep_; }
     QPushButton* practiseButton() const { return practise_; }
 
