@@ -272,11 +272,15 @@ std::unique_ptr<MsgBoxDialog> buildMsgBox(QWidget* owner, const std::string& tex
     }
 
     const int leftMargin = hasIcon(style) ? wm.IconWidth + 20 : 10;
-    const int labelHeight = int(roundHalfEven(double(lines.size()) * lineHeight * 1.2));
     auto* label = new QLabel(toQLines(text), box.get());
     setControlId(label, MsgBoxLabelId);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A fifth of a line's height between lines, or what the label itself
+    // needs where its font spaces lines wider (Wine's font drew the last
+    // line below the label, cut off).
+    const int labelHeight = std::max(int(roundHalfEven(double(lines.size()) * lineHeight * 1.2)),
+                                     label->sizeHint().height());
     label->setGeometry(leftMargin, 10, textWidth, labelHeight);
 
     NonClientMetrics ncm;
