@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -239,6 +241,49 @@ TEST(MsgBox, LabelIsLineCountTimesLineHeightTimesOnePointTwo) {
     const QPushButton* ok = button(*three, 9980);
     EXPECT_GT(ok->y(), label->geometry().bottom());
     EXPECT_LE(ok->geometry().bottom(), three->height());
+}
+
+// A copy of DejaVu Sans renamed "DejaVu Gaps", whose line gap is half its
+// height: Qt draws the gap between a label's lines.
+QString fontWithWideLineGap() {
+    QFile file(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QByteArray font = file.readAll();
+    auto u16 = [&](int at) { return (uchar(font[at]) << 8) | uchar(font[at + 1]); };
+    auto put16 = [&](int at, int value) {
+        font[at] = char(value >> 8);
+        font[at + 1] = char(value & 0xFF);
+    };
+    const int tables = u16(4);
+    for (int t = 0; t < tables; ++t) {
+        const int record = 12 + 16 * t;
+        const QByteArray tag = font.mid(record, 4);
+        const int offset = int((uint(u16(record + 8)) << 16) | uint(u16(record + 10)));
+        if (tag == "hhea") put16(offset + 8, 1200);   // lineGap
+        if (tag == "OS/2") put16(offset + 72, 1200);  // sTypoLineGap
+    }
+    QByteArray wide, renamed;
+    for (char c : QByteArray("DejaVu Sans")) wide.append('\0').append(c);
+    for (char c : QByteArray("DejaVu Gaps")) renamed.append('\0').append(c);
+    font.replace(wide, renamed).replace("DejaVu Sans", "DejaVu Gaps");
+    const int id = QFontDatabase::addApplicationFontFromData(font);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString() : families.first();
+}
+
+TEST(MsgBox, LabelHoldsEveryLineOfAFontWithAWideLineGap) {
+    const QString family = fontWithWideLineGap();
+    ASSERT_EQ(family, QStringLiteral("DejaVu Gaps"));
+    QWidget owner;
+    owner.setFont(QFont(family, 8));
+    const QFontMetrics fm(owner.font());
+    ASSERT_GT(fm.leading(), fm.height() / 5);
+    auto box = buildMsgBox(&owner, "One\r\nTwo\r\nThree\r\nFour\r\nFive", "Title", MbOk, 0, "");
+    const QLabel* label = qobject_cast<QLabel*>(findControl(box.get(), MsgBoxLabelId));
+    ASSERT_NE(label, nullptr);
+    // What the label draws, as its size hint says, fits in it whole.
+    EXPECT_GE(label->height(), label->sizeHint().height());
+    EXPECT_GT(button(*box, 9980)->y(), label->geometry().bottom());
 }
 
 TEST(MsgBox, NegativePositionSitsAtTheWorkAreaCorner) {
