@@ -13,8 +13,10 @@ work=$root/deps-build
 [ -f "$deps/.complete" ] && exit 0
 "$here/install-deps.sh"
 mkdir -p "$work"
+# libarchive's configure runs its checks of the Windows crypto calls under
+# Wine: in the build's own prefix, not in a second one made beside the sources.
 toolchain=(-DCMAKE_TOOLCHAIN_FILE="$here/toolchain-mingw64.cmake" -DCMAKE_INSTALL_PREFIX="$deps"
-           -DCMAKE_BUILD_TYPE=Release -G Ninja)
+           -DCMAKE_BUILD_TYPE=Release -DWINDOWS_BUILD_ROOT="$root" -G Ninja)
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
